@@ -1,0 +1,68 @@
+#include "ModalSeam.h"
+
+using namespace FX;
+
+namespace {
+ModalSeam::Responder& responder() {
+  static ModalSeam::Responder r;
+  return r;
+}
+std::vector<ModalSeam::Request>& requests() {
+  static std::vector<ModalSeam::Request> v;
+  return v;
+}
+FXuint answered(ModalSeam::Request& req) {
+  req.answer = responder()(req);
+  req.dialog = nullptr;
+  requests().push_back(req);
+  return req.answer;
+}
+}
+
+void ModalSeam::setResponder(Responder r) { responder() = std::move(r); }
+bool ModalSeam::hasResponder() { return static_cast<bool>(responder()); }
+const std::vector<ModalSeam::Request>& ModalSeam::log() { return requests(); }
+void ModalSeam::clearLog() { requests().clear(); }
+
+FXuint ModalSeam::message(Kind kind, FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+  if (hasResponder()) {
+    Request req;
+    req.kind = kind;
+    req.caption = caption;
+    req.text = text;
+    req.buttons = opts;
+    return answered(req);
+  }
+  switch (kind) {
+    case WARNING_BOX: return FXMessageBox::warning(owner, opts, caption.text(), "%s", text.text());
+    case INFORMATION_BOX: return FXMessageBox::information(owner, opts, caption.text(), "%s", text.text());
+    case QUESTION_BOX: return FXMessageBox::question(owner, opts, caption.text(), "%s", text.text());
+    default: return FXMessageBox::error(owner, opts, caption.text(), "%s", text.text());
+  }
+}
+
+FXuint ModalSeam::error(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+  return message(ERROR_BOX, owner, opts, caption, text);
+}
+FXuint ModalSeam::warning(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+  return message(WARNING_BOX, owner, opts, caption, text);
+}
+FXuint ModalSeam::information(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+  return message(INFORMATION_BOX, owner, opts, caption, text);
+}
+FXuint ModalSeam::question(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+  return message(QUESTION_BOX, owner, opts, caption, text);
+}
+
+FXuint ModalSeam::execute(FXDialogBox* dialog, FXuint placement) {
+  if (hasResponder()) {
+    Request req;
+    req.kind = DIALOG;
+    req.caption = dialog->getTitle();
+    req.dialogClass = dialog->getClassName();
+    req.dialog = dialog;
+    if (dialog->getApp()->getDisplay() && !dialog->id()) dialog->create();
+    return answered(req);
+  }
+  return dialog->execute(placement);
+}

@@ -1,0 +1,1 @@
+// Generated icon data goes here.

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Quillgrid with its tests (installing what is missing) and runs
+# every test on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+export CI="${CI:-1}"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
