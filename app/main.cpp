@@ -1,9 +1,14 @@
 #include <fx.h>
 
+#include "Globals.h"
+#include "Quillgrid.h"
+#include "StartUp.h"
+
 int main(int argc, char* argv[]) {
-  FX::FXApp app("Quillgrid", "VORN");
-  app.init(argc, argv);
-  new FX::FXMainWindow(&app, "Quillgrid");
-  app.create();
-  return app.run();
+  pathToExeStr_l = userHomeDirectory();
+  FX::FXApp application(APP_NAME, "VORN");
+  application.init(argc, argv);
+  new Quillgrid(&application);
+  application.create();
+  return application.run();
 }

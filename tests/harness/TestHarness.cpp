@@ -84,6 +84,22 @@ void runFor(int ms) {
   runUntil([&] { return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(ms); }, ms + 1000);
 }
 
+FXDEFMAP(DelayedMessage) DelayedMessageMap[] = {
+    FXMAPFUNC(SEL_TIMEOUT, DelayedMessage::ID_FIRE, DelayedMessage::onFire)};
+FXIMPLEMENT(DelayedMessage, FXObject, DelayedMessageMap, ARRAYNUMBER(DelayedMessageMap))
+
+DelayedMessage::DelayedMessage(FXObject* target, FXSelector sel, int ms) : target_(target), sel_(sel) {
+  app()->addTimeout(this, ID_FIRE, ms);
+}
+
+DelayedMessage::~DelayedMessage() { app()->removeTimeout(this, ID_FIRE); }
+
+long DelayedMessage::onFire(FXObject*, FXSelector, void*) {
+  fired_ = true;
+  target_->handle(this, sel_, nullptr);
+  return 1;
+}
+
 ModalScript::ModalScript() {
   ModalSeam::clearLog();
   ModalSeam::setResponder([this](ModalSeam::Request& req) -> FXuint {

@@ -55,6 +55,25 @@ bool runUntil(const std::function<bool()>& pred, int maxMs = 2000);
 // Runs the event loop for about ms milliseconds.
 void runFor(int ms);
 
+// Sends a message to a target from a timer, that is from inside whatever
+// event loop (the main loop, a modal loop) runs when it fires. Keep the
+// object alive until then.
+class DelayedMessage : public FX::FXObject {
+  FXDECLARE(DelayedMessage)
+public:
+  enum { ID_FIRE = 1 };
+  DelayedMessage() {}
+  DelayedMessage(FX::FXObject* target, FX::FXSelector sel, int ms);
+  ~DelayedMessage();
+  long onFire(FX::FXObject*, FX::FXSelector, void*);
+  bool fired() const { return fired_; }
+
+private:
+  FX::FXObject* target_ = nullptr;
+  FX::FXSelector sel_ = 0;
+  bool fired_ = false;
+};
+
 // Answers every modal request of the program from a script while alive.
 // Each request takes the next answer; when the script is empty the
 // fallback answers: OK on an OK box, No on a yes/no box, Cancel on

@@ -1,0 +1,150 @@
+// Handlers and operations of features that are not built yet. Each does
+// nothing: a command handler reports the message as handled, an event
+// handler leaves the event to the widget's own handling. They move to the
+// file of their area as the features are built.
+#include "Quillgrid.h"
+
+using namespace FX;
+
+long Quillgrid::onCmdOpenWebSite(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCheckForUpdates(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAutoOrderOnCopy(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAutoFindCurve(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdResetImage(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdResetAll(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDataPointColor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdReferencePointColor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdMakePointsSameColor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumberFormatType(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumPointsListBox(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCheckOptions(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdZELKformat(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdConstrainCursor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSearchDirection(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdColorDiff(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdShowMagnifiedImage(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdPositionMagnifiedViews(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onClickMagnifiedImageView(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdCopyTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdTabs(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdIncreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDecreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdPlotData(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCurveFitType(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumberOfDecimalsInCoefficients(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumEquations(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDrawLine(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdPlotBackgroundColor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdPlotPointSize(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSearchLengths(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdMaxFitOrder(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOverlapPoints(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSetIntercept(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdNumRowsInXYTables(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onKeyDownReFit(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdFitPlotImageResize(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onLeftBtnPressFitPlot(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdHighlightSelectedPoints(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdLMPDataPointsTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdLMPTableRightButton(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdClearLMPTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyLMPTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onMouseLMP(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdDeleteLMPRows(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDelete0StressFromLMP(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDeleteEmptyRowsFromLMP(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdClearXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCursorType(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
+long Quillgrid::onCmdProMode(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { return 1; }
+long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
+
+void Quillgrid::setUpPlotImageUI() {}
+void Quillgrid::setUpXYValuesTab() {}
+void Quillgrid::setUpLMPTab() {}
+void Quillgrid::setUpFittingTab() {}
+void Quillgrid::setUpMainMenu() {}
+void Quillgrid::setUpToolBar() {}
+void Quillgrid::readConversionFactors() {}
+void Quillgrid::drawFitPlots(bool) {}
+void Quillgrid::clearCurveDataTable(int) {}
+void Quillgrid::defineFileExt() {}
+void Quillgrid::disableButtons() {}
+void Quillgrid::enableDisableDrawLineBtn() {}
+void Quillgrid::makeCursors() {}
+void Quillgrid::setDefaultForSearchLength() {}
+void Quillgrid::setDefaultForColorDiff() {}
+void Quillgrid::resetDrawLine() {}
+void Quillgrid::setDefaultColorTextfieldFrame() {}
+bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
+void Quillgrid::writeIniFile(const FXString&) {}
+void Quillgrid::setUpXYDataTables() {}
+void Quillgrid::afterReadingDatafiles(bool) {}
+void Quillgrid::freePlotDataArrays() {}
+void Quillgrid::cleanUpPopUpPane() {}
+void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
+void Quillgrid::free_originalPixelArray() {}
+void Quillgrid::deallocateLMPcellColorIcons() {}
+void Quillgrid::deletePlots() {}

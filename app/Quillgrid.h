@@ -1,0 +1,480 @@
+// The main window: owns every widget, image, table and plot of the program
+// and routes every message of its widgets through QuillgridMap.
+#ifndef QUILLGRID_QUILLGRID_H
+#define QUILLGRID_QUILLGRID_H
+
+#include <fx.h>
+
+#include <ctime>
+
+class DataPlot;
+
+// One entry of the conversion-factors list (the Y scale factors offered
+// on the Curve Fitting tab).
+struct ConversionFactor {
+  FX::FXString name;
+  double factor = 0.0;
+};
+
+class Quillgrid : public FX::FXMainWindow {
+  FXDECLARE(Quillgrid)
+
+protected:
+  Quillgrid() {}
+
+public:
+  // Message ids, consecutive after the toolkit main window's own ids. Only
+  // their order and the ranges matter; the spare ids keep the later ones
+  // at their numbers.
+  enum {
+    ID_ABOUT = FX::FXMainWindow::ID_LAST,  // 60
+    ID_OPEN_DATA_FILE,  // 61
+    ID_OPEN_IMAGE_FILE,  // 62
+    ID_PASTE,  // 63
+    ID_DELETE_LAST_POINT,  // 64
+    ID_ROTATE_180,  // 65
+    ID_ROTATE_CW_COARSE,  // 66
+    ID_ROTATE_CW_FINE,  // 67
+    ID_ROTATE_CCW_COARSE,  // 68
+    ID_ROTATE_CCW_FINE,  // 69
+    ID_ROTATE_90_CW,  // 70
+    ID_ROTATE_90_CCW,  // 71
+    ID_IMAGE_VIEW,  // 72
+    ID_AXIS_MINMAX_TABLE,  // 73
+    ID_AXIS_SCALE,  // 74
+    ID_RECAL_DATA,  // 75
+    ID_AUTO_FIND_CURVE,  // 76
+    ID_CLEAR_CURVE_POINTS,  // 77
+    ID_RESET_ALL,  // 78
+    ID_OPEN_RECENT_FILE,  // 79
+    ID_UNDO_LAST_POINT,  // 80
+    ID_CLEAR_RECENT_FILES,  // 81
+    ID_RESTORE_TABLE,  // 82
+    ID_SPARE_83,  // 83
+    ID_AXIS_DATA_TYPE,  // 84
+    ID_SPARE_85,  // 85
+    ID_SPARE_86,  // 86
+    ID_RESET_IMAGE,  // 87
+    ID_CURSOR_TYPE,  // 88
+    ID_DATA_POINT_COLOR,  // 89
+    ID_REFERENCE_POINT_COLOR,  // 90
+    ID_DRAW_LINE,  // 91
+    ID_CONSTRAIN_CURSOR,  // 92
+    ID_AUTO_FIND_POINT,  // 93
+    ID_SIMPLE_EQN_FORMAT,  // 94
+    ID_EXCEL_CELL,  // 95
+    ID_DELETE_LMP_ROWS,  // 96
+    ID_PLOT_BACKGROUND_COLOR,  // 97
+    ID_COPY_EQUATIONS,  // 98
+    ID_DELETE_ZERO_LMP_ROWS,  // 99
+    ID_DELETE_EMPTY_LMP_ROWS,  // 100
+    ID_SHOW_MAGNIFIED_IMAGE,  // 101
+    ID_MAGNIFIED_VIEWS_RIGHT,  // 102
+    ID_MAGNIFIED_VIEWS_BOTTOM,  // 103
+    ID_PLOT_POINT_SIZE,  // 104
+    ID_SEARCH_LENGTH,  // 105
+    ID_CURVE_COLOR,  // 106
+    ID_AUTO_ORDER_ON_COPY,  // 107
+    ID_FONT_SIZE,  // 108
+    ID_SHOW_LMP_TAB,  // 109
+    ID_XY_VALUES_TABLE,  // 110
+    ID_CONVERTED_XY_TABLE,  // 111
+    ID_CLEAR_XY_VALUES_TABLE,  // 112
+    ID_ORDER_XY_VALUES,  // 113
+    ID_SAVE_DATA_FILE,  // 114
+    ID_MAX_FIT_ORDER,  // 115
+    ID_OVERLAP_POINTS,  // 116
+    ID_COPY_IMAGE_DATA_TO_XY,  // 117
+    ID_APPEND_IMAGE_DATA_TO_XY,  // 118
+    ID_RESET_DIRECTORY,  // 119
+    ID_TEMPERATURE_UNITS,  // 120
+    ID_X_IS_TEMPERATURE,  // 121
+    ID_Y_SCALE_FIELD,  // 122
+    ID_ORDER_CURVE_POINTS_BY_DIFF,  // 123
+    ID_ORDER_XY_VALUES_BY_DIFF,  // 124
+    ID_HIDE_EQN_COEFFICIENT_TABLES,  // 125
+    ID_LMP_STEP_SIZE,  // 126
+    ID_WINDOW_POSITION_TIMER,  // 127
+    ID_SEARCH_DIRECTION,  // 128
+    ID_SWITCH_AXES,  // 129
+    ID_COLOR_DIFF,  // 130
+    ID_Y_INTERCEPT_FIELD,  // 131
+    ID_SET_Y_INTERCEPT,  // 132
+    ID_CHECK_FOR_UPDATES,  // 133
+    ID_MAGNIFIED_VIEW,  // 134
+    ID_AUTO_FIT_LMP,  // 135
+    ID_SAME_POINT_COLORS,  // 136
+    ID_PRO_MODE,  // 137
+    ID_NUMERIC_FORMAT_FOLLOWS_SCALE,  // 138
+    ID_SEARCH_LOCATION,  // 139
+    ID_ARRHENIUS,  // 140
+    ID_ROUND_X_VALUE,  // 141
+    ID_XY_TABLE_ROWS,  // 142
+    ID_Y_SCALE_FACTOR_FIRST,  // 143 .. 243
+    ID_Y_SCALE_FACTOR_LAST = ID_Y_SCALE_FACTOR_FIRST + 100,
+    ID_DATA_SOURCE_FIRST,  // 244 .. 247
+    ID_DATA_SOURCE_LAST = ID_DATA_SOURCE_FIRST + 3,
+    ID_ZONE_LIMIT_FIRST,  // 248 .. 254
+    ID_ZONE_LIMIT_LAST = ID_ZONE_LIMIT_FIRST + 6,
+    ID_COPY_CURVE_TABLE,  // 255
+    ID_COPY_CURVE_X,  // 256
+    ID_COPY_CURVE_Y,  // 257
+    ID_COPY_XY_VALUES_TABLE,  // 258
+    ID_NUMBER_FORMAT,  // 259
+    ID_DELETE_CURVE_ROWS,  // 260
+    ID_DELETE_XY_ROWS,  // 261
+    ID_FIT_PLOT,  // 262
+    ID_INCREASE_FIT_ORDER,  // 263
+    ID_DECREASE_FIT_ORDER,  // 264
+    ID_FIT_DATA,  // 265
+    ID_CURVE_FIT_TYPE,  // 266
+    ID_ORDER_CURVE_POINTS,  // 267
+    ID_HIGHLIGHT_POINTS,  // 268
+    ID_UNHIGHLIGHT_POINTS,  // 269
+    ID_NUM_DECIMALS,  // 270
+    ID_TABS,  // 271
+    ID_CURRENT_POSITION_TABLE,  // 272
+    ID_CURVE_POINTS_TABLE,  // 273
+    ID_OPEN_WEB_SITE,  // 274
+    ID_NUM_AUTO_FIND_POINTS,  // 275
+    ID_NUMBER_FORMAT_TYPE,  // 276
+    ID_IMAGE_VIEW_TOP_TIMER,  // 277
+    ID_SPARE_278,  // 278
+    ID_SPARE_279,  // 279
+    ID_NUM_EQUATIONS,  // 280
+    ID_COPY_CONVERTED_TABLE,  // 281
+    ID_EXCEL_EQUATION_FIRST,  // 282 .. 288
+    ID_EXCEL_EQUATION_LAST = ID_EXCEL_EQUATION_FIRST + 6,
+    ID_LMP_TABLE,  // 289
+    ID_CLEAR_LMP_TABLE,  // 290
+    ID_COPY_LMP_TABLE,  // 291
+    ID_LMP_CONSTANT,  // 292
+    ID_WRITE_PLOT_FILE_TIMER,  // 293
+    ID_COPY_PLOT_TO_CLIPBOARD,  // 294
+    ID_COPY_PLOT_TO_CLIPBOARD_HALF,  // 295
+    ID_SAVE_PLOT,  // 296
+    ID_SELECT_POINT_TYPE_FIRST,  // 297 .. 301
+    ID_SELECT_POINT_TYPE_LAST = ID_SELECT_POINT_TYPE_FIRST + 4,
+    ID_SPARE_302,  // 302
+    ID_QUIT,  // 303
+    ID_LAST
+  };
+
+  explicit Quillgrid(FX::FXApp* app);
+  virtual ~Quillgrid();
+  virtual void create();
+
+  // The title bar text: "<application> v<version> - <name>", an empty
+  // name shown as "untitled".
+  static FX::FXString getBasicTitle(FX::FXString name);
+
+  // Number of entries of the message map.
+  static unsigned messageMapSize();
+
+  // Message handlers, in the order of the message map.
+  long onCmdAbout(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOpenWebSite(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCheckForUpdates(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOpen(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSaveDatafile(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdResetDirectory(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDeleteLastPoint(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdPaste(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSetAxisScale(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRecalData(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAutoOrderOnCopy(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOrderCurvePointsByDiff(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAutoFindCurve(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdClearCurvePointsTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdResetImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdResetAll(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDataPointColor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdReferencePointColor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdMakePointsSameColor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumberFormatType(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRestoreTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumberFormat(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAxisDataType(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdArrheniusPlot(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRoundXvalue(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumPointsListBox(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCheckOptions(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdZELKformat(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdConstrainCursor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSearchDirection(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSearchLocation(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSwitchXYRealValues(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdColorDiff(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdLeftClickColor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdShowMagnifiedImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdPositionMagnifiedViews(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onClickMagnifiedImageView(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAxisDataTypePopUp(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRotateImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRotateImage90(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRotateImage180(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDataSource(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOpenRecentFile(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdClearRecentProjectList(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdTabs(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdUnHighlightPoints(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyImageDataToXYValuesTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAppendImageDataToXYValuesTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumericFormatMatchesAxisScaling(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdIncreaseFitOrder(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDecreaseFitOrder(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdPlotData(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCurveFitType(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOrderCurveDataPoints(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumberOfDecimalsInCoefficients(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumEquations(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDrawLine(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdPlotBackgroundColor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyHiddenEquationStuff(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdPlotPointSize(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSearchLengths(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdFontSize(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdShowHideLMPStuff(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdHideEqnCoefficientTables(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdMaxFitOrder(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOverlapPoints(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdXaxisIsTemperature(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdXaxisTemperatureUnits(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSetIntercept(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdNumRowsInXYTables(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onKeyPressIntercept(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdYaxisScaleFactorRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdYaxisScaleFactor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdExcelEqnRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyExcelEqn(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onKeyDownReFit(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdImageMotion(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onImageKeyPress(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onImageKeyRelease(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onLeftMouseClick(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRightButtonOnImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdRedrawFitPlots(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdFitPlotImageResize(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onFitPlotMotion(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onLeftBtnPressFitPlot(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onLeftBtnReleaseFitPlot(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onMouseEqnZones(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onDataPointsTableKeyPress(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdHighlightSelectedPoints(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdImageTableRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdLMPDataPointsTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onLMPDataPointsTableKeyPress(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdLMPTableRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdClearLMPTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyLMPTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onMouseLMP(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDeleteLMPRows(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDelete0StressFromLMP(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDeleteEmptyRowsFromLMP(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdLMPStepSize(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdAutoFitLMP(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdClearXYValuesTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyXYValuesTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onXYValuesTableKeyPress(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdXYvaluesTableRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOrderXYValuesPoints(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdOrderXYvaluesPointsByDiff(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdDeleteRows(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCursorType(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onAxisMinMaxTableKeyPress(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdProMode(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdWritePlotFile(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyToClipboard(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdCopyToClipboardHalfSize(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdSavePlot(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdImageViewTopTimer(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdMainWindowPosition(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdQuit(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+
+  // ---- start-up, defaults and placement
+  void setDefaults();
+  FX::FXString getDefaultDirectory();
+
+  // ---- set-up operations of the tabs, menus and tool bar
+  void setUpPlotImageUI();
+  void setUpXYValuesTab();
+  void setUpLMPTab();
+  void setUpFittingTab();
+  void setUpMainMenu();
+  void setUpToolBar();
+
+  // ---- operations of features built up step by step
+  void readConversionFactors();
+  void drawFitPlots(bool blank);
+  void clearCurveDataTable(int numRows);
+  void defineFileExt();
+  void disableButtons();
+  void enableDisableDrawLineBtn();
+  void makeCursors();
+  void setDefaultForSearchLength();
+  void setDefaultForColorDiff();
+  void resetDrawLine();
+  void setDefaultColorTextfieldFrame();
+  bool readIniFile(const FX::FXString& fileName, bool isDataFile);
+  void writeIniFile(const FX::FXString& fileName);
+  void setUpXYDataTables();
+  void afterReadingDatafiles(bool startingUp);
+  void freePlotDataArrays();
+  void cleanUpPopUpPane();
+  void cleanUpPopUpPaneExcelEqn();
+  void free_originalPixelArray();
+  void deallocateLMPcellColorIcons();
+  void deletePlots();
+
+  // ---- frame skeleton
+  FX::FXToolBarShell* toolBarShell = nullptr;
+  FX::FXDockSite* topDockSite = nullptr;
+  FX::FXToolBar* toolBar = nullptr;
+  FX::FXMenuBar* menuBar = nullptr;
+  FX::FXVerticalFrame* mainFrame = nullptr;
+  FX::FXTabBook* tabBook = nullptr;
+  FX::FXTabItem* imageTab = nullptr;
+  FX::FXTabItem* xyValuesTab = nullptr;
+  FX::FXTabItem* lmpTab = nullptr;
+  FX::FXTabItem* curveFittingTab = nullptr;
+  FX::FXHorizontalFrame* imageTabFrame = nullptr;
+  FX::FXVerticalFrame* xyValuesTabFrame = nullptr;
+  FX::FXVerticalFrame* lmpTabFrame = nullptr;
+  FX::FXVerticalFrame* curveFittingTabFrame = nullptr;
+  FX::FXColor defaultTabColor = 0;
+
+  // ---- menus and menu checks
+  FX::FXMenuPane* fileMenu = nullptr;
+  FX::FXMenuPane* savePlotMenu = nullptr;
+  FX::FXMenuPane* optionsMenu = nullptr;
+  FX::FXMenuPane* helpMenu = nullptr;
+  FX::FXMenuTitle* savePlotMenuTitle = nullptr;
+  FX::FXMenuCheck* showMagnifiedImage_MC = nullptr;
+  FX::FXMenuCheck* showLineOnMagnifiedImage_MC = nullptr;
+  FX::FXMenuCheck* showScanDirectionMagnifiedImage_MC = nullptr;
+  FX::FXMenuCheck* setNumericFormatDependingOnAxisScaling = nullptr;
+  FX::FXMenuRadio* magnifiedViewsOnRightSide_MRB = nullptr;
+  FX::FXMenuRadio* magnifiedViewsOnBottom_MRB = nullptr;
+
+  // ---- icons, in the order they are made
+  FX::FXGIFIcon* fileOpenIcon = nullptr;
+  FX::FXGIFIcon* pasteIcon = nullptr;
+  FX::FXGIFIcon* helpIcon = nullptr;
+  FX::FXGIFIcon* undoIcon = nullptr;
+  FX::FXGIFIcon* ccwRotateIcon = nullptr;
+  FX::FXGIFIcon* cwRotateIcon = nullptr;
+  FX::FXGIFIcon* ccwRotateBlueIcon = nullptr;
+  FX::FXGIFIcon* cwRotateBlueIcon = nullptr;
+  FX::FXGIFIcon* ccwRotateDarkBlueIcon = nullptr;
+  FX::FXGIFIcon* cwRotateDarkBlueIcon = nullptr;
+  FX::FXGIFIcon* saveIcon = nullptr;
+  FX::FXGIFIcon* deleteIcon = nullptr;
+  FX::FXGIFIcon* copyIcon = nullptr;
+  FX::FXGIFIcon* orderIncreasingIcon = nullptr;
+  FX::FXGIFIcon* orderDecreasingIcon = nullptr;
+  FX::FXGIFIcon* transparentIcon = nullptr;
+  FX::FXGIFIcon* appIcon = nullptr;
+
+  // ---- cursors
+  FX::FXCursor* cursors[4] = {nullptr, nullptr, nullptr, nullptr};
+  FX::FXCursor* arrowCursor = nullptr;
+  FX::FXCursor* pickColorCursor = nullptr;
+
+  // ---- image and pixel buffers
+  FX::FXImage* image = nullptr;
+  FX::FXImage* cleanImage = nullptr;
+  FX::FXImage* lineImage = nullptr;
+  FX::FXColor* lineBackupPixels = nullptr;
+  FX::FXColor* magnifiedPixels[3] = {nullptr, nullptr, nullptr};
+  FX::FXImage* magnifiedImage[3] = {nullptr, nullptr, nullptr};
+  int imageWidth = 0;
+  int imageHeight = 0;
+  int redrawCounter = 0;
+
+  // ---- widgets of the tabs
+  FX::FXImageView* imageView = nullptr;
+  FX::FXTextField* curve_color = nullptr;
+  FX::FXTextField* selectionColor_TF = nullptr;
+  FX::FXTextField* excel_cell_TF = nullptr;
+  FX::FXCheckButton* showEquationOnImage_Chk = nullptr;
+  FX::FXCheckButton* autoFindPoint_Chk = nullptr;
+  FX::FXListBox* numAutoFindPoints_LB_LB = nullptr;
+  FX::FXListBox* numOfDecimalsInCoefficients_LB = nullptr;
+  FX::FXListBox* numRowsInXYTable_LB = nullptr;
+  FX::FXTable* xyValues_TBL = nullptr;
+
+  // Radio-button and colour arrays (array new, freed by the destructor).
+  FX::FXRadioButton** curveFitType_RB = nullptr;
+  FX::FXColor* pointColors = nullptr;
+  FX::FXRadioButton** dataPointColor_RB = nullptr;
+  FX::FXRadioButton** referencePointColor_RB = nullptr;
+  FX::FXRadioButton** plotPointSize_RB = nullptr;
+
+  // ---- plots
+  DataPlot* fitPlot = nullptr;
+  DataPlot* halfWidthPlot = nullptr;
+  DataPlot* smallPlots[7] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+
+  // ---- files and names
+  FX::FXString imageFileName;
+  FX::FXString directoryForUserFiles;
+  ConversionFactor* conversionFactors = nullptr;
+  int numConversionFactors = 0;
+
+  // ---- state
+  bool isStartingUp = true;
+  bool tableMoveDown = true;
+  bool useCommaForDecimal = false;
+  bool authorMode = false;
+  bool isMinimized = false;
+  bool lineDrawn = false;
+  bool restoringTable = false;
+  bool cursorLocked = false;
+  bool pointsHighlighted = false;
+  bool dragMode = false;
+  bool logScalingWarned = false;
+  bool minMaxWarned = false;
+  bool redrawFitPlots = true;
+  bool pickColorMode = false;
+  bool showMagnifiedImage = true;
+  bool showLineOnMagnifiedImage = true;
+  bool showScanDirectionMagnifiedImage = true;
+  int fitPlotFontSize = 10;
+  int minMouseWheelStep = 1;
+  int dragSpacing = 10;
+  int adaptiveCursorIndex = -1;
+  int draggedZoneMarker = -1;
+  int dragRow = -1;
+  int rotationCentre[2] = {-1, -1};
+  int magnifierPoint[2] = {-1, -1};
+  int lastMagnifierPoint[2] = {-1, -1};
+  int numLMPcellColorIcons = 0;
+  int numPlotSeries = 0;
+  double fitPlotZoneMarkers_real_x[6] = {-1e100, -1e100, -1e100, -1e100, -1e100, -1e100};
+  FX::FXLabel* fitOrder_Lbl[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+  double yAxisScaleFactor = 1.0;
+  double lastCursorDrawClock = 0.0;
+  int cursorType = 2;
+  int cursorColorIndex = 0;
+  int plotPointSize = 1;
+  int referencePointColorIndex = 1;
+  int dataPointColorIndex = 1;
+  int plotBackgroundColorIndex = 1;
+  int searchDirection = 0;
+  int searchLocation = 0;
+  int window_x = 150;
+  int window_y = 100;
+  int windowWidth = 1100;
+  int windowHeight = 850;
+  int curveFitType = 0;
+  FX::FXColor savedCurveColor = 0;
+  int fit_order[6] = {1, 1, 1, 1, 1, 1};
+  int axisScaleType_x = 0;
+  int axisScaleType_y = 0;
+  int numberFormatType_x = 1;
+  int numberFormatType_y = 1;
+  int imageViewTop = 0;
+};
+
+#endif

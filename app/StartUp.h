@@ -1,0 +1,38 @@
+// Start-up rules that need no display: where the main window goes, which
+// keys the XY values table swallows, the toolkit version check and the
+// user's home directory.
+#ifndef QUILLGRID_STARTUP_H
+#define QUILLGRID_STARTUP_H
+
+#include <fx.h>
+
+struct WindowPlacement {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const WindowPlacement& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
+};
+
+// The main window's placement from the stored position and size on a
+// screen of screenW x screenH. `first` is where the window goes at once;
+// `pulledBack` is true when it lay (partly) off the screen and was placed
+// again at `final`. A screen dimension of 1 or less skips its checks.
+struct PlacementSteps {
+  WindowPlacement first;
+  WindowPlacement final;
+  bool pulledBack = false;
+};
+PlacementSteps placeMainWindow(WindowPlacement stored, bool wasMinimized, int screenW, int screenH);
+
+// True when a key pressed in the XY values table is to be swallowed: any
+// key but "c" while the "% difference" column (index 3) is current and
+// Control is not held.
+bool swallowXYValuesTableKey(FX::FXuint code, FX::FXuint state, FX::FXint currentColumn);
+
+// Stops the program with the toolkit's fatal error "FOX Library mismatch"
+// unless the toolkit it runs with is the one it was built against.
+void checkToolkitVersion(const FX::FXuchar runningVersion[3]);
+
+// The user's home directory: the toolkit's answer, replaced by the
+// password database entry of the real user when HOME is unset.
+FX::FXString userHomeDirectory();
+
+#endif

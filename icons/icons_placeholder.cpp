@@ -1,1 +1,0 @@
-// Generated icon data goes here.

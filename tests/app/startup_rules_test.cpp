@@ -1,0 +1,145 @@
+// Start-up rules that need no display.
+#include <stdlib.h>
+
+#include <fxkeys.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include "Globals.h"
+#include "Quillgrid.h"
+#include "StartUp.h"
+#include "TestHarness.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+WindowPlacement wp(int x, int y, int w, int h) {
+  WindowPlacement p;
+  p.x = x;
+  p.y = y;
+  p.w = w;
+  p.h = h;
+  return p;
+}
+}  // namespace
+
+TEST(WindowPlacementRules, TableOfCases) {
+  struct Case {
+    const char* what;
+    WindowPlacement stored;
+    bool minimized;
+    int screenW, screenH;
+    WindowPlacement first, final;
+  } cases[] = {
+      {"defaults fit a large screen", wp(150, 100, 1100, 850), false, 1280, 1024, wp(150, 100, 1100, 850),
+       wp(150, 100, 1100, 850)},
+      {"defaults on a 1024 x 768 screen are pulled back", wp(150, 100, 1100, 850), false, 1024, 768,
+       wp(150, 100, 1100, 850), wp(150, 100, 924, 668)},
+      {"minimized goes to 50, 50", wp(600, 400, 800, 600), true, 1280, 1024, wp(50, 50, 800, 600),
+       wp(50, 50, 800, 600)},
+      {"x of 49 becomes 50", wp(49, 10, 800, 600), false, 1280, 1024, wp(50, 10, 800, 600), wp(50, 10, 800, 600)},
+      {"y of -1 becomes 50", wp(60, -1, 800, 600), false, 1280, 1024, wp(60, 50, 800, 600), wp(60, 50, 800, 600)},
+      {"y of 0 stays", wp(60, 0, 800, 600), false, 1280, 1024, wp(60, 0, 800, 600), wp(60, 0, 800, 600)},
+      {"x beyond the right edge + 50 becomes 50", wp(1331, 10, 800, 600), false, 1280, 1024, wp(1331, 10, 800, 600),
+       wp(50, 10, 800, 600)},
+      {"x exactly at the right edge + 50 stays", wp(1330, 10, 800, 600), false, 1280, 1024, wp(1330, 10, 800, 600),
+       wp(1330, 10, 800, 600)},
+      {"y below the bottom edge becomes 50", wp(60, 1025, 800, 600), false, 1280, 1024, wp(60, 1025, 800, 600),
+       wp(60, 50, 800, 600)},
+      {"y exactly at the bottom edge stays", wp(60, 1024, 800, 600), false, 1280, 1024, wp(60, 1024, 800, 600),
+       wp(60, 1024, 800, 600)},
+      {"a width equal to the screen stays", wp(60, 10, 1280, 600), false, 1280, 1024, wp(60, 10, 1280, 600),
+       wp(60, 10, 1280, 600)},
+      {"a screen width of 1 skips the width checks", wp(5000, 10, 9000, 600), false, 1, 1024,
+       wp(5000, 10, 9000, 600), wp(5000, 10, 9000, 600)},
+      {"a screen height of 0 skips the height checks", wp(60, 5000, 800, 9000), false, 1280, 0,
+       wp(60, 5000, 800, 9000), wp(60, 5000, 800, 9000)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PlacementSteps s = placeMainWindow(c.stored, c.minimized, c.screenW, c.screenH);
+    EXPECT_EQ(s.first.x, c.first.x);
+    EXPECT_EQ(s.first.y, c.first.y);
+    EXPECT_EQ(s.first.w, c.first.w);
+    EXPECT_EQ(s.first.h, c.first.h);
+    EXPECT_EQ(s.final.x, c.final.x);
+    EXPECT_EQ(s.final.y, c.final.y);
+    EXPECT_EQ(s.final.w, c.final.w);
+    EXPECT_EQ(s.final.h, c.final.h);
+    EXPECT_EQ(s.pulledBack, !(c.first == c.final));
+  }
+}
+
+TEST(XYValuesTableKeys, PercentDifferenceColumnSwallowsTyping) {
+  struct Case {
+    FXuint code, state;
+    int column;
+    bool swallowed;
+  } cases[] = {
+      {KEY_5, 0, 3, true},            // a digit in "% difference" does nothing
+      {KEY_v, CONTROLMASK, 3, false}, // Control+V is passed on
+      {KEY_c, 0, 3, false},           // "c" is passed on
+      {KEY_c, CONTROLMASK, 3, false}, // so is Control+C
+      {KEY_C, 0, 3, true},            // upper-case C is not the letter c's code
+      {KEY_5, 0, 2, false},           // other columns take every key
+      {KEY_Delete, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    EXPECT_EQ(swallowXYValuesTableKey(c.code, c.state, c.column), c.swallowed);
+  }
+}
+
+TEST(ToolkitVersion, TheRunningToolkitPasses) { checkToolkitVersion(fxversion); }
+
+TEST(ToolkitVersionDeathTest, AnotherVersionStopsTheProgram) {
+  const FXuchar other[3] = {1, 7, 50};
+  EXPECT_DEATH(checkToolkitVersion(other), "FOX Library mismatch");
+}
+
+TEST(HomeDirectory, FromHomeOrThePasswordEntry) {
+  const char* saved = getenv("HOME");
+  std::string keep = saved ? saved : "";
+  setenv("HOME", "/some/where/home", 1);
+  EXPECT_STREQ(userHomeDirectory().text(), "/some/where/home");
+  unsetenv("HOME");
+  struct passwd* pw = getpwuid(getuid());
+  ASSERT_NE(pw, nullptr);
+  EXPECT_STREQ(userHomeDirectory().text(), pw->pw_dir);
+  if (saved) setenv("HOME", keep.c_str(), 1);
+}
+
+TEST(Title, NameVersionAndUntitled) {
+  EXPECT_STREQ(Quillgrid::getBasicTitle("").text(), "Quillgrid v2.81 - untitled");
+  EXPECT_STREQ(Quillgrid::getBasicTitle("plot.png").text(), "Quillgrid v2.81 - plot.png");
+}
+
+TEST(GlobalTables, IndexesSelectTheirNamesAndValues) {
+  EXPECT_STREQ(VERSION_NUMBER.text(), "2.81");
+  EXPECT_STREQ(INI_FILE.text(), ".Quillgrid.ini");
+  EXPECT_STREQ(AUTO_FIND_BTN_TXT.text(), "Auto-find curve");
+  EXPECT_STREQ(AUTO_FIND_ERROR_TXT.text(), "Auto-find error");
+  EXPECT_STREQ(TEMPERATURE_CONVERSION_NAMES[5].text(), "K -> F");
+  EXPECT_STREQ(LMP_DATA_COLUMN_NAMES[2].text(), "T (K or R)");
+  EXPECT_STREQ(FIT_EQN_TABLE_ROW_NAMES[0].text(), "Eqn. upper limit");
+  // Colours keep their red, green and blue channels in FOX's own layout.
+  EXPECT_EQ(FXREDVAL(POINT_COLORS[5]), 0xFFu);
+  EXPECT_EQ(FXGREENVAL(POINT_COLORS[5]), 0x78u);
+  EXPECT_EQ(FXBLUEVAL(POINT_COLORS[5]), 0x23u);
+  EXPECT_EQ(POINT_COLORS[4], FXRGB(0xEB, 0xEB, 0x00));
+  EXPECT_EQ(LMP_TEMP_COLORS[21], FXRGB(0x80, 0x00, 0x40));
+  EXPECT_EQ(BACK_GROUND_COLORS[1], FXRGB(200, 200, 200));
+  EXPECT_EQ(PLOT_POINT_SIZE[3], 15);
+  EXPECT_EQ(SEARCH_LENGTHS[4], 100);
+  EXPECT_EQ(COLOR_DIFFS[2], 100);
+  // The web site host is the host part of the web site address.
+  EXPECT_STREQ(("http://" + WEB_SITE_HOST).text(), WEB_SITE_URL.text());
+}
+
+TEST(Timers, NanosecondDelaysBecomeMilliseconds) {
+  EXPECT_EQ(nsToMs(500000), 1u);
+  EXPECT_EQ(nsToMs(200000), 1u);
+  EXPECT_EQ(nsToMs(5000000000LL), 5000u);
+  EXPECT_EQ(nsToMs(0), 0u);
+}
