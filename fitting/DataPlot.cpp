@@ -1,0 +1,777 @@
+// DataPlot: data, settings, scales and drawing of the XY chart.
+#include "DataPlot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+
+// X11 carries coordinates as 16-bit numbers; everything drawn is kept
+// within this band so that far-away values cannot wrap around onto the
+// picture.
+const double kMaxCoord = 30000.0;
+
+// A user tick step that gives more intervals than this is refused: the
+// ticks would be unreadable and drawing them could take a long time.
+const double kMaxUserTicks = 1000.0;
+
+const int kPaletteSize = 10;
+
+// Label format for a tick step: fixed decimals, or (negative decimals)
+// chosen by the size of the step.
+FXString tickFormat(int decimals, double step) {
+  if (decimals < 0) {
+    const double a = std::fabs(step);
+    if (a < 0.001) return FXStringFormat("%%.%dle", 2);
+    decimals = a < 0.01 ? 4 : a < 0.1 ? 3 : a < 1 ? 2 : 0;
+  }
+  return FXStringFormat("%%.%df", decimals);
+}
+
+// Tick intervals for a user step over [lo, hi]: one more than fit whole
+// when the steps do not reach hi. False when the step cannot be used.
+bool userTickCount(double step, double lo, double hi, int* count) {
+  if (!(step > 0) || !std::isfinite(step)) return false;
+  const double q = (hi - lo) / step;
+  if (!std::isfinite(q) || std::fabs(q) > kMaxUserTicks) return false;
+  const int n = static_cast<int>(q);
+  *count = hi > n * step + lo ? n + 1 : n;
+  return true;
+}
+
+// Pixels from the start of an axis to a value delta units away, truncated
+// toward zero. An empty range (resolution 0) puts its own value in the
+// middle of the axis and any other value just beyond the matching end.
+double axisOffset(double delta, double resolution, int span) {
+  if (std::isnan(delta)) return delta;
+  if (resolution != 0 && std::isfinite(resolution)) return std::trunc(delta / resolution);
+  if (delta == 0) return span / 2;
+  return delta < 0 ? -1.0 : span + 1.0;
+}
+
+// A drawing coordinate: within the band X11 can carry.
+int px(double v) {
+  if (std::isnan(v)) return static_cast<int>(-kMaxCoord);
+  return static_cast<int>(std::max(-kMaxCoord, std::min(kMaxCoord, v)));
+}
+
+// A segment between points whose rows may lie far outside the picture:
+// cut to the band of rows X11 can carry, keeping its slope.
+void drawClippedSegment(FXDCWindow* dc, double x1, double y1, double x2, double y2) {
+  if ((y1 < -kMaxCoord && y2 < -kMaxCoord) || (y1 > kMaxCoord && y2 > kMaxCoord)) return;
+  auto cut = [](double& xa, double& ya, double xb, double yb) {
+    const double edge = std::max(-kMaxCoord, std::min(kMaxCoord, ya));
+    if (edge != ya) {
+      xa += (xb - xa) * (edge - ya) / (yb - ya);
+      ya = edge;
+    }
+  };
+  cut(x1, y1, x2, y2);
+  cut(x2, y2, x1, y1);
+  dc->drawLine(px(x1), px(y1), px(x2), px(y2));
+}
+
+void fillDisc(FXDCWindow* dc, int cx, int cy, int d) {
+  dc->fillArc(cx - d / 2, cy - d / 2, d, d, 0, 23040);
+}
+
+void drawTextIfAny(FXDCWindow* dc, int x, int y, const FXString& s) {
+  if (!s.empty()) dc->drawText(x, y, s);
+}
+
+// Replaces an int array by n copies of a value, or of the first n entries
+// of another array.
+void refillInts(int*& array, int n, int value, const int* values) {
+  delete[] array;
+  array = new int[n];
+  for (int i = 0; i < n; ++i) array[i] = values ? values[i] : value;
+}
+
+}  // namespace
+
+DataPlot::DataPlot(FXTopWindow* owner_)
+    : owner(owner_),
+      plotFont(nullptr),
+      imageData(nullptr),
+      baseColor(argb(0xFFFF0000)),
+      plotImage(nullptr),
+      yTitleData(nullptr),
+      backgroundColor(argb(0xFFFFFFFF)),
+      textColor(argb(0xFF000000)),
+      lineColor(argb(0xFF000000)),
+      seriesPointColors(nullptr),
+      decimalComma(false),
+      lineColorSet(false),
+      userDx(false),
+      userDy(false),
+      showAxis_(true),
+      autoScaleY_(false),
+      outlinePoints_(false),
+      noteOnTop(false),
+      gridLines(false),
+      canvasWidth(0),
+      canvasHeight(0),
+      numSeries(1),
+      numPoints(nullptr),
+      numZoneDelimiters(0),
+      zoneMarkerSize(0),
+      numXTicks(10),
+      numYTicks(10),
+      maxXPixel(0),
+      minXPixel(0),
+      plotWidth(0),
+      xLabelWidth(0),
+      xDecimals(2),
+      yDecimals(-1),
+      lineWidths(nullptr),
+      pointSizes(nullptr),
+      zoneDelimiterPixels(nullptr),
+      dx(0),
+      dy(0),
+      xmin(0),
+      xmax(0),
+      ymin(0),
+      ymax(0),
+      xResolution(0),
+      xData(nullptr),
+      yData(nullptr),
+      legends(nullptr),
+      noteAlignment(TOP_LEFT),
+      numPointColorSeries(0),
+      numPointColors(nullptr),
+      yTitleDataSize(0) {
+  // The toolkit reports the normal font's size in decipoints; this
+  // constructor takes points.
+  FXFontDesc desc;
+  app()->getNormalFont()->getFontDesc(desc);
+  plotFont = new FXFont(app(), desc.face, desc.size / 10, FXFont::Normal, FXFont::Straight,
+                        FONTENCODING_DEFAULT, FXFont::NonExpanded);
+  if (app()->getDisplay()) plotFont->create();
+  lineWidths = new int[1]{1};
+  pointSizes = new int[1]{0};
+  xFormat = FXStringFormat("%%.%df", 2);
+}
+
+DataPlot::~DataPlot() {
+  delete plotFont;
+  freeArrays();
+  freePointColors();
+  delete[] zoneDelimiterPixels;
+  delete[] yTitleData;
+  delete plotImage;
+  delete[] imageData;
+}
+
+FXApp* DataPlot::app() const { return owner ? owner->getApp() : FXApp::instance(); }
+
+// Text can be measured and drawn once the font exists on the display; a
+// plot made before the display was opened creates its font late.
+bool DataPlot::canMeasure() const {
+  if (!plotFont->id() && app()->getDisplay()) plotFont->create();
+  return plotFont->id() != 0;
+}
+
+int DataPlot::textWidth(const FXString& s) const { return canMeasure() ? plotFont->getTextWidth(s) : 0; }
+
+int DataPlot::textHeight(const FXString& s) const { return canMeasure() ? plotFont->getTextHeight(s) : 0; }
+
+FXString DataPlot::labelText(const FXString& format, double value) const {
+  FXString s = FXStringFormat(format.text(), value);
+  if (decimalComma) s.substitute('.', ',');
+  return s;
+}
+
+// Black on the white and the grey background, white on any other.
+FXColor DataPlot::contrastColor() const {
+  return backgroundColor == argb(0xFFFFFFFF) || backgroundColor == argb(0xFFC8C8C8) ? argb(0xFF000000)
+                                                                                    : argb(0xFFFFFFFF);
+}
+
+// ---------------------------------------------------------------- settings
+
+void DataPlot::setPlotSize(int points) {
+  FXFontDesc desc;
+  app()->getNormalFont()->getFontDesc(desc);
+  desc.size = static_cast<FXushort>(std::max(1, std::min(points, 6000)) * 10);
+  plotFont->destroy();
+  plotFont->setFontDesc(desc);
+  if (app()->getDisplay()) plotFont->create();
+}
+
+void DataPlot::setPlotLineColor(FXColor color) {
+  lineColor = color;
+  lineColorSet = true;
+}
+
+void DataPlot::setNoteAlignemnt(DataPlot::Alignment alignment) { noteAlignment = alignment; }
+
+void DataPlot::setBackgroundColor(FXColor color) { backgroundColor = color; }
+
+void DataPlot::showAxis(bool show) { showAxis_ = show; }
+
+void DataPlot::outlinePoints(bool outline) { outlinePoints_ = outline; }
+
+void DataPlot::autoScaleY(bool autoScale) { autoScaleY_ = autoScale; }
+
+void DataPlot::setPlotLineWidth(int width) { refillInts(lineWidths, numSeries, width, nullptr); }
+
+void DataPlot::setPlotLineWidth(const int* widths) {
+  if (widths) refillInts(lineWidths, numSeries, 0, widths);
+}
+
+void DataPlot::setPlotPointSize(int size) { refillInts(pointSizes, numSeries, size, nullptr); }
+
+void DataPlot::setPlotPointSize(const int* sizes) {
+  if (sizes) refillInts(pointSizes, numSeries, 0, sizes);
+}
+
+void DataPlot::freePointColors() {
+  if (seriesPointColors) {
+    for (int s = 0; s < numPointColorSeries; ++s) delete[] seriesPointColors[s];
+    delete[] seriesPointColors;
+  }
+  delete[] numPointColors;
+  seriesPointColors = nullptr;
+  numPointColors = nullptr;
+  numPointColorSeries = 0;
+}
+
+void DataPlot::setPlotPointColor(FXColor** colors) {
+  freePointColors();
+  if (!colors) return;
+  numPointColorSeries = numSeries;
+  seriesPointColors = new FXColor*[numSeries]();
+  numPointColors = new int[numSeries]();
+  for (int s = 0; s < numSeries; ++s) {
+    if (!colors[s] || !numPoints) continue;
+    const int n = numPoints[s];
+    seriesPointColors[s] = new FXColor[n];
+    std::copy(colors[s], colors[s] + n, seriesPointColors[s]);
+    numPointColors[s] = n;
+  }
+}
+
+void DataPlot::setLegends(const FXString* texts) {
+  if (texts) {
+    if (legends)
+      for (int s = 0; s < numSeries; ++s) legends[s] = texts[s];
+  } else {
+    delete[] legends;
+    legends = nullptr;
+  }
+}
+
+void DataPlot::setNumZoneDelimiters(int count, int markerSize) {
+  numZoneDelimiters = std::max(0, count);
+  zoneMarkerSize = markerSize;
+  delete[] zoneDelimiterPixels;
+  zoneDelimiterPixels = numZoneDelimiters > 0 ? new int[numZoneDelimiters]() : nullptr;
+}
+
+void DataPlot::positionZoneDelimiter(int index, int pixel) {
+  if (index >= 0 && index < numZoneDelimiters) zoneDelimiterPixels[index] = pixel;
+}
+
+void DataPlot::positionZoneDelimiter(int index, double x) {
+  if (index >= 0 && index < numZoneDelimiters) zoneDelimiterPixels[index] = getPixelsFromRealX(x);
+}
+
+void DataPlot::setMinMax(double xmin_, double xmax_, double ymin_, double ymax_) {
+  xmin = xmin_;
+  xmax = xmax_;
+  ymin = ymin_;
+  ymax = ymax_;
+  getNumXTicks();
+  getNumYTicks();
+}
+
+void DataPlot::set_dx_user(double d) {
+  int n;
+  if (!userTickCount(d, xmin, xmax, &n)) return;
+  userDx = true;
+  dx = d;
+  numXTicks = n;
+  getNumXTicks();
+}
+
+void DataPlot::set_dy_user(double d) {
+  int n;
+  if (!userTickCount(d, ymin, ymax, &n)) return;
+  userDy = true;
+  dy = d;
+  numYTicks = n;
+  getNumYTicks();
+}
+
+void DataPlot::reset_dx() {
+  userDx = false;
+  getNumXTicks();
+}
+
+void DataPlot::reset_dy() {
+  userDy = false;
+  getNumYTicks();
+}
+
+void DataPlot::getNumXTicks() {
+  if (!userDx) {
+    numXTicks = std::min(numXTicks, 10);
+    dx = numXTicks > 0 ? (xmax - xmin) / numXTicks : xmax - xmin;
+  }
+  xFormat = tickFormat(xDecimals, dx);
+}
+
+void DataPlot::getNumYTicks() {
+  if (!userDy) {
+    numYTicks = 10;
+    dy = (ymax - ymin) / 10;
+  }
+  yFormat = tickFormat(yDecimals, dy);
+}
+
+// -------------------------------------------------------------------- data
+
+void DataPlot::setData(FXColor background, const FXString& xTitle_, const FXString& yTitle_,
+                       const FXString& note_, bool noteOnTop_, int xDecimals_, int yDecimals_,
+                       bool decimalComma_, bool gridLines_, const int* numPoints_, const double* const* x,
+                       int numSeries_, const double* const* y) {
+  freeArrays();
+  // Point colours belong to the points they were given for.
+  freePointColors();
+  numSeries = std::max(0, numSeries_);
+  backgroundColor = background;
+  xTitle = xTitle_;
+  yTitle = yTitle_;
+  note = note_;
+  decimalComma = decimalComma_;
+  xDecimals = xDecimals_;
+  yDecimals = yDecimals_;
+  gridLines = gridLines_;
+  noteOnTop = noteOnTop_;
+  allocateArrays(numPoints_);
+
+  const FXString shownTitle = yTitle.empty() ? FXString(" ") : yTitle;
+  resizeTitleData(textWidth(shownTitle), textHeight(shownTitle) * 100 / 80);
+
+  // The ranges cover every finite value of every series.
+  bool firstX = true, firstY = true;
+  for (int s = 0; s < numSeries; ++s) {
+    for (int k = 0; k < numPoints[s]; ++k) {
+      const double xv = x[s][k], yv = y[s][k];
+      xData[s][k] = xv;
+      yData[s][k] = yv;
+      if (std::isfinite(xv)) {
+        xmin = firstX ? xv : std::min(xmin, xv);
+        xmax = firstX ? xv : std::max(xmax, xv);
+        firstX = false;
+      }
+      if (std::isfinite(yv)) {
+        ymin = firstY ? yv : std::min(ymin, yv);
+        ymax = firstY ? yv : std::max(ymax, yv);
+        firstY = false;
+      }
+    }
+  }
+  if (firstX) xmin = xmax = 0;
+  if (firstY) ymin = ymax = 0;
+  getNumXTicks();
+  getNumYTicks();
+}
+
+void DataPlot::setData(FXColor background, const FXString& xTitle_, const FXString& yTitle_,
+                       const FXString& note_, bool noteOnTop_, int xDecimals_, int yDecimals_,
+                       bool decimalComma_, bool gridLines_, int count, const double* x, int numSeries_,
+                       const double* const* y) {
+  const int n = std::max(0, numSeries_);
+  int* counts = new int[n];
+  const double** xs = new const double*[n];
+  for (int s = 0; s < n; ++s) {
+    counts[s] = count;
+    xs[s] = x;
+  }
+  setData(background, xTitle_, yTitle_, note_, noteOnTop_, xDecimals_, yDecimals_, decimalComma_,
+          gridLines_, counts, xs, n, y);
+  delete[] xs;
+  delete[] counts;
+}
+
+void DataPlot::setData(FXColor background, const FXString& xTitle_, const FXString& yTitle_,
+                       const FXString& note_, int xDecimals_, int yDecimals_, bool decimalComma_,
+                       bool gridLines_, int count, const double* x, const double* y) {
+  const double* ys[1] = {y};
+  setData(background, xTitle_, yTitle_, note_, noteOnTop, xDecimals_, yDecimals_, decimalComma_,
+          gridLines_, count, x, 1, ys);
+}
+
+void DataPlot::setData(FXColor background, const FXString& xTitle_, const FXString& yTitle_,
+                       int xDecimals_, int yDecimals_, bool decimalComma_, bool gridLines_, int count,
+                       const double* x, const double* y) {
+  setData(background, xTitle_, yTitle_, FXString(), xDecimals_, yDecimals_, decimalComma_, gridLines_,
+          count, x, y);
+}
+
+void DataPlot::allocateArrays(const int* counts) {
+  refillInts(lineWidths, numSeries, 1, nullptr);
+  refillInts(pointSizes, numSeries, 0, nullptr);
+  legends = new FXString[numSeries];
+  numPoints = new int[numSeries];
+  xData = new double*[numSeries];
+  yData = new double*[numSeries];
+  for (int s = 0; s < numSeries; ++s) {
+    numPoints[s] = counts ? std::max(0, counts[s]) : 0;
+    xData[s] = new double[numPoints[s]]();
+    yData[s] = new double[numPoints[s]]();
+  }
+}
+
+void DataPlot::allocateArrays(int count) {
+  int* counts = new int[numSeries];
+  std::fill(counts, counts + numSeries, count);
+  allocateArrays(counts);
+  delete[] counts;
+}
+
+void DataPlot::freeArrays() {
+  delete[] lineWidths;
+  delete[] pointSizes;
+  lineWidths = nullptr;
+  pointSizes = nullptr;
+  if (xData) {
+    for (int s = 0; s < numSeries; ++s) {
+      delete[] xData[s];
+      delete[] yData[s];
+    }
+  }
+  delete[] xData;
+  delete[] yData;
+  delete[] legends;
+  delete[] numPoints;
+  xData = nullptr;
+  yData = nullptr;
+  legends = nullptr;
+  numPoints = nullptr;
+}
+
+void DataPlot::resizeTitleData(int width, int height) {
+  delete[] yTitleData;
+  yTitleDataSize = std::max(1, std::max(0, width) * std::max(0, height));
+  yTitleData = new FXColor[yTitleDataSize];
+  std::fill(yTitleData, yTitleData + yTitleDataSize, backgroundColor);
+}
+
+// ----------------------------------------------------------------- queries
+
+void DataPlot::getMinMaxXPixels(int* min, int* max) const {
+  *min = minXPixel;
+  *max = maxXPixel;
+}
+
+double DataPlot::columnOf(double x) const { return minXPixel + axisOffset(x - xmin, xResolution, plotWidth); }
+
+int DataPlot::getPixelsFromRealX(double x) const {
+  const double c = columnOf(x);
+  if (std::isnan(c)) return minXPixel;
+  return static_cast<int>(std::max(-1e9, std::min(1e9, c)));
+}
+
+double DataPlot::getRealXfromPixels(int p) const { return (p - minXPixel) * xResolution + xmin; }
+
+double DataPlot::getXaxisResolutionPerPixel() const {
+  return std::fabs(getRealXfromPixels(2) - getRealXfromPixels(1));
+}
+
+FXColor DataPlot::getLineColor(FXDCWindow* dc, unsigned long series) const {
+  static const FXColor palette[kPaletteSize] = {
+      0,                 argb(0xFFA000E6), argb(0xFF0000FF), argb(0xFF28D4FF), argb(0xFF50AA00),
+      argb(0xFF00FF00),  argb(0xFFFF9632), argb(0xFF8C3C0A), argb(0xFFCD78FA), argb(0xFFFFFF00)};
+  if (dc) dc->setLineStyle(LINE_SOLID);
+  if (series < 2 * kPaletteSize) {
+    const unsigned long slot = series % kPaletteSize;
+    if (series >= kPaletteSize && dc) dc->setLineStyle(LINE_ONOFF_DASH);
+    return slot == 0 ? baseColor : palette[slot];
+  }
+  if (dc) dc->setLineStyle(LINE_ONOFF_DASH);
+  return contrastColor();
+}
+
+void DataPlot::autoScaleY() {
+  if (!xData) return;
+  bool first = true;
+  for (int s = 0; s < numSeries; ++s) {
+    for (int k = 0; k < numPoints[s]; ++k) {
+      const double x = xData[s][k], y = yData[s][k];
+      if (!(x >= xmin && x <= xmax) || !std::isfinite(y)) continue;
+      ymin = first ? y : std::min(ymin, y);
+      ymax = first ? y : std::max(ymax, y);
+      first = false;
+    }
+  }
+}
+
+// ----------------------------------------------------------------- drawing
+
+// A new off-screen image of the given size over a fresh buffer filled with
+// the background.
+void DataPlot::replaceImage(int width, int height, FXuint options) {
+  delete plotImage;
+  delete[] imageData;
+  plotImage = nullptr;
+  imageData = nullptr;
+  if (width <= 0 || height <= 0 || !app()->getDisplay()) return;
+  const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
+  imageData = new FXColor[n];
+  std::fill(imageData, imageData + n, backgroundColor);
+  plotImage = new FXImage(app(), imageData, options, width, height);
+  plotImage->create();
+}
+
+void DataPlot::copyToCanvas(FXCanvas* canvas) {
+  if (!plotImage || !canvas || !canvas->id()) return;
+  FXDCWindow cdc(canvas);
+  cdc.drawImage(plotImage, 0, 0);
+}
+
+void DataPlot::blank(FXCanvas* canvas) {
+  const int W = canvas ? canvas->getWidth() : 0;
+  const int H = canvas ? canvas->getHeight() : 0;
+  xResolution = plotWidth > 0 ? (xmax - xmin) / plotWidth : 0;
+  // The image keeps its pixels: they are the background already.
+  replaceImage(W, H, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP);
+  copyToCanvas(canvas);
+}
+
+void DataPlot::drawPlot(FXCanvas* canvas) {
+  const int W = canvas ? canvas->getWidth() : 0;
+  const int H = canvas ? canvas->getHeight() : 0;
+  canvasWidth = W;
+  canvasHeight = H;
+  // The image lets go of its pixels once created; the buffer stays ours.
+  replaceImage(W, H, IMAGE_SHMI | IMAGE_SHMP);
+  if (!plotImage || !canMeasure()) return;
+
+  baseColor = argb(0xFFFF0000);
+  textColor = contrastColor();
+
+  // The Y title is drawn into its own image, turned to read from bottom
+  // to top. Its buffer is made again here in case the font or the
+  // background changed after the data was set.
+  if (yTitle.empty()) yTitle = " ";
+  const int titleW = std::max(1, textWidth(yTitle));
+  const int titleH = textHeight(yTitle);
+  const int titleImageH = std::max(1, titleH * 100 / 80);
+  resizeTitleData(titleW, titleImageH);
+  FXImage* titleImage = new FXImage(app(), yTitleData, 0, titleW, titleImageH);
+  titleImage->create();
+  if (showAxis_) {
+    {
+      FXDCWindow tdc(titleImage);
+      tdc.setFont(plotFont);
+      tdc.setForeground(textColor);
+      tdc.setBackground(backgroundColor);
+      tdc.drawText(0, titleH, yTitle);
+    }
+    titleImage->restore();
+    titleImage->rotate(90);
+    titleImage->render();
+  }
+
+  if (!xData) {
+    delete titleImage;
+    blank(canvas);
+    return;
+  }
+
+  {
+    FXDCWindow dc(plotImage);
+    dc.setFont(plotFont);
+    dc.setForeground(backgroundColor);
+    dc.fillRectangle(0, 0, W, H);
+
+    if (autoScaleY_) {
+      autoScaleY();
+      // Steps and label format follow the new range.
+      getNumYTicks();
+    }
+
+    const FXString yMaxLabel = FXStringFormat(yFormat.text(), ymax);
+    int yLabelW = textWidth(yMaxLabel);
+    const int tyH = textHeight(yMaxLabel);
+    xLabelWidth = textWidth(FXStringFormat(xFormat.text(), xmax));
+
+    int t, gap, a, rightMargin, titleMargin;
+    if (showAxis_) {
+      t = tyH;
+      gap = 5;
+      a = 10;
+      rightMargin = 3 * xLabelWidth / 4;
+      titleMargin = titleH;
+    } else {
+      t = gap = a = 0;
+      rightMargin = 10;
+      yLabelW = 0;
+      titleMargin = 0;
+    }
+    const int left = titleMargin + yLabelW + gap + 2 * a;
+    const int top = tyH;
+    const int plotH = H - tyH - 2 * t - gap - a;
+    const int bottom = top + plotH;
+    plotWidth = W - rightMargin - left;
+    const int right = left + plotWidth;
+
+    dc.setForeground(textColor);
+    if (showAxis_) {
+      dc.drawLine(left, top, right, top);
+      dc.drawLine(right, top, right, bottom);
+      dc.drawLine(left, bottom, right, bottom);
+      dc.drawLine(left, bottom, left, top);
+    }
+    for (int k = 0; k < numZoneDelimiters; ++k) drawZoneMarker(&dc, zoneDelimiterPixels[k], H - zoneMarkerSize);
+
+    numXTicks = plotWidth / std::max(1, xLabelWidth) - 1;
+    getNumXTicks();
+
+    if (showAxis_) {
+      drawTextIfAny(&dc, left + plotWidth / 2 - textWidth(xTitle) / 2, H - t / 2, xTitle);
+      dc.drawImage(titleImage, gap, bottom - plotH / 2 - titleW / 2);
+    }
+    delete titleImage;
+
+    xResolution = plotWidth > 0 ? (xmax - xmin) / plotWidth : 0;
+    const double yRes = plotH > 0 ? (ymax - ymin) / plotH : 0;
+    minXPixel = left;
+    maxXPixel = right;
+
+    if (showAxis_) {
+      for (int i = 0; i <= numYTicks; ++i) {
+        const int yi = px(bottom - axisOffset(i * dy, yRes, plotH));
+        dc.drawLine(left - gap, yi, gridLines ? right : left, yi);
+        drawTextIfAny(&dc, left - gap - yLabelW - 5, yi + t / 4, labelText(yFormat, i * dy + ymin));
+      }
+      for (int i = 0; numXTicks >= 1 && i <= numXTicks; ++i) {
+        const int xi = px(left + axisOffset(i * dx, xResolution, plotWidth));
+        const bool fromTop = gridLines && i != numXTicks;
+        dc.drawLine(xi, fromTop ? top : bottom, xi, bottom + gap);
+        const FXString label = labelText(xFormat, i * dx + xmin);
+        drawTextIfAny(&dc, xi - textWidth(label) / 2, bottom + gap + t, label);
+      }
+    }
+
+    if (!noteOnTop && !note.empty()) drawNote(&dc, left, bottom, tyH, t);
+
+    dc.setLineWidth(1);
+    dc.setForeground(baseColor);
+    dc.setLineStyle(LINE_SOLID);
+    for (int s = 0; s < numSeries; ++s) drawSeries(&dc, s, bottom, yRes, plotH);
+
+    dc.setForeground(baseColor);
+    if (legends) {
+      drawLegend(&dc, left, bottom);
+      dc.setForeground(baseColor);
+    }
+    if (noteOnTop && !note.empty()) drawNote(&dc, left, bottom, tyH, t);
+    dc.setLineStyle(LINE_SOLID);
+    dc.setLineWidth(1);
+  }
+  copyToCanvas(canvas);
+}
+
+// One series: segments between neighbouring points whose columns both lie
+// in the X range, and point discs. The foreground is a running state: a
+// segment takes whatever colour the disc before it left.
+void DataPlot::drawSeries(FXDCWindow* dc, int s, int bottom, double yRes, int plotH) {
+  const int width = lineWidths[s];
+  dc->setLineWidth(static_cast<FXuint>(std::max(0, width)));
+  dc->setForeground(lineColorSet ? lineColor : baseColor);
+  if (legends) dc->setForeground(getLineColor(dc, s));
+  const int n = numPoints[s];
+  if (n < 2) return;
+
+  const int d = pointSizes[s];
+  const FXColor* colors = s < numPointColorSeries ? seriesPointColors[s] : nullptr;
+  const int numColors = colors ? numPointColors[s] : 0;
+  auto inX = [this](double p) { return p >= minXPixel && p <= maxXPixel; };
+  auto rowOf = [&](double y) { return bottom - axisOffset(y - ymin, yRes, plotH); };
+  auto disc = [&](int k, double p, double r) {
+    if (d <= 0) return;
+    const bool shown = inX(p) && std::fabs(r) <= kMaxCoord;
+    if (outlinePoints_) {
+      dc->setForeground(textColor);
+      if (shown) fillDisc(dc, px(p), px(r), d + 2);
+      dc->setForeground(baseColor);
+    }
+    if (k < numColors) dc->setForeground(colors[k]);
+    if (shown) fillDisc(dc, px(p), px(r), d);
+  };
+
+  const double* x = xData[s];
+  const double* y = yData[s];
+  double p2 = 0, r2 = 0;
+  for (int k = 0; k + 1 < n; ++k) {
+    const double p1 = columnOf(x[k]), r1 = rowOf(y[k]);
+    p2 = columnOf(x[k + 1]);
+    r2 = rowOf(y[k + 1]);
+    if (width > 0 && inX(p1) && inX(p2) && !std::isnan(r1) && !std::isnan(r2))
+      drawClippedSegment(dc, p1, r1, p2, r2);
+    disc(k, p1, r1);
+  }
+  disc(n - 1, p2, r2);
+}
+
+void DataPlot::drawZoneMarker(FXDCWindow* dc, int x, int y) {
+  const int s = zoneMarkerSize, h = s / 2;
+  FXPoint corners[3];
+  corners[0].x = static_cast<FXshort>(px(x));
+  corners[0].y = static_cast<FXshort>(px(y));
+  corners[1].x = static_cast<FXshort>(px(x - h));
+  corners[1].y = static_cast<FXshort>(px(y + s));
+  corners[2].x = static_cast<FXshort>(px(x + h));
+  corners[2].y = corners[1].y;
+  dc->fillPolygon(corners, 3);
+  dc->drawLine(corners[0].x, corners[0].y, corners[2].x, corners[2].y);
+  dc->drawLine(corners[1].x, corners[1].y, corners[2].x, corners[2].y);
+  dc->drawLine(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+}
+
+void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineHeight) {
+  const int n = note.contains('\n') + 1;
+  const int align = noteAlignment >= TOP_LEFT && noteAlignment <= BOTTOM_CENTER ? noteAlignment : TOP_LEFT;
+  int x = left, boxWidth = 0;
+  if (align != TOP_LEFT && align != BOTTOM_LEFT) {
+    int widest = 0;
+    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(note.section('\n', i)));
+    boxWidth = widest + 4;
+    if (align == TOP_RIGHT || align == BOTTOM_RIGHT)
+      x = left + plotWidth - boxWidth;
+    else
+      x = left + plotWidth / 2 - boxWidth / 2;
+  }
+  if (x < 0) x = 10;
+  int y = align <= TOP_CENTER ? top : bottom - n * lineHeight;
+  for (int i = 0; i < n; ++i) {
+    y += lineHeight;
+    dc->setForeground(backgroundColor);
+    if (boxWidth > 0 && lineHeight > 0) dc->fillRectangle(x, y - 3 * lineHeight / 4, boxWidth, lineHeight);
+    dc->setForeground(textColor);
+    drawTextIfAny(dc, x, y, note.section('\n', i));
+  }
+}
+
+void DataPlot::drawLegend(FXDCWindow* dc, int left, int bottom) {
+  if (!legends) return;
+  int w = 0;
+  for (int s = 0; s < numSeries; ++s) w = std::max(w, textWidth(legends[s]));
+  const int x0 = left + 6;
+  const int h = textHeight("0");
+  int y = bottom - (numSeries + 1) * h + h / 2;
+  for (int s = 0; s < numSeries; ++s) {
+    y += h;
+    dc->setForeground(getLineColor(dc, s));
+    drawTextIfAny(dc, x0, y, legends[s]);
+    dc->drawLine(x0 + w + 10, y - h / 2, x0 + w + 60, y - h / 2);
+  }
+  dc->setLineStyle(LINE_SOLID);
+}

@@ -1,0 +1,453 @@
+// Drawing of the plot on a canvas: the pixels of the finished image are
+// read back and checked. Set QG_PLOT_PNG_DIR to keep the pictures as PNG.
+#include <cstdlib>
+#include <functional>
+
+#include "TestHarness.h"
+// after fx.h, which it needs
+#include <FXPNGImage.h>
+#include "data_plot_probe.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+
+const FXColor WHITE = argb(0xFFFFFFFF);
+const FXColor BLACK = argb(0xFF000000);
+const FXColor RED = argb(0xFFFF0000);
+const FXColor BLUE = argb(0xFF0000FF);
+const FXColor GREEN = argb(0xFF00FF00);
+
+bool sameRGB(FXColor a, FXColor b) {
+  return FXREDVAL(a) == FXREDVAL(b) && FXGREENVAL(a) == FXGREENVAL(b) && FXBLUEVAL(a) == FXBLUEVAL(b);
+}
+
+// Where the plot area must lie for the plot's font and a canvas size.
+struct Layout {
+  int left, right, top, bottom, plotH, tyH, titleH;
+};
+
+Layout expectedLayout(PlotProbe& plot, int W, int H, bool axis) {
+  FXFont* f = plot.plotFont;
+  const FXString yMax = FXStringFormat(plot.yFormat.text(), plot.ymax);
+  // The X label is measured with the format of the ranges, before the
+  // drawing picks its own tick count.
+  const int xLabelW = f->getTextWidth(FXStringFormat(plot.xFormat.text(), plot.xmax));
+  Layout l;
+  l.tyH = f->getTextHeight(yMax);
+  l.titleH = f->getTextHeight("y");
+  const int t = axis ? l.tyH : 0, gap = axis ? 5 : 0, a = axis ? 10 : 0;
+  l.left = axis ? l.titleH + f->getTextWidth(yMax) + gap + 2 * a : 0;
+  l.top = l.tyH;
+  l.plotH = H - l.tyH - 2 * t - gap - a;
+  l.bottom = l.top + l.plotH;
+  l.right = W - (axis ? 3 * xLabelW / 4 : 10);
+  return l;
+}
+
+class DrawPlot : public ::testing::Test {
+protected:
+  static constexpr int W = 400, H = 300;
+  FXMainWindow* window = nullptr;
+  FXCanvas* canvas = nullptr;
+  PlotProbe* plot = nullptr;
+  FXImage* shot = nullptr;
+
+  void SetUp() override {
+    QG_REQUIRE_DISPLAY();
+    window = new FXMainWindow(qgtest::app(), "plot", nullptr, nullptr, DECOR_ALL, 0, 0, W + 20, H + 20);
+    canvas = new FXCanvas(window, nullptr, 0, LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0, W, H);
+    plot = new PlotProbe(window);
+    window->create();
+    canvas->resize(W, H);
+  }
+
+  void TearDown() override {
+    delete shot;
+    delete plot;
+    delete window;
+  }
+
+  // Three points rising from (0, 0) to (10, 10), one series.
+  void setLine(FXColor background = WHITE) {
+    static const double x[] = {0, 5, 10}, y[] = {0, 5, 10};
+    plot->setData(background, "x", "y", 2, 2, false, false, 3, x, y);
+    plot->setLegends(nullptr);
+  }
+
+  // Draws and reads the picture back; saves it when asked to.
+  FXImage* draw(const char* name) {
+    plot->drawPlot(canvas);
+    FXImage* img = plot->getImage();
+    if (!img) return nullptr;
+    img->restore();
+    const char* dir = getenv("QG_PLOT_PNG_DIR");
+    if (dir && *dir) {
+      FXFileStream out;
+      if (out.open(FXStringFormat("%s/%s.png", dir, name), FXStreamSave)) {
+        fxsavePNG(out, img->getData(), img->getWidth(), img->getHeight());
+        out.close();
+      }
+    }
+    return img;
+  }
+
+  static int count(FXImage* img, int x0, int y0, int x1, int y1, const std::function<bool(FXColor)>& pred) {
+    int n = 0;
+    for (int y = std::max(0, y0); y <= std::min(img->getHeight() - 1, y1); ++y)
+      for (int x = std::max(0, x0); x <= std::min(img->getWidth() - 1, x1); ++x) n += pred(img->getPixel(x, y));
+    return n;
+  }
+  // The box around every pixel of a colour in the columns left of xEnd.
+  static bool boxOf(FXImage* img, int xEnd, FXColor c, int* x0, int* y0, int* x1, int* y1) {
+    *x0 = *y0 = 1 << 20;
+    *x1 = *y1 = -1;
+    for (int y = 0; y < img->getHeight(); ++y)
+      for (int x = 0; x < std::min(xEnd, img->getWidth()); ++x)
+        if (sameRGB(img->getPixel(x, y), c)) {
+          *x0 = std::min(*x0, x);
+          *x1 = std::max(*x1, x);
+          *y0 = std::min(*y0, y);
+          *y1 = std::max(*y1, y);
+        }
+    return *x1 >= 0;
+  }
+  static int countColor(FXImage* img, int x0, int y0, int x1, int y1, FXColor c) {
+    return count(img, x0, y0, x1, y1, [c](FXColor p) { return sameRGB(p, c); });
+  }
+};
+
+TEST_F(DrawPlot, FrameLiesAtTheComputedEdges) {
+  setLine();
+  // The data stays clear of the frame.
+  plot->setMinMax(-5, 15, -5, 15);
+  const Layout l = expectedLayout(*plot, W, H, true);
+  FXImage* img = draw("frame");
+  ASSERT_NE(img, nullptr);
+  ASSERT_EQ(img->getWidth(), W);
+  ASSERT_EQ(img->getHeight(), H);
+  int minPx = -1, maxPx = -1;
+  plot->getMinMaxXPixels(&minPx, &maxPx);
+  EXPECT_EQ(minPx, l.left);
+  EXPECT_EQ(maxPx, l.right);
+  // Every pixel of the four edges in the text colour.
+  const int len = l.right - l.left + 1, height = l.bottom - l.top + 1;
+  EXPECT_EQ(countColor(img, l.left, l.top, l.right, l.top, BLACK), len);
+  EXPECT_EQ(countColor(img, l.left, l.bottom, l.right, l.bottom, BLACK), len);
+  EXPECT_EQ(countColor(img, l.left, l.top, l.left, l.bottom, BLACK), height);
+  EXPECT_EQ(countColor(img, l.right, l.top, l.right, l.bottom, BLACK), height);
+  // Right of the frame, above the X labels: background only; and just
+  // inside the corners.
+  EXPECT_EQ(countColor(img, l.right + 1, 0, W - 1, l.bottom - 1, WHITE), (W - 1 - l.right) * l.bottom);
+  EXPECT_TRUE(sameRGB(img->getPixel(l.right - 2, l.top + 2), WHITE));
+  EXPECT_TRUE(sameRGB(img->getPixel(l.left + 2, l.bottom - 2), WHITE));
+  // The red data line passes through its middle point (5, 5).
+  const int row5 = l.bottom - (int)(10.0 / (20.0 / l.plotH));
+  EXPECT_TRUE(sameRGB(img->getPixel(plot->getPixelsFromRealX(5), row5), RED));
+  // The pixel conversions follow the drawing.
+  EXPECT_EQ(plot->getPixelsFromRealX(-5), l.left);
+  EXPECT_EQ(plot->getPixelsFromRealX(15), l.right);
+  EXPECT_EQ(plot->getPixelsFromRealX(5), l.left + (l.right - l.left) / 2);
+  EXPECT_DOUBLE_EQ(plot->getRealXfromPixels(l.right), 15.0);
+  EXPECT_NEAR(plot->getXaxisResolutionPerPixel(), 20.0 / (l.right - l.left), 1e-12);
+}
+
+TEST_F(DrawPlot, YTitleIsTurnedToReadUpwards) {
+  // The second drawing changes the font after the data was set: the
+  // title's image grows with it.
+  for (int points : {0, 24}) {
+    static const double x[] = {0, 10}, y[] = {0, 10};
+    plot->setData(WHITE, "x", "Tom", 2, 2, false, false, 2, x, y);
+    if (points) plot->setPlotSize(points);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 10, 0, 10);
+    const Layout l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw(points ? "title_large" : "title");
+    ASSERT_NE(img, nullptr);
+    // The title's box in the band left of the tick labels.
+    int x0, x1, y0, y1;
+    ASSERT_TRUE(boxOf(img, 5 + l.titleH, BLACK, &x0, &y0, &x1, &y1)) << "no title pixels";
+    EXPECT_GE(x0, 5);
+    // Turned: as tall as the text is wide, centred on the plot area.
+    const int textW = plot->plotFont->getTextWidth("Tom");
+    EXPECT_NEAR(y1 - y0 + 1, textW, 3) << points;
+    EXPECT_LT(x1 - x0 + 1, l.titleH);
+    EXPECT_NEAR((y0 + y1) / 2.0, l.bottom - l.plotH / 2, 3);
+    // Read from bottom to top: the capital T comes first, at the bottom,
+    // with its bar on the left (the top of the text faces left).
+    EXPECT_GE(countColor(img, x0, y1 - textW / 3, x0 + 1, y1, BLACK), 4);
+    EXPECT_EQ(countColor(img, x0, y0, x0 + 1, y0 + textW / 2, BLACK), 0);
+  }
+}
+
+TEST_F(DrawPlot, AutoScaledYRangeGetsItsOwnTicks) {
+  static const double x[] = {0, 5, 10, 20}, y[] = {0, 50, 100, 1000};
+  plot->setData(WHITE, "x", "y", -1, -1, false, false, 4, x, y);
+  plot->setLegends(nullptr);
+  plot->setMinMax(0, 10, -500, 2000);
+  plot->autoScaleY(true);
+  ASSERT_NE(draw("autoscale"), nullptr);
+  // The point at x = 20 lies outside the X range and does not count.
+  EXPECT_EQ(plot->ymin, 0.0);
+  EXPECT_EQ(plot->ymax, 100.0);
+  EXPECT_DOUBLE_EQ(plot->dy, 10.0);
+  EXPECT_STREQ(plot->yFormat.text(), "%.0f");
+}
+
+TEST_F(DrawPlot, GridLinesRunAcrossThePlotArea) {
+  for (bool grid : {false, true}) {
+    static const double x[] = {0, 10}, y[] = {0, 0};
+    const double* ys[] = {y};
+    plot->setData(WHITE, "x", "y", "", false, 2, 2, false, grid, 2, x, 1, ys);
+    plot->setLegends(nullptr);
+    plot->setPlotLineWidth(0);
+    plot->setMinMax(0, 10, 0, 10);
+    const Layout l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw(grid ? "grid" : "nogrid");
+    ASSERT_NE(img, nullptr);
+    // Tick 5 of the Y axis, in the middle of the plot area.
+    const int row = l.bottom - (int)(5 * plot->dy / (10.0 / l.plotH));
+    const int mid = (l.left + l.right) / 2;
+    EXPECT_EQ(sameRGB(img->getPixel(mid, row), BLACK), grid) << grid;
+    EXPECT_TRUE(sameRGB(img->getPixel(l.left - 5, row), BLACK)) << "tick outside the frame";
+    // A vertical X tick (not the last) reaches the top only with grid lines.
+    const int xi = l.left + (int)(plot->dx / plot->xResolution);
+    EXPECT_TRUE(sameRGB(img->getPixel(xi, l.bottom + 5), BLACK));
+    EXPECT_EQ(sameRGB(img->getPixel(xi, l.top + 3), BLACK), grid) << grid;
+  }
+}
+
+TEST_F(DrawPlot, ZoneMarkerStandsOnTheBottomRow) {
+  for (bool axis : {true, false}) {
+    setLine();
+    plot->showAxis(axis);
+    plot->setNumZoneDelimiters(1, 15);
+    plot->positionZoneDelimiter(0, 100);
+    FXImage* img = draw(axis ? "marker" : "marker_noaxis");
+    ASSERT_NE(img, nullptr);
+    // Apex 15 rows above the bottom edge, base along the bottom row.
+    EXPECT_TRUE(sameRGB(img->getPixel(100, H - 15), BLACK));
+    EXPECT_TRUE(sameRGB(img->getPixel(100, H - 16), WHITE));
+    EXPECT_GE(countColor(img, 90, H - 1, 110, H - 1, BLACK), 13);
+    EXPECT_TRUE(sameRGB(img->getPixel(100 - 9, H - 1), WHITE));
+    EXPECT_TRUE(sameRGB(img->getPixel(100 + 9, H - 1), WHITE));
+    // Filled: the middle of the triangle is the text colour too.
+    EXPECT_TRUE(sameRGB(img->getPixel(100, H - 5), BLACK));
+  }
+}
+
+TEST_F(DrawPlot, PointDiscTakesItsPointColourAndAnOutline) {
+  for (bool outline : {false, true}) {
+    static const double x[] = {2, 5, 8}, y[] = {2, 5, 8};
+    plot->setData(WHITE, "x", "y", 2, 2, false, false, 3, x, y);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 10, 0, 10);
+    plot->setPlotLineWidth(0);
+    plot->setPlotPointSize(9);
+    plot->outlinePoints(outline);
+    FXColor colors[] = {BLUE, GREEN, BLUE};
+    FXColor* perSeries[] = {colors};
+    plot->setPlotPointColor(perSeries);
+    FXImage* img = draw(outline ? "disc_outline" : "disc");
+    ASSERT_NE(img, nullptr);
+    // The green disc of the middle point.
+    int gx0, gx1, gy0, gy1;
+    ASSERT_TRUE(boxOf(img, W, GREEN, &gx0, &gy0, &gx1, &gy1));
+    EXPECT_NEAR(gx1 - gx0 + 1, 9, 1);
+    EXPECT_NEAR(gy1 - gy0 + 1, 9, 1);
+    const int cx = plot->getPixelsFromRealX(5);
+    EXPECT_NEAR((gx0 + gx1) / 2.0, cx, 1.0);
+    const int cy = (gy0 + gy1) / 2;
+    EXPECT_TRUE(sameRGB(img->getPixel(cx, cy), GREEN));
+    // Just left of the disc: the outline, or the background.
+    EXPECT_TRUE(sameRGB(img->getPixel(gx0 - 1, cy), outline ? BLACK : WHITE)) << outline;
+    EXPECT_TRUE(sameRGB(img->getPixel(gx1 + 1, cy), outline ? BLACK : WHITE)) << outline;
+    EXPECT_TRUE(sameRGB(img->getPixel(gx0 - 3, cy), WHITE));
+    EXPECT_GT(countColor(img, 0, 0, W - 1, H - 1, BLUE), 80);
+  }
+}
+
+TEST_F(DrawPlot, SegmentWithAnEndOutsideTheXRangeIsNotDrawn) {
+  static const double x[] = {0, 5, 10}, y[] = {5, 5, 5};
+  plot->setData(WHITE, "x", "y", 2, 2, false, false, 3, x, y);
+  plot->setLegends(nullptr);
+  plot->setMinMax(2, 10, 0, 10);
+  plot->setPlotLineColor(BLUE);
+  plot->setPlotPointSize(7);
+  FXImage* img = draw("clip");
+  ASSERT_NE(img, nullptr);
+  int minPx, maxPx;
+  plot->getMinMaxXPixels(&minPx, &maxPx);
+  const int p5 = plot->getPixelsFromRealX(5);
+  // Nothing blue left of point 1's disc: the segment from x = 0 is gone,
+  // and so is the disc of x = 0 (its centre lies left of the frame).
+  EXPECT_EQ(countColor(img, 0, 0, p5 - 5, H - 1, BLUE), 0);
+  // The segment from x = 5 to x = 10 is drawn, one pixel a column.
+  EXPECT_EQ(countColor(img, p5 + 10, 0, maxPx - 10, H - 1, BLUE), maxPx - p5 - 19);
+}
+
+TEST_F(DrawPlot, DegenerateDataStaysInsideThePicture) {
+  // All x equal and all y equal: the point sits in the middle of the area.
+  static const double x[] = {5, 5}, y[] = {3, 3};
+  static const double lone[] = {5};
+  static const double farX[] = {0, 1, 2}, farY[] = {5, 1e12, NAN};
+  const double* xs[] = {x, lone, farX};
+  const double* ys[] = {y, lone, farY};
+  const int counts[] = {2, 1, 3};
+  plot->setData(WHITE, "x", "y", "", false, -1, -1, false, false, counts, xs, 3, ys);
+  plot->setLegends(nullptr);
+  const int sizes[] = {9, 9, 0};
+  plot->setPlotPointSize(sizes);
+  FXColor green[] = {GREEN, GREEN}, blue[] = {BLUE};
+  FXColor* colors[] = {green, blue, nullptr};
+  plot->setPlotPointColor(colors);
+  plot->setMinMax(5, 5, 3, 3);
+  Layout l = expectedLayout(*plot, W, H, true);
+  FXImage* img = draw("degenerate");
+  ASSERT_NE(img, nullptr);
+  const int cx = l.left + (l.right - l.left) / 2, cy = l.bottom - l.plotH / 2;
+  EXPECT_EQ(plot->getPixelsFromRealX(5), cx);
+  EXPECT_TRUE(sameRGB(img->getPixel(cx, cy), GREEN));
+  EXPECT_GT(countColor(img, cx - 6, cy - 6, cx + 6, cy + 6, GREEN), 50);
+  // The one-point series draws no disc.
+  EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, BLUE), 0);
+
+  // A value far above the range: its segment still leaves the first
+  // point upwards, cut at the picture's edge instead of wrapping around.
+  plot->setMinMax(0, 2, 0, 10);
+  l = expectedLayout(*plot, W, H, true);
+  img = draw("far_value");
+  ASSERT_NE(img, nullptr);
+  const int p0 = plot->getPixelsFromRealX(0);
+  const int row5 = l.bottom - l.plotH / 2;
+  EXPECT_GT(countColor(img, p0 - 1, row5 - 3, p0 + 1, row5 - 1, RED), 0);
+  EXPECT_GT(countColor(img, p0 - 1, 0, p0 + 1, row5, RED), row5 / 2);
+  EXPECT_EQ(countColor(img, p0 + 3, 0, W - 1, H - 1, RED), 0);
+}
+
+TEST_F(DrawPlot, ZeroSizeCanvasGivesNoImage) {
+  setLine();
+  plot->blank(canvas);
+  ASSERT_NE(plot->getImage(), nullptr);
+  canvas->resize(0, H);
+  plot->drawPlot(canvas);
+  EXPECT_EQ(plot->getImage(), nullptr);
+  canvas->resize(W, 0);
+  plot->drawPlot(canvas);
+  EXPECT_EQ(plot->getImage(), nullptr);
+  plot->blank(canvas);
+  EXPECT_EQ(plot->getImage(), nullptr);
+}
+
+TEST_F(DrawPlot, WithoutDataOrWithBlankOnlyTheBackgroundShows) {
+  plot->setBackgroundColor(argb(0xFFC8C8C8));
+  FXImage* img = draw("nodata");
+  ASSERT_NE(img, nullptr);
+  EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, argb(0xFFC8C8C8)), W * H);
+  setLine();
+  plot->setBackgroundColor(BLACK);
+  plot->blank(canvas);
+  img = plot->getImage();
+  ASSERT_NE(img, nullptr);
+  // A blank image keeps its pixels on the client side.
+  ASSERT_NE(img->getData(), nullptr);
+  EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, BLACK), W * H);
+}
+
+TEST_F(DrawPlot, AxisHiddenPlotUsesTheWholeCanvas) {
+  static const double x[] = {0, 10}, y[] = {0, 10};
+  plot->setData(BLACK, "x", "y", 2, 2, false, false, 2, x, y);
+  plot->setLegends(nullptr);
+  plot->setMinMax(0, 10, 0, 10);
+  plot->showAxis(false);
+  plot->setPlotLineColor(GREEN);
+  const Layout l = expectedLayout(*plot, W, H, false);
+  FXImage* img = draw("noaxis");
+  ASSERT_NE(img, nullptr);
+  int minPx, maxPx;
+  plot->getMinMaxXPixels(&minPx, &maxPx);
+  EXPECT_EQ(minPx, 0);
+  EXPECT_EQ(maxPx, W - 10);
+  EXPECT_EQ(l.bottom, H);
+  // The line ends at the top right corner of the area (W - 10, tyH);
+  // nothing but the line and the background: no frame, ticks or labels.
+  EXPECT_GT(countColor(img, W - 12, l.tyH - 1, W - 10, l.tyH + 2, GREEN), 0);
+  EXPECT_GT(countColor(img, 0, H - 2, 2, H - 1, GREEN), 0);
+  EXPECT_EQ(countColor(img, W - 9, 0, W - 1, H - 1, GREEN), 0);
+  const int other = count(img, 0, 0, W - 1, H - 1, [](FXColor p) { return !sameRGB(p, GREEN) && !sameRGB(p, BLACK); });
+  EXPECT_EQ(other, 0);
+}
+
+TEST_F(DrawPlot, RightAlignedNoteHasABoxFourPixelsWiderThanItsText) {
+  const FXString text = "R2 = 0.99\nlonger second line";
+  for (int align : {DataPlot::TOP_RIGHT, DataPlot::TOP_LEFT}) {
+    // A thick data line along the top edge shows where the box hides it.
+    static const double x[] = {0, 10}, y[] = {10, 10};
+    plot->setData(WHITE, "x", "y", text, 2, 2, false, false, 2, x, y);
+    plot->setLegends(nullptr);
+    plot->noteOnTop = true;
+    plot->setMinMax(0, 10, 0, 10);
+    plot->setPlotLineWidth(24);
+    plot->setNoteAlignemnt(static_cast<DataPlot::Alignment>(align));
+    const Layout l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw(align == DataPlot::TOP_RIGHT ? "note_right" : "note_left");
+    ASSERT_NE(img, nullptr);
+    const int boxW = plot->plotFont->getTextWidth("longer second line") + 4;
+    // First line's baseline at top + tyH; its box covers 3/4 of a line
+    // above and 1/4 below. Look at the row half a line above it.
+    const int row = l.top + l.tyH - l.tyH / 2;
+    const int whites = countColor(img, l.left + 1, row, l.right - 1, row, WHITE);
+    if (align == DataPlot::TOP_RIGHT) {
+      EXPECT_GT(whites, boxW / 3);
+      EXPECT_EQ(countColor(img, l.left + 1, row, l.right - boxW - 1, row, RED), l.right - boxW - 1 - l.left);
+      EXPECT_EQ(countColor(img, l.right - boxW - 1, row, l.right - boxW - 1, row, RED), 1);
+      EXPECT_EQ(countColor(img, l.right - boxW, row, l.right - boxW, row, RED), 0);
+      EXPECT_EQ(countColor(img, l.right - boxW, row, l.right - 1, row, RED), 0);
+    } else {
+      EXPECT_EQ(whites, 0);  // no box: only glyphs interrupt the line
+    }
+  }
+}
+
+TEST_F(DrawPlot, LegendsColourTheSeriesFromThePalette) {
+  static const double x[] = {0, 10};
+  // Clear of the legend, which stands in the bottom left corner.
+  static const double y0[] = {5, 5}, y1[] = {7, 7}, y2[] = {9, 9};
+  const double* ys[] = {y0, y1, y2};
+  plot->setData(WHITE, "x", "y", "", false, 2, 2, false, false, 2, x, 3, ys);
+  const FXString texts[] = {"data", "fit", "limit"};
+  plot->setLegends(texts);
+  plot->setMinMax(0, 10, 0, 10);
+  FXImage* img = draw("legend");
+  ASSERT_NE(img, nullptr);
+  const int n0 = countColor(img, 0, 0, W - 1, H - 1, RED);
+  const int n1 = countColor(img, 0, 0, W - 1, H - 1, argb(0xFFA000E6));
+  const int n2 = countColor(img, 0, 0, W - 1, H - 1, argb(0xFF0000FF));
+  int minPx, maxPx;
+  plot->getMinMaxXPixels(&minPx, &maxPx);
+  // Each series' line across the plot plus its 50-pixel legend sample.
+  for (int n : {n0, n1, n2}) EXPECT_GE(n, maxPx - minPx - 1 + 49);
+}
+
+TEST_F(DrawPlot, CanvasShowsTheFinishedImage) {
+  window->show(PLACEMENT_SCREEN);
+  qgtest::runFor(100);
+  setLine();
+  plot->setMinMax(0, 10, 0, 10);
+  FXImage* img = draw("canvas");
+  ASSERT_NE(img, nullptr);
+  shot = new FXImage(qgtest::app(), nullptr, IMAGE_KEEP, W, H);
+  shot->create();
+  {
+    FXDCWindow dc(shot);
+    dc.drawArea(canvas, 0, 0, W, H, 0, 0);
+  }
+  shot->restore();
+  int differ = 0;
+  for (int yy = 0; yy < H; ++yy)
+    for (int xx = 0; xx < W; ++xx) differ += !sameRGB(shot->getPixel(xx, yy), img->getPixel(xx, yy));
+  EXPECT_EQ(differ, 0);
+}
+
+}  // namespace
