@@ -4,6 +4,7 @@
 #include <fxkeys.h>
 
 #include "AboutWindow.h"
+#include "DataPlot.h"
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
@@ -277,6 +278,17 @@ long Quillgrid::onXYValuesTableKeyPress(FXObject*, FXSelector, void* ptr) {
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
   if (!ev || !xyValues_TBL) return 0;
   return swallowXYValuesTableKey(ev->code, ev->state, xyValues_TBL->getCurrentColumn()) ? 1 : 0;
+}
+
+void Quillgrid::deletePlots() {
+  delete fitPlot;
+  fitPlot = nullptr;
+  delete halfWidthPlot;
+  halfWidthPlot = nullptr;
+  for (DataPlot*& plot : smallPlots) {
+    delete plot;
+    plot = nullptr;
+  }
 }
 
 Quillgrid::~Quillgrid() {

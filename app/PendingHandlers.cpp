@@ -147,4 +147,3 @@ void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
 void Quillgrid::deallocateLMPcellColorIcons() {}
-void Quillgrid::deletePlots() {}
