@@ -12,8 +12,8 @@ class DataPlot;
 // One entry of the conversion-factors list (the Y scale factors offered
 // on the Curve Fitting tab).
 struct ConversionFactor {
-  FX::FXString name;
-  double factor = 0.0;
+  FX::FXString name{"unknown"};
+  double factor = 1.0;
 };
 
 class Quillgrid : public FX::FXMainWindow {
