@@ -1,0 +1,280 @@
+#include "Table_lom2.h"
+
+#include <FX88591Codec.h>
+#include <FXTextCodec.h>
+#include <FXUTF16Codec.h>
+
+using namespace FX;
+
+FXIMPLEMENT(TableItem_lom2, FXTableItem, NULL, 0)
+
+FXDEFMAP(Table_lom2) Table_lom2Map[] = {
+    FXMAPFUNC(SEL_COMMAND, FXTable::ID_PASTE_SEL, Table_lom2::onCmdPasteSel),
+    FXMAPFUNC(SEL_QUERY_TIP, 0, Table_lom2::onQueryTip),
+};
+
+FXIMPLEMENT(Table_lom2, FXTable, Table_lom2Map, ARRAYNUMBER(Table_lom2Map))
+
+Table_lom2::Table_lom2(FXComposite* p, FXObject* tgt, FXSelector sel, FXuint opts, FXint x, FXint y, FXint w,
+                       FXint h, FXint pl, FXint pr, FXint pt, FXint pb, bool useComma, bool allowResizing)
+    : FXTable(p, tgt, sel, opts, x, y, w, h, pl, pr, pt, pb),
+      useCommaForDecimal(useComma),
+      sizeError(false),
+      allowResizingOfRows(allowResizing),
+      decimalSymbol('.') {
+  setUseCommaForDecimal(useComma);
+  setBackColor(p->getBackColor());
+}
+
+Table_lom2::~Table_lom2() {}
+
+FXTableItem* Table_lom2::createItem(const FXString& text, FXIcon* icon, void* ptr) {
+  return new TableItem_lom2(text, icon, ptr);
+}
+
+void Table_lom2::setUseCommaForDecimal(bool useComma) {
+  useCommaForDecimal = useComma;
+  decimalSymbol = useComma ? ',' : '.';
+}
+
+// Makes the item of an empty cell. The toolkit's own writer leaves a new
+// item unselected even inside the selection; here it shows as selected.
+FXTableItem* Table_lom2::makeItemAt(FXint row, FXint col) {
+  FXTableItem* item = cells[row * ncols + col];
+  if (!item) {
+    item = createItem(FXString::null, NULL, NULL);
+    cells[row * ncols + col] = item;
+    if (isItemSelected(row, col)) item->setSelected(TRUE);
+  }
+  return item;
+}
+
+void Table_lom2::setItemText(FXint row, FXint col, const FXString& text, bool notify) {
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols) {
+    fxerror("%s::setItemText: index out of range.\n", getClassName());
+  }
+  FXTableItem* item = makeItemAt(row, col);
+  if (notify && target) {
+    FXTableRange range;
+    range.fm.row = startRow(row, col);
+    range.fm.col = startCol(row, col);
+    range.to.row = endRow(row, col);
+    range.to.col = endCol(row, col);
+    target->handle(this, FXSEL(SEL_REPLACED, message), (void*)&range);
+  }
+  FXString copy(text);
+  if (useCommaForDecimal)
+    copy.substitute('.', ',');
+  else
+    copy.substitute(',', '.');
+  item->setText(copy);
+  updateItem(row, col);
+}
+
+// The span walks compare item objects: cells that share one item form one
+// span. An index outside the table is reported and handed back unchanged.
+void Table_lom2::walkSpan(FXint& row, FXint& col, FXint dr, FXint dc) const {
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols) return;
+  FXTableItem* item = cells[row * ncols + col];
+  if (!item) return;
+  for (;;) {
+    const FXint r = row + dr;
+    const FXint c = col + dc;
+    if (r < 0 || r >= nrows || c < 0 || c >= ncols || cells[r * ncols + c] != item) return;
+    row = r;
+    col = c;
+  }
+}
+
+FXint Table_lom2::spanRow(FXint row, FXint col, FXint dr) const {
+  walkSpan(row, col, dr, 0);
+  if (!(0 <= row && row < nrows)) fxassert("0 <= row && row < nrows", __FILE__, __LINE__);
+  return row;
+}
+
+FXint Table_lom2::spanCol(FXint row, FXint col, FXint dc) const {
+  walkSpan(row, col, 0, dc);
+  if (!(0 <= col && col < ncols)) fxassert("0 <= col && col < ncols", __FILE__, __LINE__);
+  return col;
+}
+
+FXint Table_lom2::startRow(FXint row, FXint col) const { return spanRow(row, col, -1); }
+FXint Table_lom2::endRow(FXint row, FXint col) const { return spanRow(row, col, 1); }
+FXint Table_lom2::startCol(FXint row, FXint col) const { return spanCol(row, col, -1); }
+FXint Table_lom2::endCol(FXint row, FXint col) const { return spanCol(row, col, 1); }
+
+int Table_lom2::toInt(FXint row, FXint col) const { return FXIntVal(getItemText(row, col), 10); }
+
+double Table_lom2::toDouble(FXint row, FXint col) const {
+  FXString t = getItemText(row, col);
+  t.substitute(',', '.');
+  return FXDoubleVal(t);
+}
+
+bool Table_lom2::isEmpty(FXint row, FXint col) const { return getItemText(row, col).trim().empty(); }
+
+bool Table_lom2::isValidInteger(FXint row, FXint col) const { return isValidIntegerText(getItemText(row, col)); }
+
+bool Table_lom2::isValidDouble(FXint row, FXint col) const { return isValidDoubleText(getItemText(row, col)); }
+
+bool Table_lom2::isValidIntegerText(const FXString& text) {
+  FXString s(text);
+  s.trim();
+  for (FXint i = 0; i < s.length(); ++i)
+    if (s[i] < '0' || s[i] > '9') return false;
+  return true;
+}
+
+// A loose check: it does not ask where a sign stands when there is no
+// exponent and allows one ',' beside one '.', so 1-2 and 1,234.5 pass.
+bool Table_lom2::isValidDoubleText(const FXString& text) {
+  FXString s(text);
+  s.trim();
+  s.substitute('e', 'E');
+  if (s.empty()) return true;
+  if (s.contains('.') > 1 || s.contains(',') > 1 || s.contains('E') > 1) return false;
+  const FXint n = s.length();
+  if (s[n - 1] == '+' || s[n - 1] == '-') return false;
+  const FXint signs = s.contains('+') + s.contains('-');
+  const FXint e = s.find('E');
+  if (e >= 0) {
+    if (signs > 2 || e == 0 || e == n - 1) return false;
+    const FXString exponent = s.mid(e + 1, n - e - 1);
+    if (exponent.contains('.') || exponent.contains(',')) return false;
+    const bool leadingSign = s[0] == '+' || s[0] == '-';
+    const bool exponentSign = s[e + 1] == '+' || s[e + 1] == '-';
+    if (signs == 1 && !leadingSign && !exponentSign) return false;
+    if (signs == 2 && !(leadingSign && exponentSign)) return false;
+  } else if (signs > 1) {
+    return false;
+  }
+  for (FXint i = 0; i < n; ++i) {
+    const char ch = s[i];
+    if (!((ch >= '0' && ch <= '9') || ch == '+' || ch == ',' || ch == '-' || ch == '.' || ch == 'E')) return false;
+  }
+  return true;
+}
+
+int Table_lom2::checkPasteSize(FXint* rows, FXint* cols) {
+  sizeError = false;
+  if (!rows || !cols || *rows < 0 || *cols < 0) {
+    sizeError = true;
+    return 1;
+  }
+  const bool tooManyRows = *rows > nrows;
+  const bool tooManyCols = *cols > ncols;
+  if (tooManyRows || tooManyCols) sizeError = true;
+  if (tooManyRows && !allowResizingOfRows) *rows = nrows;
+  if (allowResizingOfRows && tooManyRows && !tooManyCols) {
+    FXString* headers = new FXString[ncols > 0 ? ncols : 1];
+    for (FXint c = 0; c < ncols; ++c) headers[c] = getColumnText(c);
+    const FXint missing = *rows - nrows;
+    for (FXint i = 0; i < missing; ++i) insertRows(current.row >= 0 ? current.row : nrows, 1, TRUE);
+    for (FXint c = 0; c < ncols; ++c) setColumnText(c, headers[c]);
+    delete[] headers;
+    sizeError = false;
+  }
+  return 0;
+}
+
+void Table_lom2::replaceDecimalOnPaste(FXint r0, FXint r1, FXint c0, FXint c1) {
+  if (!useCommaForDecimal) return;
+  for (FXint r = r0; r <= r1; ++r) {
+    for (FXint c = c0; c <= c1; ++c) {
+      FXString t = getItemText(r, c);
+      t.substitute('.', ',');
+      setItemText(r, c, t);
+    }
+  }
+}
+
+// Reads the clipboard in this order: UTF-8, UTF-16 little endian, 8-bit
+// (ISO-8859-1), CSV. In the first three a ',' is a decimal comma and becomes
+// '.'; in CSV it separates cells. The block is written from the selection's
+// top-left cell and selected.
+long Table_lom2::onCmdPasteSel(FXObject*, FXSelector, void*) {
+  if (!isEditable()) {
+    getApp()->beep();
+    return 1;
+  }
+  if (!isAnythingSelected()) return 1;
+  const FXint r0 = getSelStartRow();
+  const FXint c0 = getSelStartColumn();
+
+  FXString text;
+  bool csv = false;
+  if (getDNDData(FROM_CLIPBOARD, utf8Type, text)) {
+    fxtrace(100, "Paste UTF8\n");
+  } else if (getDNDData(FROM_CLIPBOARD, utf16Type, text)) {
+    fxtrace(100, "Paste UTF16\n");
+    FXUTF16LECodec codec;
+    text = codec.mb2utf(text);
+  } else if (getDNDData(FROM_CLIPBOARD, stringType, text)) {
+    fxtrace(100, "Paste ASCII\n");
+    FX88591Codec codec;
+    text = codec.mb2utf(text);
+  } else if (getDNDData(FROM_CLIPBOARD, csvType, text)) {
+    fxtrace(100, "Paste CSV\n");
+    csv = true;
+  } else {
+    return 1;
+  }
+  if (!csv) {
+    text.substitute(',', '.');
+    text.substitute("\r\n", "\n");
+  }
+  if (text.empty()) return 1;
+  text.substitute('\r', '\n');
+
+  FXint rows = 0;
+  FXint cols = 0;
+  countText(rows, cols, text, "\t,\n", "\n");
+  if (checkPasteSize(&rows, &cols) != 0) return 1;
+  if (rows <= 0 || cols <= 0) return 1;
+  const FXint r1 = r0 + rows - 1;
+  const FXint c1 = c0 + cols - 1;
+  fxtrace(100, "range.fm.row=%d range.to.row=%d range.fm.col=%d range.to.col=%d\n", r0, r1, c0, c1);
+  // The toolkit adds the rows and columns that pass the table's end.
+  overlayText(r0, r1, c0, c1, text, "\t,", "\n", TRUE);
+  selectRange(r0, r1, c0, c1, TRUE);
+  replaceDecimalOnPaste(r0, r1, c0, c1);
+  return 1;
+}
+
+bool Table_lom2::setItemTipText(FXint row, FXint col, const FXString& tip) {
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols) {
+    fxerror("%s::setItemTipText: index out of range.\n", getClassName());
+  }
+  TableItem_lom2* item = dynamic_cast<TableItem_lom2*>(makeItemAt(row, col));
+  if (!item) return false;
+  item->setTipText(tip);
+  return true;
+}
+
+FXString Table_lom2::getItemTipText(FXint row, FXint col) const {
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols) {
+    fxerror("%s::getItemTipText: index out of range.\n", getClassName());
+  }
+  const TableItem_lom2* item = dynamic_cast<const TableItem_lom2*>(cells[row * ncols + col]);
+  return item ? item->getTipText() : FXString::null;
+}
+
+// FOX 1.6 tables have no cell tips: answer the tool tip's query with the
+// tip of the cell under the pointer, if it has one, else as any window.
+long Table_lom2::onQueryTip(FXObject* sender, FXSelector sel, void* ptr) {
+  FXint x = 0;
+  FXint y = 0;
+  FXuint buttons = 0;
+  if (sender && getCursorPosition(x, y, buttons) && 0 <= x && x < width && 0 <= y && y < height) {
+    const FXint r = rowAtY(y);
+    const FXint c = colAtX(x);
+    if (0 <= r && r < nrows && 0 <= c && c < ncols) {
+      FXString tip = getItemTipText(r, c);
+      if (!tip.empty()) {
+        sender->handle(this, FXSEL(SEL_COMMAND, ID_SETSTRINGVALUE), (void*)&tip);
+        return 1;
+      }
+    }
+  }
+  return FXTable::onQueryTip(sender, sel, ptr);
+}

@@ -1,0 +1,100 @@
+// The program's value table: FXTable with cell text written through a
+// decimal-symbol normalising setItemText, typed cell reads, number checks,
+// per-cell tool tips and a paste that reads the clipboard in several
+// encodings.
+#ifndef QUILLGRID_TABLE_LOM2_H
+#define QUILLGRID_TABLE_LOM2_H
+
+#include <fx.h>
+
+// A table item that also carries the cell's tool-tip text, so the tip
+// moves with the item when rows or columns are inserted or removed.
+class TableItem_lom2 : public FX::FXTableItem {
+  FXDECLARE(TableItem_lom2)
+protected:
+  FX::FXString tip;
+  TableItem_lom2() {}
+
+public:
+  TableItem_lom2(const FX::FXString& text, FX::FXIcon* ic = NULL, void* ptr = NULL) : FX::FXTableItem(text, ic, ptr) {}
+  void setTipText(const FX::FXString& text) { tip = text; }
+  const FX::FXString& getTipText() const { return tip; }
+};
+
+class Table_lom2 : public FX::FXTable {
+  FXDECLARE(Table_lom2)
+protected:
+  bool useCommaForDecimal;   // cells show ',' as the decimal symbol
+  bool sizeError;            // the last paste-size check found a block larger than the table
+  bool allowResizingOfRows;  // a paste with more rows than the table may add rows
+  char decimalSymbol;        // ',' in comma mode, else '.'
+
+  Table_lom2() : useCommaForDecimal(false), sizeError(false), allowResizingOfRows(false), decimalSymbol('.') {}
+
+  // Every item the table makes can hold a tool tip.
+  virtual FX::FXTableItem* createItem(const FX::FXString& text, FX::FXIcon* icon, void* ptr);
+
+private:
+  Table_lom2(const Table_lom2&);
+  Table_lom2& operator=(const Table_lom2&);
+  FX::FXTableItem* makeItemAt(FX::FXint row, FX::FXint col);
+  void walkSpan(FX::FXint& row, FX::FXint& col, FX::FXint dr, FX::FXint dc) const;
+  FX::FXint spanRow(FX::FXint row, FX::FXint col, FX::FXint dr) const;
+  FX::FXint spanCol(FX::FXint row, FX::FXint col, FX::FXint dc) const;
+
+public:
+  long onCmdPasteSel(FX::FXObject*, FX::FXSelector, void*);
+  long onQueryTip(FX::FXObject*, FX::FXSelector, void*);
+
+public:
+  Table_lom2(FX::FXComposite* p, FX::FXObject* tgt, FX::FXSelector sel, FX::FXuint opts, FX::FXint x, FX::FXint y,
+             FX::FXint w, FX::FXint h, FX::FXint pl, FX::FXint pr, FX::FXint pt, FX::FXint pb,
+             bool useCommaForDecimal = false, bool allowResizingOfRows = false);
+
+  void setUseCommaForDecimal(bool useComma);
+  bool getAllowResizingOfRows() const { return allowResizingOfRows; }
+
+  // Writes a cell, making its item when it has none. The text's decimal
+  // symbols become the table's one ('.' -> ',' in comma mode, ',' -> '.'
+  // otherwise). With notify the target gets SEL_REPLACED first. An index
+  // outside the table is a fatal error.
+  void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
+
+  // First and last row or column of the span that holds the cell.
+  FX::FXint startRow(FX::FXint row, FX::FXint col) const;
+  FX::FXint startCol(FX::FXint row, FX::FXint col) const;
+  FX::FXint endRow(FX::FXint row, FX::FXint col) const;
+  FX::FXint endCol(FX::FXint row, FX::FXint col) const;
+
+  // The cell read as a number (reading stops at the first character that
+  // is not part of the number; 0 if none). toDouble accepts ',' as well.
+  int toInt(FX::FXint row, FX::FXint col) const;
+  double toDouble(FX::FXint row, FX::FXint col) const;
+  // The cell is empty or blank.
+  bool isEmpty(FX::FXint row, FX::FXint col) const;
+  // Digits only (or empty).
+  bool isValidInteger(FX::FXint row, FX::FXint col) const;
+  // A number with optional sign, decimal symbol and exponent (or empty).
+  bool isValidDouble(FX::FXint row, FX::FXint col) const;
+  static bool isValidIntegerText(const FX::FXString& text);
+  static bool isValidDoubleText(const FX::FXString& text);
+
+  // Checks a pasted block of rows x cols against the table; 1 refuses the
+  // paste. Too many rows are cut to the table's row count or, when rows
+  // may be added, make the table insert rows at the current row.
+  int checkPasteSize(FX::FXint* rows, FX::FXint* cols);
+  bool getSizeError() const { return sizeError; }
+  void resetSizeError() { sizeError = false; }
+  // In comma mode rewrites the cells of the block with ','.
+  void replaceDecimalOnPaste(FX::FXint r0, FX::FXint r1, FX::FXint c0, FX::FXint c1);
+
+  // Tool tip of a cell; an empty tip shows none. Setting a tip makes the
+  // cell's item when it has none; it returns false only for an item that
+  // was not made by this table (one put in with setItem).
+  bool setItemTipText(FX::FXint row, FX::FXint col, const FX::FXString& tip);
+  FX::FXString getItemTipText(FX::FXint row, FX::FXint col) const;
+
+  virtual ~Table_lom2();
+};
+
+#endif
