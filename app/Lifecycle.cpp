@@ -4,11 +4,13 @@
 #include <fxkeys.h>
 
 #include "AboutWindow.h"
+#include "ChangeWidgetColors.h"
 #include "DataPlot.h"
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "StartUp.h"
+#include "Table_lom2.h"
 #include "fox16.h"
 #include "icon_data.h"
 
@@ -22,12 +24,6 @@ const long long IMAGE_VIEW_TOP_DELAY_NS = 200000;   // 0.2 ms
 const long long TOOLTIP_PAUSE_NS = 5000000000LL;    // 5 s
 
 FXGIFIcon* makeIcon(FXApp* app, const unsigned char* gif) { return new FXGIFIcon(app, gif); }
-
-// Black text on a light background, white on a dark one.
-FXColor contrastingTextColor(FXColor back) {
-  double luma = 0.299 * FXREDVAL(back) + 0.587 * FXGREENVAL(back) + 0.114 * FXBLUEVAL(back);
-  return luma > 100 ? argb(0xFF000000) : argb(0xFFFFFFFF);
-}
 
 void releaseAndDelete(FXImage*& img) {
   if (img) {
@@ -200,11 +196,11 @@ void Quillgrid::setDefaults() {
 
   if (curve_color) {
     curve_color->setBackColor(argb(0xFF000000));
-    curve_color->setTextColor(contrastingTextColor(argb(0xFF000000)));
+    curve_color->setTextColor(ChangeWidgetColors::getFontColor(argb(0xFF000000)));
   }
   if (selectionColor_TF) {
     selectionColor_TF->setBackColor(argb(0xFFFFFF00));
-    selectionColor_TF->setTextColor(contrastingTextColor(argb(0xFFFFFF00)));
+    selectionColor_TF->setTextColor(ChangeWidgetColors::getFontColor(argb(0xFFFFFF00)));
     selectionColor_TF->recalc();
   }
 

@@ -8,6 +8,7 @@
 #include <ctime>
 
 class DataPlot;
+class Table_lom2;
 
 // One entry of the conversion-factors list (the Y scale factors offered
 // on the Curve Fitting tab).
@@ -402,7 +403,7 @@ public:
   FX::FXListBox* numAutoFindPoints_LB_LB = nullptr;
   FX::FXListBox* numOfDecimalsInCoefficients_LB = nullptr;
   FX::FXListBox* numRowsInXYTable_LB = nullptr;
-  FX::FXTable* xyValues_TBL = nullptr;
+  Table_lom2* xyValues_TBL = nullptr;
 
   // Radio-button and colour arrays (array new, freed by the destructor).
   FX::FXRadioButton** curveFitType_RB = nullptr;

@@ -6,6 +6,7 @@
 #include "AboutWindow.h"
 #include "Globals.h"
 #include "Quillgrid.h"
+#include "Table_lom2.h"
 #include "TestHarness.h"
 #include "fox16.h"
 
@@ -168,7 +169,7 @@ TEST_F(MainWindowTest, TitleBarCloseEndsTheLoopAndDeletesTheWindow) {
 
 TEST_F(MainWindowTest, KeysOfTheXYValuesTableInThePercentColumn) {
   Quillgrid* w = make();
-  FXTable* table = new FXTable(w->xyValuesTabFrame, w, Quillgrid::ID_XY_VALUES_TABLE);
+  Table_lom2* table = new Table_lom2(w->xyValuesTabFrame, w, Quillgrid::ID_XY_VALUES_TABLE, 0, 0, 0, 0, 0, 2, 2, 2, 2);
   table->setTableSize(3, 5);
   table->create();
   w->xyValues_TBL = table;
