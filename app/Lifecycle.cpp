@@ -7,6 +7,7 @@
 #include "ChangeWidgetColors.h"
 #include "DataPlot.h"
 #include "Globals.h"
+#include "MenuTitleWin10Style.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "StartUp.h"

@@ -125,12 +125,9 @@ void Quillgrid::setUpPlotImageUI() {}
 void Quillgrid::setUpXYValuesTab() {}
 void Quillgrid::setUpLMPTab() {}
 void Quillgrid::setUpFittingTab() {}
-void Quillgrid::setUpMainMenu() {}
-void Quillgrid::setUpToolBar() {}
-void Quillgrid::readConversionFactors() {}
+bool Quillgrid::readConversionFactors() { return false; }
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::clearCurveDataTable(int) {}
-void Quillgrid::defineFileExt() {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
 void Quillgrid::makeCursors() {}

@@ -8,6 +8,8 @@
 #include <ctime>
 
 class DataPlot;
+class MenuButtonWin10Style;
+class MenuTitleWin10Style;
 class Table_lom2;
 
 // One entry of the conversion-factors list (the Y scale factors offered
@@ -306,10 +308,12 @@ public:
   void setUpToolBar();
 
   // ---- operations of features built up step by step
-  void readConversionFactors();
+  bool readConversionFactors();
   void drawFitPlots(bool blank);
   void clearCurveDataTable(int numRows);
   void defineFileExt();
+  void updateRecentlyUsedFileList(FX::FXString fileName, int fileType);
+  void clearRecentlyUsedList(int fileType);
   void disableButtons();
   void enableDisableDrawLineBtn();
   void makeCursors();
@@ -350,13 +354,37 @@ public:
   FX::FXMenuPane* savePlotMenu = nullptr;
   FX::FXMenuPane* optionsMenu = nullptr;
   FX::FXMenuPane* helpMenu = nullptr;
-  FX::FXMenuTitle* savePlotMenuTitle = nullptr;
+  MenuTitleWin10Style* savePlotMenuTitle = nullptr;
+  FX::FXString recentFiles[2][10];
+  FX::FXMenuCommand* recentFiles_MC[2][10] = {};
+  FX::FXMenuCommand* clearRecentFiles_MC[2] = {nullptr, nullptr};
+  FX::FXMenuCheck* includeRotationOnImage_Chk = nullptr;
+  FX::FXMenuCheck* resizeWindowWithNewImage = nullptr;
+  FX::FXMenuCheck* clearAxisDefinitionsWithNewImage = nullptr;
+  FX::FXMenuCheck* turnOnAutoFindAxisWithNewImage_Chk = nullptr;
+  FX::FXMenuCheck* cornerPointsSameColorAsDataPoints = nullptr;
+  FX::FXMenuCheck* warnForAxisMinMaxReversed = nullptr;
+  FX::FXMenuCheck* warnForAxisLogScaling_Chk = nullptr;
+  FX::FXMenuCheck* showLMPStuff_Chk = nullptr;
+  FX::FXMenuCheck* hideEqnCoefficientTables_Chk = nullptr;
   FX::FXMenuCheck* showMagnifiedImage_MC = nullptr;
   FX::FXMenuCheck* showLineOnMagnifiedImage_MC = nullptr;
   FX::FXMenuCheck* showScanDirectionMagnifiedImage_MC = nullptr;
   FX::FXMenuCheck* setNumericFormatDependingOnAxisScaling = nullptr;
   FX::FXMenuRadio* magnifiedViewsOnRightSide_MRB = nullptr;
   FX::FXMenuRadio* magnifiedViewsOnBottom_MRB = nullptr;
+
+  // ---- tool bar
+  MenuButtonWin10Style* paste_TB = nullptr;
+  MenuButtonWin10Style* undo_TB = nullptr;
+  MenuButtonWin10Style* rotateCcw_TB = nullptr;
+  MenuButtonWin10Style* rotateCcwFine_TB = nullptr;
+  MenuButtonWin10Style* rotateCw_TB = nullptr;
+  MenuButtonWin10Style* rotateCwFine_TB = nullptr;
+  MenuButtonWin10Style* rotate90Ccw_TB = nullptr;
+  MenuButtonWin10Style* rotate90Cw_TB = nullptr;
+  MenuButtonWin10Style* rotate180_TB = nullptr;
+  FX::FXLabel* rotation_Lbl = nullptr;
 
   // ---- icons, in the order they are made
   FX::FXGIFIcon* fileOpenIcon = nullptr;
@@ -419,6 +447,7 @@ public:
 
   // ---- files and names
   FX::FXString imageFileName;
+  FX::FXString imageFilePatterns;
   FX::FXString directoryForUserFiles;
   ConversionFactor* conversionFactors = nullptr;
   int numConversionFactors = 0;
