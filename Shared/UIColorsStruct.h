@@ -5,10 +5,6 @@
 
 #include <fx.h>
 
-// The guard below lets another header of the library carry the same
-// definition; the two must stay token for token the same.
-#ifndef QUILLGRID_UICOLORSSTRUCT_DEFINED
-#define QUILLGRID_UICOLORSSTRUCT_DEFINED
 // Theme colours handed to the dialogs of the support library. The first
 // four are the background, field background, shadow and highlight colours;
 // the fifth travels along with them.
@@ -19,6 +15,5 @@ struct UIColorsStruct {
   FX::FXColor hiliteColor = 0;
   FX::FXColor extraColor = 0;
 };
-#endif
 
 #endif

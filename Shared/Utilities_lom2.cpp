@@ -14,6 +14,7 @@
 #include <FXTextCodec.h>
 
 #include "ModalSeam.h"
+#include "Win10StyleColors.h"
 
 using namespace FX;
 
@@ -303,14 +304,8 @@ FXString Utilities_lom2::convertRGBtoHexColor(FXColor color) {
   return intToHex(FXREDVAL(color)) + intToHex(FXGREENVAL(color)) + intToHex(FXBLUEVAL(color));
 }
 
-FXColor Utilities_lom2::getEnterColor(FXColor color) {
-  int r = FXREDVAL(color), g = FXGREENVAL(color), b = FXBLUEVAL(color);
-  if (r > 216 || g > 216 || b > 216) return FXRGB(r * 85 / 100, g * 85 / 100, b * 85 / 100);
-  const int d = FXMAX(r, FXMAX(g, b));
-  if (r < 50 && g < 50 && b < 50) r = g = b = d + 50;
-  const int h = d < 100 ? 2 * (10 - static_cast<int>(std::floor(std::sqrt(static_cast<double>(d))))) : 0;
-  return FXRGB(r * 115 / 100 + h, g * 115 / 100 + h, b * 115 / 100 + h);
-}
+// The same hover rule as the flat menu widgets use.
+FXColor Utilities_lom2::getEnterColor(FXColor color) { return Win10StyleColors::getEnterColor(color); }
 
 namespace {
 bool isOneOf(const FXchar* name, const char* const* names) {

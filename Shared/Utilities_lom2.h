@@ -23,19 +23,7 @@
 inline constexpr const char* PATH_TO_EXCEL_16 = "C:\\Program Files\\Microsoft Office\\root\\Office16\\EXCEL.EXE";
 inline constexpr const char* PATH_TO_EXCEL_15 = "C:\\Program Files\\Microsoft Office\\root\\Office15\\EXCEL.EXE";
 
-#ifndef QUILLGRID_UICOLORSSTRUCT_DEFINED
-#define QUILLGRID_UICOLORSSTRUCT_DEFINED
-// Theme colours handed to the dialogs of the support library. The first
-// four are the background, field background, shadow and highlight colours;
-// the fifth travels along with them.
-struct UIColorsStruct {
-  FX::FXColor backColor = 0;
-  FX::FXColor fieldBackColor = 0;
-  FX::FXColor shadowColor = 0;
-  FX::FXColor hiliteColor = 0;
-  FX::FXColor extraColor = 0;
-};
-#endif
+#include "UIColorsStruct.h"
 
 class Utilities_lom2 {
 public:
