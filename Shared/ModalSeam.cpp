@@ -24,14 +24,20 @@ bool ModalSeam::hasResponder() { return static_cast<bool>(responder()); }
 const std::vector<ModalSeam::Request>& ModalSeam::log() { return requests(); }
 void ModalSeam::clearLog() { requests().clear(); }
 
-FXuint ModalSeam::message(Kind kind, FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
+FXuint ModalSeam::message(Kind kind, FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text,
+                          FXIcon* icon) {
   if (hasResponder()) {
     Request req;
     req.kind = kind;
     req.caption = caption;
     req.text = text;
     req.buttons = opts;
+    req.ownIcon = icon != nullptr;
     return answered(req);
+  }
+  if (icon) {
+    FXMessageBox box(owner, caption, text, icon, opts | DECOR_TITLE | DECOR_BORDER);
+    return box.execute(PLACEMENT_OWNER);
   }
   switch (kind) {
     case WARNING_BOX: return FXMessageBox::warning(owner, opts, caption.text(), "%s", text.text());
@@ -41,17 +47,21 @@ FXuint ModalSeam::message(Kind kind, FXWindow* owner, FXuint opts, const FXStrin
   }
 }
 
-FXuint ModalSeam::error(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
-  return message(ERROR_BOX, owner, opts, caption, text);
+FXuint ModalSeam::error(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text,
+                        FXIcon* icon) {
+  return message(ERROR_BOX, owner, opts, caption, text, icon);
 }
-FXuint ModalSeam::warning(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
-  return message(WARNING_BOX, owner, opts, caption, text);
+FXuint ModalSeam::warning(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text,
+                        FXIcon* icon) {
+  return message(WARNING_BOX, owner, opts, caption, text, icon);
 }
-FXuint ModalSeam::information(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
-  return message(INFORMATION_BOX, owner, opts, caption, text);
+FXuint ModalSeam::information(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text,
+                        FXIcon* icon) {
+  return message(INFORMATION_BOX, owner, opts, caption, text, icon);
 }
-FXuint ModalSeam::question(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text) {
-  return message(QUESTION_BOX, owner, opts, caption, text);
+FXuint ModalSeam::question(FXWindow* owner, FXuint opts, const FXString& caption, const FXString& text,
+                        FXIcon* icon) {
+  return message(QUESTION_BOX, owner, opts, caption, text, icon);
 }
 
 FXuint ModalSeam::execute(FXDialogBox* dialog, FXuint placement) {

@@ -22,6 +22,7 @@ public:
     FX::FXString caption;           // message box caption or dialog title
     FX::FXString text;              // message box text (empty for dialogs)
     FX::FXuint buttons = 0;         // MBOX_OK, MBOX_YES_NO, ... (message boxes)
+    bool ownIcon = false;           // the box shows an icon of the caller's
     FX::FXString dialogClass;       // class name of the dialog (dialogs)
     FX::FXDialogBox* dialog = nullptr;  // valid only while the responder runs
     FX::FXuint answer = 0;          // what the call returned
@@ -35,12 +36,18 @@ public:
   static const std::vector<Request>& log();
   static void clearLog();
 
-  // Message boxes; return MBOX_CLICKED_*.
-  static FX::FXuint error(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption, const FX::FXString& text);
-  static FX::FXuint warning(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption, const FX::FXString& text);
-  static FX::FXuint information(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption, const FX::FXString& text);
-  static FX::FXuint question(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption, const FX::FXString& text);
-  static FX::FXuint message(Kind kind, FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption, const FX::FXString& text);
+  // Message boxes; return MBOX_CLICKED_*. A box given an icon shows it in
+  // place of the toolkit's stock icon of its kind.
+  static FX::FXuint error(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption,
+                          const FX::FXString& text, FX::FXIcon* icon = nullptr);
+  static FX::FXuint warning(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption,
+                            const FX::FXString& text, FX::FXIcon* icon = nullptr);
+  static FX::FXuint information(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption,
+                                const FX::FXString& text, FX::FXIcon* icon = nullptr);
+  static FX::FXuint question(FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption,
+                             const FX::FXString& text, FX::FXIcon* icon = nullptr);
+  static FX::FXuint message(Kind kind, FX::FXWindow* owner, FX::FXuint opts, const FX::FXString& caption,
+                            const FX::FXString& text, FX::FXIcon* icon = nullptr);
 
   // Runs a dialog (file dialog, About window, ...) modally; returns what
   // its execute returns (1 accepted, 0 cancelled).

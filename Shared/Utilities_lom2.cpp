@@ -604,6 +604,16 @@ FXString Utilities_lom2::getFileExtensionFromPattern(const FXString& pattern) {
 // Save-file dialog
 // ======================================================================
 
+namespace {
+// Shows a message box with one of the library's own icons, made just
+// before the box and released right after it.
+FXuint askWithOwnIcon(FXWindow* owner, ModalSeam::Kind kind, FXuint buttons, const FXString& caption,
+                      const FXString& text, const FXuchar* gif) {
+  FXGIFIcon icon(owner->getApp(), gif, FXRGB(192, 192, 192));
+  return ModalSeam::message(kind, owner, buttons, caption, text, &icon);
+}
+}  // namespace
+
 bool Utilities_lom2::saveFile(FXTopWindow* owner, const FXString& title, const FXString& patternList,
                               const FXString& defaultFileName, const FXString& directory, FXString* fileName,
                               bool existingFileMode, FXuint, FXuint, FXuint, FXuint) {
@@ -640,15 +650,16 @@ bool Utilities_lom2::saveFile(FXTopWindow* owner, const FXString& title, const F
     }
     if (failure.empty()) {
       if (existingFileMode || !FXStat::exists(name) ||
-          ModalSeam::question(boxOwner, MBOX_YES_NO, "Overwrite",
-                              FXStringFormat("\"%s\" already exists.\nDo you want to replace it?",
-                                             FXPath::name(name).text())) != MBOX_CLICKED_NO) {
+          askWithOwnIcon(boxOwner, ModalSeam::QUESTION_BOX, MBOX_YES_NO, "Overwrite",
+                         FXStringFormat("\"%s\" already exists.\nDo you want to replace it?",
+                                        FXPath::name(name).text()),
+                         questionIcon) != MBOX_CLICKED_NO) {
         if (fileName) *fileName = name;
         return true;
       }
       continue;
     }
-    ModalSeam::information(boxOwner, MBOX_OK, "Filename error", failure);
+    askWithOwnIcon(boxOwner, ModalSeam::INFORMATION_BOX, MBOX_OK, "Filename error", failure, infoIcon);
   }
 }
 

@@ -285,6 +285,7 @@ protected:
     startDir = (cwd() + "/start").c_str();
   }
   void TearDown() override { delete owner; }
+  qgtest::TempDir dir;  // each test in a directory of its own
   FXMainWindow* owner = nullptr;
   FXString startDir;
 };
@@ -330,6 +331,7 @@ TEST_F(SaveDialog, IllegalCharactersAreRefusedAndTheDialogComesBack) {
   EXPECT_EQ(box.kind, ModalSeam::INFORMATION_BOX);
   EXPECT_EQ(box.buttons, (FXuint)MBOX_OK);
   EXPECT_EQ(str(box.caption), "Filename error");
+  EXPECT_TRUE(box.ownIcon);
   EXPECT_EQ(str(box.text),
             "Your filename contains illegal characters.\n\nIllegal characters include: \\:/*?\"<>|\t");
   // A fresh dialog: the default name again, not the refused one.
@@ -361,6 +363,7 @@ TEST_F(SaveDialog, ExistingFileAsksAndNoAsksForANewName) {
     EXPECT_EQ(box.kind, ModalSeam::QUESTION_BOX);
     EXPECT_EQ(box.buttons, (FXuint)MBOX_YES_NO);
     EXPECT_EQ(str(box.caption), "Overwrite");
+    EXPECT_TRUE(box.ownIcon);
     EXPECT_EQ(str(box.text), "\"exists.bmp\" already exists.\nDo you want to replace it?");
   }
   EXPECT_EQ(script.requests()[2].kind, ModalSeam::DIALOG);
@@ -488,6 +491,7 @@ public:
   void release() { qgtest::writeFile("release", ""); }
 
 private:
+  qgtest::TempDir tempDir_;  // first: the fake lives in a directory of its own
   std::string dir_, oldPath_;
 };
 
