@@ -8,5 +8,5 @@ export CI="${CI:-1}"
 # One test process at a time: the tests share one display, and a test that
 # reads back what a window shows must not have another test's window
 # standing over it.
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --test-dir build --output-on-failure "$@"

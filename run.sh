@@ -7,5 +7,5 @@ scripts/setup.sh
 if [ -n "${DISPLAY:-}" ]; then
   exec ./build/app/Quillgrid "$@"
 else
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" ./build/app/Quillgrid "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./build/app/Quillgrid "$@"
 fi

@@ -2,10 +2,12 @@
 // clash with GoogleTest's headers.
 #include <X11/Xlib.h>
 
-bool qgProbeDisplay() {
-  if (Display* d = XOpenDisplay(nullptr)) {
-    XCloseDisplay(d);
-    return true;
-  }
-  return false;
+// Opens a connection to the display, or returns null when there is none.
+// The caller keeps it open until the toolkit has its own connection: an X
+// server that resets when its last client leaves would otherwise refuse
+// the toolkit for a moment.
+void* qgOpenDisplayProbe() { return XOpenDisplay(nullptr); }
+
+void qgCloseDisplayProbe(void* display) {
+  if (display) XCloseDisplay(static_cast<Display*>(display));
 }

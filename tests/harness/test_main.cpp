@@ -17,7 +17,8 @@ extern std::string workDir;
 }  // namespace detail
 }  // namespace qgtest
 
-bool qgProbeDisplay();
+void* qgOpenDisplayProbe();
+void qgCloseDisplayProbe(void* display);
 
 namespace {
 bool listingOnly(int argc, char** argv) {
@@ -48,8 +49,10 @@ int main(int argc, char** argv) {
   const bool listing = listingOnly(argc, argv);
 
   bool haveDisplay = false;
+  void* probe = nullptr;
   if (!listing) {
-    haveDisplay = qgProbeDisplay();
+    probe = qgOpenDisplayProbe();
+    haveDisplay = probe != nullptr;
     const char* ci = getenv("CI");
     if (!haveDisplay && ci && *ci) {
       fprintf(stderr, "CI is set but there is no X display: run the tests under xvfb-run.\n");
@@ -66,6 +69,7 @@ int main(int argc, char** argv) {
   } else {
     app.init(argc, argv, false);
   }
+  qgCloseDisplayProbe(probe);
 
   char cwd[4096];
   qgtest::detail::startDir = getcwd(cwd, sizeof cwd) ? cwd : ".";
