@@ -1,12 +1,15 @@
-// The menu bar, the tool bar, the recent-file lists and the image file
-// patterns of the main window.
+// The menu bar, the tool bar, the recent-file lists, the image file
+// patterns, the conversion factors and the web commands of the main window.
 #include <initializer_list>
 
+#include "CheckWebForUpdates.h"
 #include "Globals.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuRules.h"
 #include "MenuTitleWin10Style.h"
 #include "Quillgrid.h"
+#include "UIForWebUpdates.h"
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -161,4 +164,37 @@ void Quillgrid::clearRecentlyUsedList(int fileType) {
     recentFiles[fileType][k] = FXString::null;
     recentFiles_MC[fileType][k]->setText(FXString::null);
   }
+}
+
+bool Quillgrid::readConversionFactors() {
+  numConversionFactors = 0;
+  delete[] conversionFactors;
+  conversionFactors = nullptr;
+  FXArray<FXString> lines;
+  if (!Utilities_lom2::readFile(CONVERSION_FACTORS_FILE, &lines) || lines.no() == 0) return false;
+  conversionFactors = new ConversionFactor[lines.no()];
+  numConversionFactors = parseConversionFactors(lines.data(), lines.no(), conversionFactors);
+  if (numConversionFactors == 0) {
+    delete[] conversionFactors;
+    conversionFactors = nullptr;
+  }
+  return true;
+}
+
+long Quillgrid::onCmdOpenWebSite(FXObject*, FXSelector, void*) {
+  if (!WEB_SITE_URL.empty()) Utilities_lom2::openWebSite(WEB_SITE_URL);
+  return 1;
+}
+
+long Quillgrid::onCmdCheckForUpdates(FXObject*, FXSelector, void*) {
+  const double currentVersion = FXDoubleVal(VERSION_NUMBER);
+  double webVersion = 0.0;
+  CheckWebForUpdates check;
+  check.checkForUpdates(currentVersion, &webVersion, WEB_SITE_HOST, WEB_FILE_URL);
+  const int status = check.getStatusCode();
+  UIForWebUpdates ui;
+  // The browser is handed the site's full address: a bare host name is not
+  // an address xdg-open can open.
+  ui.messageForUpdates(this, WEB_SITE_URL, webVersion, status);
+  return 1;
 }

@@ -6,8 +6,6 @@
 
 using namespace FX;
 
-long Quillgrid::onCmdOpenWebSite(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCheckForUpdates(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
@@ -125,7 +123,6 @@ void Quillgrid::setUpPlotImageUI() {}
 void Quillgrid::setUpXYValuesTab() {}
 void Quillgrid::setUpLMPTab() {}
 void Quillgrid::setUpFittingTab() {}
-bool Quillgrid::readConversionFactors() { return false; }
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::clearCurveDataTable(int) {}
 void Quillgrid::disableButtons() {}

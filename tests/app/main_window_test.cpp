@@ -5,6 +5,7 @@
 
 #include "AboutWindow.h"
 #include "Globals.h"
+#include "MainWindowFixture.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TestHarness.h"
@@ -19,18 +20,7 @@ bool anyQuillgridWindow() {
   return false;
 }
 
-class MainWindowTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    if (!qgtest::haveDisplay()) GTEST_SKIP() << "no X display";
-  }
-  Quillgrid* make() {
-    Quillgrid* w = new Quillgrid(qgtest::app());
-    w->create();
-    return w;
-  }
-  qgtest::TempDir dir;
-};
+class MainWindowTest : public MainWindowFixture {};
 }  // namespace
 
 TEST_F(MainWindowTest, TitleTabsAndTints) {

@@ -1,5 +1,6 @@
 #include "TestHarness.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <stdlib.h>
@@ -64,6 +65,33 @@ TempDir::~TempDir() {
     if (system(cmd.c_str()) != 0) { /* left behind in the process's own temporary directory */ }
   }
 }
+
+FakeBrowser::FakeBrowser() : dir_(tempDir_.path()) {
+  mkdir((dir_ + "/bin").c_str(), 0755);
+  const std::string script =
+      "#!/bin/sh\n"
+      "d='" + dir_ + "'\n"
+      "{ printf '%s\\n' \"$#\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> \"$d/calls.log\"\n"
+      ": > \"$d/started\"\n"
+      "i=0; while [ ! -e \"$d/release\" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i+1)); done\n"
+      ": > \"$d/finished\"\n";
+  writeFile(dir_ + "/bin/xdg-open", script);
+  chmod((dir_ + "/bin/xdg-open").c_str(), 0755);
+  const char* old = getenv("PATH");
+  oldPath_ = old ? old : "";
+  setenv("PATH", (dir_ + "/bin:" + oldPath_).c_str(), 1);
+}
+
+FakeBrowser::~FakeBrowser() {
+  release();
+  const std::string finished = dir_ + "/finished";
+  if (fileExists(dir_ + "/started")) runUntil([&] { return fileExists(finished); }, 3000);
+  setenv("PATH", oldPath_.c_str(), 1);
+}
+
+void FakeBrowser::release() { writeFile(dir_ + "/release", ""); }
+
+std::string FakeBrowser::calls() const { return readFile(dir_ + "/calls.log"); }
 
 bool runUntil(const std::function<bool()>& pred, int maxMs) {
   auto start = std::chrono::steady_clock::now();

@@ -74,6 +74,26 @@ private:
   bool fired_ = false;
 };
 
+// Puts a fake xdg-open first on PATH for its lifetime, in a temporary
+// directory that is also the working directory meanwhile. Each run
+// appends its argument count and arguments to calls.log, marks "started",
+// and then waits (at most ten seconds) for a "release" file before it
+// marks "finished", as a browser that stays open would.
+class FakeBrowser {
+public:
+  FakeBrowser();
+  ~FakeBrowser();
+  FakeBrowser(const FakeBrowser&) = delete;
+  FakeBrowser& operator=(const FakeBrowser&) = delete;
+  void release();
+  // What the runs so far received, as "<count>\n[arg]\n..." per run.
+  std::string calls() const;
+
+private:
+  TempDir tempDir_;  // first: the fake lives in a directory of its own
+  std::string dir_, oldPath_;
+};
+
 // Answers every modal request of the program from a script while alive.
 // Each request takes the next answer; when the script is empty the
 // fallback answers: OK on an OK box, No on a yes/no box, Cancel on

@@ -460,45 +460,9 @@ TEST(UtilitiesImages, DialogIconsAre32By32GifsWithAClearBackground) {
 
 // ------------------------------------------------------------- web site
 
-namespace {
-
-// Puts a fake xdg-open first on PATH. Each run appends its argument count
-// and arguments to calls.log, marks "started", and then waits (at most ten
-// seconds) for a "release" file before it marks "finished", as a browser
-// that stays open would.
-class FakeBrowser {
-public:
-  FakeBrowser() : dir_(cwd()) {
-    mkdir("bin", 0755);
-    const std::string script =
-        "#!/bin/sh\n"
-        "d='" + dir_ + "'\n"
-        "{ printf '%s\\n' \"$#\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> \"$d/calls.log\"\n"
-        ": > \"$d/started\"\n"
-        "i=0; while [ ! -e \"$d/release\" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i+1)); done\n"
-        ": > \"$d/finished\"\n";
-    qgtest::writeFile("bin/xdg-open", script);
-    chmod("bin/xdg-open", 0755);
-    const char* old = getenv("PATH");
-    oldPath_ = old ? old : "";
-    setenv("PATH", (dir_ + "/bin:" + oldPath_).c_str(), 1);
-  }
-  ~FakeBrowser() {
-    release();
-    qgtest::runUntil([] { return qgtest::fileExists("finished"); }, 3000);
-    setenv("PATH", oldPath_.c_str(), 1);
-  }
-  void release() { qgtest::writeFile("release", ""); }
-
-private:
-  qgtest::TempDir tempDir_;  // first: the fake lives in a directory of its own
-  std::string dir_, oldPath_;
-};
-
-}  // namespace
 
 TEST(UtilitiesWebSite, AddressIsOneArgumentAndNothingWaitsForTheBrowser) {
-  FakeBrowser browser;
+  qgtest::FakeBrowser browser;
   const std::string address =
       "https://example.com/a?b=1&c=2;touch injected1 $(touch injected2) `touch injected3` | touch injected4 >x "
       "'quoted \"text\"'";
@@ -518,7 +482,7 @@ TEST(UtilitiesWebSite, AddressIsOneArgumentAndNothingWaitsForTheBrowser) {
 }
 
 TEST(UtilitiesWebSite, EmptyAddressStartsNothing) {
-  FakeBrowser browser;
+  qgtest::FakeBrowser browser;
   browser.release();
   U::openWebSite("");
   U::openWebSite("https://example.com/");
