@@ -267,3 +267,15 @@ TEST_F(MainMenuTest, OpenWebSiteHandsTheAddressToTheBrowser) {
   EXPECT_TRUE(qgtest::runUntil([&] { return browser.calls() == expected; }, 5000)) << browser.calls();
   delete w;
 }
+
+TEST_F(MainMenuTest, CheckForUpdatesEndsInAResultBox) {
+  // The placeholder update host does not exist, so whatever the network
+  // here, the check ends in one of its result boxes.
+  Quillgrid* w = make();
+  qgtest::ModalScript script;
+  EXPECT_EQ(w->handle(nullptr, FXSEL(SEL_COMMAND, Q::ID_CHECK_FOR_UPDATES), nullptr), 1);
+  ASSERT_EQ(script.count(), 1u);
+  EXPECT_STREQ(script.last().caption.text(), "Check for update");
+  EXPECT_EQ(script.last().kind, ModalSeam::ERROR_BOX);
+  delete w;
+}
