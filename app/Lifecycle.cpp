@@ -165,8 +165,10 @@ void Quillgrid::setDefaults() {
   cursorColorIndex = 0;
   makeCursors();
   plotPointSize = 1;
-  arrowCursor = new FXCursor(getApp(), CURSOR_ARROW);
-  arrowCursor->create();
+  if (!arrowCursor) {
+    arrowCursor = new FXCursor(getApp(), CURSOR_ARROW);
+    arrowCursor->create();
+  }
 
   referencePointColorIndex = 1;
   dataPointColorIndex = 1;
