@@ -417,7 +417,10 @@ void appendUtf8(std::string& out, FXwchar wc) {
 // UTF-16 or UTF-32 bytes to UTF-8, the byte-order mark converted like any
 // character. Stops at the first unit that cannot be decoded (a lone or
 // reversed surrogate, a value beyond U+10FFFF, an incomplete last unit).
-// The output grows as needed, so no text is cut.
+// The output grows as needed, so no text is cut. The toolkit's codecs are
+// not used: their string form gives no text at all when a unit is
+// incomplete or a high surrogate lacks its partner, and they pass a lone
+// low surrogate through instead of stopping there.
 std::string wideToUtf8(const std::string& in, Utilities_lom2::FileUTFtypes type) {
   const unsigned char* b = reinterpret_cast<const unsigned char*>(in.data());
   const size_t n = in.size();
@@ -619,7 +622,8 @@ bool Utilities_lom2::saveFile(FXTopWindow* owner, const FXString& title, const F
                               bool existingFileMode, FXuint, FXuint, FXuint, FXuint) {
   for (;;) {
     // A fresh dialog each pass, so a refused name gives way to the default.
-    FXFileDialog* dialog = owner ? new FXFileDialog(owner, title) : new FXFileDialog(FXApp::instance(), title);
+    FXFileDialog* dialog = owner ? new FXFileDialog(owner, title, 0, 0, 0, 500, 300)
+                                 : new FXFileDialog(FXApp::instance(), title, 0, 0, 0, 500, 300);
     if (owner) {
       dialog->setIcon(owner->getIcon());
       dialog->setMiniIcon(owner->getIcon());
@@ -637,13 +641,17 @@ bool Utilities_lom2::saveFile(FXTopWindow* owner, const FXString& title, const F
 
     // Message boxes need an owner; without one they are centred on the screen.
     FXWindow* boxOwner = owner ? static_cast<FXWindow*>(owner) : FXApp::instance()->getRootWindow();
-    FXString failure;
+    // The caller's name follows each accepted pass, refused ones too; only
+    // a true result means the name is to be used.
     FXString name = chosen;
+    if (fileName) *fileName = name;
+    FXString failure;
     if (extension.empty()) {
       failure = "Illegal/unknown file extension.";
     } else {
       // The pattern's extension is always forced.
       name = FXPath::stripExtension(chosen) + "." + extension;
+      if (fileName) *fileName = name;
       if (!isFilenameLegal(FXPath::name(name)))
         failure = "Your filename contains illegal characters.\n\nIllegal characters include: " +
                   FXString(illegalCharFilenameArray, numIllegalCharFilenameArray);
@@ -653,10 +661,8 @@ bool Utilities_lom2::saveFile(FXTopWindow* owner, const FXString& title, const F
           askWithOwnIcon(boxOwner, ModalSeam::QUESTION_BOX, MBOX_YES_NO, "Overwrite",
                          FXStringFormat("\"%s\" already exists.\nDo you want to replace it?",
                                         FXPath::name(name).text()),
-                         questionIcon) != MBOX_CLICKED_NO) {
-        if (fileName) *fileName = name;
+                         questionIcon) != MBOX_CLICKED_NO)
         return true;
-      }
       continue;
     }
     askWithOwnIcon(boxOwner, ModalSeam::INFORMATION_BOX, MBOX_OK, "Filename error", failure, infoIcon);

@@ -167,8 +167,9 @@ public:
   // legal extension.
   static FX::FXString getFileExtensionFromPattern(const FX::FXString& pattern);
 
-  // Save-file dialog: true with *fileName set when a name was chosen (the
-  // current pattern's extension is forced on it), false on Cancel. Bad
+  // Save-file dialog: true when a name was chosen, with *fileName set to it
+  // (the current pattern's extension is forced on it); false on Cancel,
+  // *fileName then holding the name of an earlier pass, if any. Bad
   // names are refused with a message and the dialog comes back. In
   // existing-file mode only existing files can be chosen and no overwrite
   // question is asked. The four trailing values are not used.

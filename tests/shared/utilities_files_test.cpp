@@ -256,6 +256,9 @@ namespace {
 struct DialogState {
   FXString title, filename, directory, pattern;
   FXuint selectMode = 0;
+  FXIcon* icon = nullptr;
+  FXIcon* miniIcon = nullptr;
+  FXint width = 0, height = 0;
 };
 
 // Records how the dialog was set up, then accepts it with a name (and a
@@ -269,6 +272,10 @@ qgtest::ModalScript::Answer inspectAndAccept(DialogState* seen, const FXString& 
     seen->directory = d->getDirectory();
     seen->pattern = d->getPatternText(d->getCurrentPattern());
     seen->selectMode = d->getSelectMode();
+    seen->icon = d->getIcon();
+    seen->miniIcon = d->getMiniIcon();
+    seen->width = d->getWidth();
+    seen->height = d->getHeight();
     if (pattern >= 0) d->setCurrentPattern(pattern);
     d->setFilename(name);
     return 1;
@@ -279,13 +286,18 @@ class SaveDialog : public ::testing::Test {
 protected:
   void SetUp() override {
     if (!qgtest::haveDisplay()) GTEST_SKIP() << "no X display";
-    owner = new FXMainWindow(qgtest::app(), "owner");
+    ownerIcon = new FXGIFIcon(qgtest::app(), U::infoIcon);
+    owner = new FXMainWindow(qgtest::app(), "owner", ownerIcon);
     owner->create();
     ASSERT_EQ(mkdir("start", 0755), 0);
     startDir = (cwd() + "/start").c_str();
   }
-  void TearDown() override { delete owner; }
+  void TearDown() override {
+    delete owner;
+    delete ownerIcon;
+  }
   qgtest::TempDir dir;  // each test in a directory of its own
+  FXIcon* ownerIcon = nullptr;
   FXMainWindow* owner = nullptr;
   FXString startDir;
 };
@@ -309,6 +321,11 @@ TEST_F(SaveDialog, ForcesThePatternsExtension) {
   EXPECT_EQ(str(seen.directory), str(startDir));
   EXPECT_EQ(str(seen.pattern), "Bitmap (*.bmp)");
   EXPECT_EQ(seen.selectMode, (FXuint)SELECTFILE_ANY);
+  // 500 x 300, showing the owner's icon.
+  EXPECT_EQ(seen.width, 500);
+  EXPECT_EQ(seen.height, 300);
+  EXPECT_EQ(seen.icon, ownerIcon);
+  EXPECT_EQ(seen.miniIcon, ownerIcon);
 }
 
 TEST_F(SaveDialog, UsesThePatternCurrentAtClosing) {
@@ -343,7 +360,8 @@ TEST_F(SaveDialog, UnknownExtensionIsRefusedUntilCancel) {
   script.acceptFile("x.dat").press(MBOX_CLICKED_OK).cancel();
   FXString name = "unchanged";
   EXPECT_FALSE(U::saveFile(nullptr, "Save", "All Files (*)", "", startDir, &name));
-  EXPECT_EQ(str(name), "unchanged");
+  // The refused pass's choice stays in the name; the result says not to use it.
+  EXPECT_EQ(str(name), cwd() + "/x.dat");
   ASSERT_EQ(script.count(), 3u);
   EXPECT_EQ(str(script.requests()[1].caption), "Filename error");
   EXPECT_EQ(str(script.requests()[1].text), "Illegal/unknown file extension.");
@@ -368,6 +386,19 @@ TEST_F(SaveDialog, ExistingFileAsksAndNoAsksForANewName) {
   }
   EXPECT_EQ(script.requests()[2].kind, ModalSeam::DIALOG);
   EXPECT_EQ(qgtest::readFile("exists.bmp"), "keep me");  // the dialog writes nothing
+}
+
+TEST_F(SaveDialog, NoToOverwriteThenCancelGivesFalse) {
+  qgtest::writeFile("exists.bmp", "keep me");
+  qgtest::ModalScript script;
+  script.acceptFile("exists").press(MBOX_CLICKED_NO).cancel();
+  FXString name;
+  EXPECT_FALSE(U::saveFile(owner, "Save plot", "Bitmap (*.bmp)", "", startDir, &name));
+  EXPECT_EQ(str(name), cwd() + "/exists.bmp");  // forced extension, then turned down
+  ASSERT_EQ(script.count(), 3u);
+  EXPECT_EQ(str(script.requests()[1].caption), "Overwrite");
+  EXPECT_EQ(script.last().kind, ModalSeam::DIALOG);
+  EXPECT_EQ(qgtest::readFile("exists.bmp"), "keep me");
 }
 
 TEST_F(SaveDialog, CancelGivesFalse) {
@@ -440,6 +471,32 @@ TEST(UtilitiesImages, WriteFailuresAreReported) {
   EXPECT_FALSE(qgtest::fileExists("shot.bmp"));
 }
 
+// The off-screen copies put nothing on the clipboard; they must cope with
+// every source the image copy commands can hand them.
+TEST(UtilitiesImages, OffscreenCopiesAlwaysSucceed) {
+  QG_REQUIRE_DISPLAY();
+  FXApp* app = qgtest::app();
+  FXMainWindow* main = new FXMainWindow(app, "copies", nullptr, nullptr, DECOR_ALL, 0, 0, 120, 90);
+  FXCanvas* canvas = new FXCanvas(main, nullptr, 0, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  main->create();
+  main->show(PLACEMENT_DEFAULT);
+  qgtest::runFor(50);
+  FXImage image(app, nullptr, IMAGE_KEEP | IMAGE_OWNED, 30, 20);
+  image.fill(FXRGB(200, 10, 10));
+  image.create();
+  FXImage notOnDisplay(app, nullptr, IMAGE_KEEP | IMAGE_OWNED, 4, 4);
+  FXCanvas* notCreated = new FXCanvas(main);
+
+  EXPECT_TRUE(U::copyToClipboard(app, &image));
+  EXPECT_TRUE(U::copyToClipboard(app, &notOnDisplay));
+  EXPECT_TRUE(U::copyToClipboard(app, static_cast<const FXImage*>(nullptr)));
+  EXPECT_TRUE(U::copyToClipboard(app, canvas));
+  EXPECT_TRUE(U::copyToClipboard(app, canvas, 300, 200));  // larger than the canvas
+  EXPECT_TRUE(U::copyToClipboard(app, notCreated));
+  EXPECT_TRUE(U::copyToClipboard(app, static_cast<const FXCanvas*>(nullptr)));
+  delete main;
+}
+
 TEST(UtilitiesImages, DialogIconsAre32By32GifsWithAClearBackground) {
   struct Icon { const FXuchar* bytes; size_t size; };
   for (const Icon& icon : {Icon{U::questionIcon, sizeof U::questionIcon}, Icon{U::infoIcon, sizeof U::infoIcon}}) {
@@ -459,6 +516,18 @@ TEST(UtilitiesImages, DialogIconsAre32By32GifsWithAClearBackground) {
 }
 
 // ------------------------------------------------------------- web site
+
+TEST(UtilitiesColours, UIColorsAreCopiedWhole) {
+  const UIColorsStruct source{FXRGB(1, 2, 3), FXRGB(4, 5, 6), FXRGB(7, 8, 9), FXRGB(10, 11, 12), FXRGB(13, 14, 15)};
+  UIColorsStruct copy;
+  U::assignUIColorsStruct(source, &copy);
+  EXPECT_EQ(copy.backColor, source.backColor);
+  EXPECT_EQ(copy.fieldBackColor, source.fieldBackColor);
+  EXPECT_EQ(copy.shadowColor, source.shadowColor);
+  EXPECT_EQ(copy.hiliteColor, source.hiliteColor);
+  EXPECT_EQ(copy.extraColor, source.extraColor);
+  U::assignUIColorsStruct(source, nullptr);
+}
 
 
 TEST(UtilitiesWebSite, AddressIsOneArgumentAndNothingWaitsForTheBrowser) {

@@ -285,6 +285,10 @@ TEST(UtilitiesWidgets, FontReachesOnlyTheNamedClassesAtAnyDepth) {
   FXMenuPane* pane = new FXMenuPane(main);
   FXMenuTitle* title = new FXMenuTitle(bar, "&File", nullptr, pane);
   FXMenuCommand* command = new FXMenuCommand(pane, "Open");
+  FXMenuCheck* menuCheck = new FXMenuCheck(pane, "Grid");
+  FXMenuPane* subPane = new FXMenuPane(main);
+  FXMenuCascade* cascade = new FXMenuCascade(pane, "Recent", nullptr, subPane);
+  FXToolTip* tip = new FXToolTip(app);
   FXVerticalFrame* outer = new FXVerticalFrame(main);
   FXGroupBox* group = new FXGroupBox(outer, "group");
   FXHorizontalFrame* inner = new FXHorizontalFrame(group);
@@ -315,10 +319,16 @@ TEST(UtilitiesWidgets, FontReachesOnlyTheNamedClassesAtAnyDepth) {
   EXPECT_NE(command->getFont(), font);
   Utilities_lom2::updateUIFont(pane, font);
   EXPECT_EQ(command->getFont(), font);
+  EXPECT_EQ(menuCheck->getFont(), font);
+  EXPECT_EQ(cascade->getFont(), font);
+  Utilities_lom2::updateUIFont(tip, font);
+  EXPECT_EQ(tip->getFont(), font);
   Utilities_lom2::updateUIFont(nullptr, font);
   main->layout();
 
+  delete tip;
   delete pane;
+  delete subPane;
   delete main;
   delete font;
 }
