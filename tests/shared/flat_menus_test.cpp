@@ -2,6 +2,9 @@
 // text colour and the recolouring of widget trees.
 #include "TestHarness.h"
 
+#include <functional>
+#include <vector>
+
 #include "ChangeWidgetColors.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuTitleWin10Style.h"
@@ -221,6 +224,14 @@ TEST_F(Recolour, ReachesNestedWidgetsByExactClassName) {
   FXMenuBar* menubar = new FXMenuBar(outer, LAYOUT_FILL_X);
   MenuTitleWin10Style* title = new MenuTitleWin10Style(menubar, "File");
 
+  // Field text starts black by default, which is also what recolouring on
+  // this light field colour gives: start it elsewhere so the checks bite.
+  field->setTextColor(untouched);
+  field->setCursorColor(untouched);
+  check->setCheckColor(untouched);
+  radio->setRadioColor(untouched);
+  table->setTextColor(untouched);
+
   ChangeWidgetColors::changeWidgetColors(main, back, fieldBack, shadow, hilite);
 
   EXPECT_EQ(main->getBackColor(), untouched);  // FXMainWindow has no row...
@@ -288,6 +299,77 @@ TEST_F(Recolour, ReachesNestedWidgetsByExactClassName) {
   EXPECT_EQ(title->getSelBackColor(), back);
   EXPECT_EQ(title->getHiliteColor(), Win10StyleColors::getEnterColor(back));
   delete main;
+}
+
+// The rows whose text colour sits in a different base class for each
+// widget: each must get the row's back colour (back or fieldBack) and the
+// text colour that contrasts with it. The palette is run both ways round,
+// so every text check expects white once (the widgets start with black).
+TEST_F(Recolour, EachRowSetsItsBackAndTextColours) {
+  const struct {
+    FXColor back, fieldBack;
+  } palettes[] = {{back, fieldBack}, {fieldBack, back}};
+  for (const auto& pal : palettes) {
+    FXDialogBox* dialog = new FXDialogBox(qgtest::app(), "dialog");
+    dialog->setBackColor(untouched);
+    FXVerticalFrame* frame = new FXVerticalFrame(dialog);
+    FXTabBook* book = new FXTabBook(frame, NULL, 0);
+    FXMenuBar* menubar = new FXMenuBar(frame, LAYOUT_FILL_X);
+    FXMenuPane* pane = new FXMenuPane(dialog);
+    FXList* list = new FXList(frame);
+    FXIconList* icons = new FXIconList(frame);
+    FXFileList* files = new FXFileList(frame);
+    FXTreeList* tree = new FXTreeList(frame);
+    FXTabItem* tab = new FXTabItem(book, "Tab");
+    FXMenuTitle* title = new FXMenuTitle(menubar, "Edit", NULL, pane);
+    FXMenuCascade* cascade = new FXMenuCascade(pane, "More");
+    FXButton* button = new FXButton(frame, "button");
+    FXToggleButton* toggle = new FXToggleButton(frame, "on", "off");
+    FXMenuButton* menuButton = new FXMenuButton(frame, "menu");
+    FXText* text = new FXText(frame);
+    struct Case {
+      const char* what;
+      FXWindow* w;
+      bool onField;                        // the row uses fieldBack
+      std::function<FXColor()> textColor;  // empty: the row sets no text colour
+    };
+    const std::vector<Case> cases = {
+        {"FXDialogBox", dialog, false, {}},
+        {"FXTabBook", book, false, {}},
+        {"FXScrollWindow", new FXScrollWindow(frame), false, {}},
+        {"FXHorizontalSeparator", new FXHorizontalSeparator(frame), false, {}},
+        {"FXToolBar", new FXToolBar(frame, LAYOUT_FILL_X), false, {}},
+        {"FXColorWell", new FXColorWell(frame), false, {}},
+        {"FXDirBox", new FXDirBox(frame), true, {}},
+        {"FXList", list, true, [=] { return list->getTextColor(); }},
+        {"FXIconList", icons, true, [=] { return icons->getTextColor(); }},
+        {"FXFileList", files, true, [=] { return files->getTextColor(); }},
+        {"FXTreeList", tree, false, [=] { return tree->getTextColor(); }},
+        {"FXTabItem", tab, false, [=] { return tab->getTextColor(); }},
+        {"FXMenuTitle", title, false, [=] { return title->getTextColor(); }},
+        {"FXMenuCascade", cascade, false, [=] { return cascade->getTextColor(); }},
+        {"FXButton", button, false, [=] { return button->getTextColor(); }},
+        {"FXToggleButton", toggle, false, [=] { return toggle->getTextColor(); }},
+        {"FXMenuButton", menuButton, false, [=] { return menuButton->getTextColor(); }},
+        {"FXText", text, true, [=] { return text->getTextColor(); }},
+    };
+    ChangeWidgetColors::changeWidgetColors(dialog, pal.back, pal.fieldBack, shadow, hilite);
+    ChangeWidgetColors::changeWidgetColors(pane, pal.back, pal.fieldBack, shadow, hilite);
+    for (const Case& c : cases) {
+      ASSERT_STREQ(c.w->getClassName(), c.what);
+      const FXColor rowBack = c.onField ? pal.fieldBack : pal.back;
+      EXPECT_EQ(c.w->getBackColor(), rowBack) << c.what;
+      if (c.textColor) {
+        EXPECT_EQ(c.textColor(), ChangeWidgetColors::getFontColor(rowBack)) << c.what;
+      }
+    }
+    EXPECT_EQ(button->getShadowColor(), shadow);
+    EXPECT_EQ(toggle->getHiliteColor(), hilite);
+    EXPECT_EQ(text->getCursorColor(), ChangeWidgetColors::getFontColor(pal.fieldBack));
+    EXPECT_EQ(text->getBarColor(), pal.back);
+    delete pane;
+    delete dialog;
+  }
 }
 
 TEST_F(Recolour, MenuPaneEntriesAndTheColourStruct) {

@@ -200,6 +200,28 @@ TEST_F(TablePaste, TooManyRowsWithoutResizingAreCutToTheTablesRowCount) {
   EXPECT_EQ(t->getSelEndRow(), 3);
 }
 
+// Too many columns never refuse a paste: the columns that pass the table's
+// end are added, with or without row resizing.
+TEST_F(TablePaste, TooManyColumnsAreAddedAtTheTablesEnd) {
+  for (bool resize : {false, true}) {
+    SCOPED_TRACE(resize ? "resizing" : "no resizing");
+    Table_lom2* t = makeTable(2, 2, 0, false, resize);
+    show();
+    t->selectRange(1, 1, 1, 1);
+    owner->offer(FXWindow::utf8Type, "1\t2\t3\n4\t5\t6");
+    paste(t);
+    EXPECT_TRUE(t->getSizeError());
+    EXPECT_EQ(t->getNumColumns(), 4);
+    EXPECT_EQ(t->getNumRows(), 3);
+    EXPECT_EQ(cell(t, 1, 1), "1");
+    EXPECT_EQ(cell(t, 1, 3), "3");
+    EXPECT_EQ(cell(t, 2, 3), "6");
+    EXPECT_EQ(cell(t, 0, 1), "");
+    EXPECT_EQ(t->getSelEndColumn(), 3);
+    delete t;
+  }
+}
+
 TEST_F(TablePaste, TooManyRowsWithResizingInsertRowsAtTheCurrentRow) {
   Table_lom2* t = makeTable(3, 3, 0, false, true);
   t->setColumnText(0, "x");
