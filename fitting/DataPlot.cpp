@@ -22,12 +22,12 @@ const double kMaxUserTicks = 1000.0;
 const int kPaletteSize = 10;
 
 // Label format for a tick step: fixed decimals, or (negative decimals)
-// chosen by the size of the step.
+// chosen by the step: below 0.001 (which takes in every negative step of a
+// reversed range) the exponent form, else fewer decimals for larger steps.
 FXString tickFormat(int decimals, double step) {
   if (decimals < 0) {
-    const double a = std::fabs(step);
-    if (a < 0.001) return FXStringFormat("%%.%dle", 2);
-    decimals = a < 0.01 ? 4 : a < 0.1 ? 3 : a < 1 ? 2 : 0;
+    if (step < 0.001) return FXStringFormat("%%.%dle", 2);
+    decimals = step < 0.01 ? 4 : step < 0.1 ? 3 : step < 1 ? 2 : 0;
   }
   return FXStringFormat("%%.%df", decimals);
 }
@@ -66,7 +66,9 @@ void drawClippedSegment(FXDCWindow* dc, double x1, double y1, double x2, double 
   auto cut = [](double& xa, double& ya, double xb, double yb) {
     const double edge = std::max(-kMaxCoord, std::min(kMaxCoord, ya));
     if (edge != ya) {
-      xa += (xb - xa) * (edge - ya) / (yb - ya);
+      // An end infinitely far away: near the picture the segment runs
+      // straight up or down from the other end.
+      xa = std::isinf(ya) ? xb : xa + (xb - xa) * (edge - ya) / (yb - ya);
       ya = edge;
     }
   };
@@ -196,6 +198,7 @@ FXColor DataPlot::contrastColor() const {
 void DataPlot::setPlotSize(int points) {
   FXFontDesc desc;
   app()->getNormalFont()->getFontDesc(desc);
+  // The description holds decipoints in 16 bits.
   desc.size = static_cast<FXushort>(std::max(1, std::min(points, 6000)) * 10);
   plotFont->destroy();
   plotFont->setFontDesc(desc);
@@ -319,8 +322,10 @@ void DataPlot::reset_dy() {
 
 void DataPlot::getNumXTicks() {
   if (!userDx) {
+    // A plot too narrow for ticks has no intervals (0 or fewer); its step
+    // is then infinite, negative or not a number, and no X tick is drawn.
     numXTicks = std::min(numXTicks, 10);
-    dx = numXTicks > 0 ? (xmax - xmin) / numXTicks : xmax - xmin;
+    dx = (xmax - xmin) / static_cast<double>(numXTicks);
   }
   xFormat = tickFormat(xDecimals, dx);
 }
@@ -593,7 +598,8 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
 
     if (autoScaleY_) {
       autoScaleY();
-      // Steps and label format follow the new range.
+      // Steps and label format follow the new range; with the step of the
+      // old range the ticks and their labels would run outside the frame.
       getNumYTicks();
     }
 

@@ -1,7 +1,9 @@
 // Drawing of the plot on a canvas: the pixels of the finished image are
 // read back and checked. Set QG_PLOT_PNG_DIR to keep the pictures as PNG.
+#include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "TestHarness.h"
 // after fx.h, which it needs
@@ -70,9 +72,9 @@ protected:
   }
 
   // Three points rising from (0, 0) to (10, 10), one series.
-  void setLine(FXColor background = WHITE) {
+  void setLine(FXColor background = WHITE, const char* yTitle = "y") {
     static const double x[] = {0, 5, 10}, y[] = {0, 5, 10};
-    plot->setData(background, "x", "y", 2, 2, false, false, 3, x, y);
+    plot->setData(background, "x", yTitle, 2, 2, false, false, 3, x, y);
     plot->setLegends(nullptr);
   }
 
@@ -119,12 +121,17 @@ protected:
 };
 
 TEST_F(DrawPlot, FrameLiesAtTheComputedEdges) {
-  setLine();
+  // An empty Y title is drawn as a blank: its margin stays.
+  for (const char* yTitle : {"y", ""}) {
+  SCOPED_TRACE(*yTitle ? "titled" : "untitled");
+  setLine(WHITE, yTitle);
   // The data stays clear of the frame.
   plot->setMinMax(-5, 15, -5, 15);
   const Layout l = expectedLayout(*plot, W, H, true);
-  FXImage* img = draw("frame");
+  FXImage* img = draw(*yTitle ? "frame" : "frame_untitled");
   ASSERT_NE(img, nullptr);
+  const int titleInk = count(img, 0, 0, 4 + l.titleH, H - 1, [](FXColor p) { return !sameRGB(p, WHITE); });
+  EXPECT_EQ(titleInk > 0, *yTitle != 0);
   ASSERT_EQ(img->getWidth(), W);
   ASSERT_EQ(img->getHeight(), H);
   int minPx = -1, maxPx = -1;
@@ -151,6 +158,71 @@ TEST_F(DrawPlot, FrameLiesAtTheComputedEdges) {
   EXPECT_EQ(plot->getPixelsFromRealX(5), l.left + (l.right - l.left) / 2);
   EXPECT_DOUBLE_EQ(plot->getRealXfromPixels(l.right), 15.0);
   EXPECT_NEAR(plot->getXaxisResolutionPerPixel(), 20.0 / (l.right - l.left), 1e-12);
+  }
+}
+
+TEST_F(DrawPlot, PlotNarrowerThanTwoXLabelsHasNoXTicks) {
+  for (int width : {120, W}) {
+    canvas->resize(width, H);
+    setLine();
+    plot->setMinMax(0, 10, 0, 10);
+    const Layout l = expectedLayout(*plot, width, H, true);
+    FXImage* img = draw(width < W ? "narrow" : "wide");
+    ASSERT_NE(img, nullptr);
+    // The tick marks stand in the five rows below the frame.
+    const int ticks = countColor(img, l.left, l.bottom + 1, l.right, l.bottom + 5, BLACK);
+    if (width < W) {
+      EXPECT_LT(plot->numXTicks, 1);
+      EXPECT_EQ(ticks, 0);
+    } else {
+      EXPECT_GE(plot->numXTicks, 2);
+      EXPECT_GE(ticks, 5 * (plot->numXTicks + 1));
+    }
+  }
+}
+
+TEST_F(DrawPlot, DecimalCommaChangesTheLabelsOnly) {
+  std::vector<FXColor> first;
+  Layout l{};
+  for (bool comma : {false, true}) {
+    static const double x[] = {0, 10}, y[] = {0, 10};
+    const double* ys[] = {y};
+    plot->setData(WHITE, "x", "y", "", false, 2, 2, comma, false, 2, x, 1, ys);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 10, 0, 10);
+    l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw(comma ? "comma" : "point");
+    ASSERT_NE(img, nullptr);
+    if (!comma) {
+      first.assign(img->getData(), img->getData() + W * H);
+      continue;
+    }
+    auto differ = [&](int x0, int y0, int x1, int y1) {
+      int n = 0;
+      for (int yy = y0; yy <= y1; ++yy)
+        for (int xx = x0; xx <= x1; ++xx) n += !sameRGB(img->getPixel(xx, yy), first[yy * W + xx]);
+      return n;
+    };
+    // The Y labels left of the ticks and the X labels below them change;
+    // the plot area does not.
+    EXPECT_GT(differ(0, 0, l.left - 6, H - 1), 0);
+    EXPECT_GT(differ(0, l.bottom + 6, W - 1, H - 1), 0);
+    EXPECT_EQ(differ(l.left, 0, W - 1, l.bottom + 5), 0);
+  }
+}
+
+TEST_F(DrawPlot, SeriesColourSetsTheLineStyle) {
+  FXImage img(qgtest::app(), nullptr, 0, 4, 4);
+  img.create();
+  FXDCWindow dc(&img);
+  struct Case { unsigned long series; FXLineStyle style; };
+  const Case cases[] = {{0, LINE_SOLID}, {9, LINE_SOLID}, {10, LINE_ONOFF_DASH}, {19, LINE_ONOFF_DASH},
+                        {25, LINE_ONOFF_DASH}};
+  for (const Case& c : cases) {
+    dc.setLineStyle(c.style == LINE_SOLID ? LINE_ONOFF_DASH : LINE_SOLID);
+    plot->getLineColor(&dc, c.series);
+    EXPECT_EQ(dc.getLineStyle(), c.style) << c.series;
+  }
 }
 
 TEST_F(DrawPlot, YTitleIsTurnedToReadUpwards) {
@@ -234,6 +306,11 @@ TEST_F(DrawPlot, ZoneMarkerStandsOnTheBottomRow) {
     EXPECT_TRUE(sameRGB(img->getPixel(100 + 9, H - 1), WHITE));
     // Filled: the middle of the triangle is the text colour too.
     EXPECT_TRUE(sameRGB(img->getPixel(100, H - 5), BLACK));
+    // After the drawing a real X value places a marker on its column.
+    plot->positionZoneDelimiter(0, 5.0);
+    int minPx, maxPx;
+    plot->getMinMaxXPixels(&minPx, &maxPx);
+    EXPECT_EQ(plot->zoneDelimiterPixels[0], minPx + (maxPx - minPx) / 2);
   }
 }
 
@@ -291,7 +368,8 @@ TEST_F(DrawPlot, DegenerateDataStaysInsideThePicture) {
   // All x equal and all y equal: the point sits in the middle of the area.
   static const double x[] = {5, 5}, y[] = {3, 3};
   static const double lone[] = {5};
-  static const double farX[] = {0, 1, 2}, farY[] = {5, 1e12, NAN};
+  static const double farX[] = {0, 1, 2};
+  double farY[] = {5, 1e12, NAN};
   const double* xs[] = {x, lone, farX};
   const double* ys[] = {y, lone, farY};
   const int counts[] = {2, 1, 3};
@@ -313,17 +391,25 @@ TEST_F(DrawPlot, DegenerateDataStaysInsideThePicture) {
   // The one-point series draws no disc.
   EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, BLUE), 0);
 
-  // A value far above the range: its segment still leaves the first
-  // point upwards, cut at the picture's edge instead of wrapping around.
-  plot->setMinMax(0, 2, 0, 10);
-  l = expectedLayout(*plot, W, H, true);
-  img = draw("far_value");
-  ASSERT_NE(img, nullptr);
-  const int p0 = plot->getPixelsFromRealX(0);
-  const int row5 = l.bottom - l.plotH / 2;
-  EXPECT_GT(countColor(img, p0 - 1, row5 - 3, p0 + 1, row5 - 1, RED), 0);
-  EXPECT_GT(countColor(img, p0 - 1, 0, p0 + 1, row5, RED), row5 / 2);
-  EXPECT_EQ(countColor(img, p0 + 3, 0, W - 1, H - 1, RED), 0);
+  // A value far above the range, or infinite: its segment still leaves
+  // the first point upwards, cut at the picture's edge instead of wrapping
+  // around.
+  for (double far : {1e12, double(INFINITY)}) {
+    SCOPED_TRACE(far);
+    farY[1] = far;
+    plot->setData(WHITE, "x", "y", "", false, -1, -1, false, false, counts, xs, 3, ys);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 2, 0, 10);
+    l = expectedLayout(*plot, W, H, true);
+    img = draw(std::isinf(far) ? "infinite_value" : "far_value");
+    ASSERT_NE(img, nullptr);
+    const int p0 = plot->getPixelsFromRealX(0);
+    const int row5 = l.bottom - l.plotH / 2;
+    EXPECT_GT(countColor(img, p0 - 1, row5 - 3, p0 + 1, row5 - 1, RED), 0);
+    EXPECT_GT(countColor(img, p0 - 1, 0, p0 + 1, row5, RED), row5 / 2);
+    EXPECT_EQ(countColor(img, p0 + 3, 0, W - 1, H - 1, RED), 0);
+    EXPECT_EQ(countColor(img, 0, 0, p0 - 3, H - 1, RED), 0);
+  }
 }
 
 TEST_F(DrawPlot, ZeroSizeCanvasGivesNoImage) {
@@ -379,33 +465,54 @@ TEST_F(DrawPlot, AxisHiddenPlotUsesTheWholeCanvas) {
   EXPECT_EQ(other, 0);
 }
 
-TEST_F(DrawPlot, RightAlignedNoteHasABoxFourPixelsWiderThanItsText) {
+TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
   const FXString text = "R2 = 0.99\nlonger second line";
-  for (int align : {DataPlot::TOP_RIGHT, DataPlot::TOP_LEFT}) {
-    // A thick data line along the top edge shows where the box hides it.
-    static const double x[] = {0, 10}, y[] = {10, 10};
+  struct Case { DataPlot::Alignment align; bool onTop; const char* name; };
+  const Case cases[] = {
+      {DataPlot::TOP_RIGHT, true, "note_top_right"},       {DataPlot::TOP_CENTER, true, "note_top_centre"},
+      {DataPlot::BOTTOM_RIGHT, true, "note_bottom_right"}, {DataPlot::BOTTOM_CENTER, true, "note_bottom_centre"},
+      {DataPlot::TOP_LEFT, true, "note_top_left"},         {DataPlot::BOTTOM_LEFT, true, "note_bottom_left"},
+      {DataPlot::TOP_RIGHT, false, "note_under_data"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // A thick data line along the top or bottom edge shows where the box
+    // hides it.
+    const bool top = c.align <= DataPlot::TOP_CENTER;
+    static const double x[] = {0, 10};
+    const double y[] = {top ? 10.0 : 0.0, top ? 10.0 : 0.0};
     plot->setData(WHITE, "x", "y", text, 2, 2, false, false, 2, x, y);
     plot->setLegends(nullptr);
-    plot->noteOnTop = true;
+    plot->noteOnTop = c.onTop;
     plot->setMinMax(0, 10, 0, 10);
-    plot->setPlotLineWidth(24);
-    plot->setNoteAlignemnt(static_cast<DataPlot::Alignment>(align));
     const Layout l = expectedLayout(*plot, W, H, true);
-    FXImage* img = draw(align == DataPlot::TOP_RIGHT ? "note_right" : "note_left");
+    plot->setPlotLineWidth(2 * l.tyH + 4);
+    plot->setNoteAlignemnt(c.align);
+    FXImage* img = draw(c.name);
     ASSERT_NE(img, nullptr);
+    // A line's box covers 3/4 of a line above its baseline and 1/4 below.
+    // Top notes start one line below the top edge; bottom notes end on the
+    // bottom edge. Look at the row half a line above that baseline.
+    const int row = top ? l.top + l.tyH / 2 : l.bottom - l.tyH / 2;
     const int boxW = plot->plotFont->getTextWidth("longer second line") + 4;
-    // First line's baseline at top + tyH; its box covers 3/4 of a line
-    // above and 1/4 below. Look at the row half a line above it.
-    const int row = l.top + l.tyH - l.tyH / 2;
-    const int whites = countColor(img, l.left + 1, row, l.right - 1, row, WHITE);
-    if (align == DataPlot::TOP_RIGHT) {
-      EXPECT_GT(whites, boxW / 3);
-      EXPECT_EQ(countColor(img, l.left + 1, row, l.right - boxW - 1, row, RED), l.right - boxW - 1 - l.left);
-      EXPECT_EQ(countColor(img, l.right - boxW - 1, row, l.right - boxW - 1, row, RED), 1);
-      EXPECT_EQ(countColor(img, l.right - boxW, row, l.right - boxW, row, RED), 0);
-      EXPECT_EQ(countColor(img, l.right - boxW, row, l.right - 1, row, RED), 0);
+    const int plotW = l.right - l.left;
+    auto reds = [&](int x0, int x1) { return countColor(img, x0, row, x1, row, RED); };
+    if (!c.onTop) {
+      // Drawn before the data: the line covers it.
+      EXPECT_EQ(reds(l.left + 1, l.right - 1), l.right - 1 - l.left);
+    } else if (c.align == DataPlot::TOP_LEFT || c.align == DataPlot::BOTTOM_LEFT) {
+      // No box: only glyphs interrupt the line.
+      EXPECT_EQ(countColor(img, l.left + 1, row, l.right - 1, row, WHITE), 0);
+      EXPECT_GT(reds(l.left + 1, l.right - 1), plotW / 2);
     } else {
-      EXPECT_EQ(whites, 0);  // no box: only glyphs interrupt the line
+      const bool right = c.align == DataPlot::TOP_RIGHT || c.align == DataPlot::BOTTOM_RIGHT;
+      const int boxX = right ? l.left + plotW - boxW : l.left + plotW / 2 - boxW / 2;
+      EXPECT_EQ(reds(l.left + 1, boxX - 1), boxX - 1 - l.left);
+      EXPECT_EQ(reds(boxX, boxX + boxW - 1), 0);
+      EXPECT_GT(countColor(img, boxX, row, boxX + boxW - 1, row, WHITE), boxW / 4);
+      if (!right) {
+        EXPECT_EQ(reds(boxX + boxW, l.right - 1), l.right - 1 - boxX - boxW + 1);
+      }
     }
   }
 }

