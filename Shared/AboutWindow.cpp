@@ -49,7 +49,7 @@ AboutWindow::AboutWindow(FXTopWindow* owner, FXString appName, FXString version)
 
   versionText = FXStringFormat("%s, version %s", appName.text(), version.text());
   new FXLabel(content, versionText, nullptr, JUSTIFY_LEFT | LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
-  new FXHorizontalSeparator(content, SEPARATOR_GROOVE | LAYOUT_FILL_X, 0, 0, 0, 0, 1, 1, 0, 0);
+  new FXHorizontalSeparator(content, SEPARATOR_LINE | LAYOUT_FILL_X, 0, 0, 0, 0, 1, 1, 0, 0);
 
   FXHorizontalFrame* middle =
       new FXHorizontalFrame(content, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 10, 10, 0, 0);
@@ -62,7 +62,7 @@ AboutWindow::AboutWindow(FXTopWindow* owner, FXString appName, FXString version)
   // one it was built with.
   toolkitText = toolkitLine(fxversion[0], fxversion[1], fxversion[2]);
   new FXLabel(content, toolkitText, nullptr, JUSTIFY_LEFT | LAYOUT_FILL_X, 0, 0, 0, 0, 2, 2, 2, 2);
-  new FXHorizontalSeparator(content, SEPARATOR_GROOVE | LAYOUT_FILL_X, 0, 0, 0, 0, 1, 1, 0, 0);
+  new FXHorizontalSeparator(content, SEPARATOR_LINE | LAYOUT_FILL_X, 0, 0, 0, 0, 1, 1, 0, 0);
   new FXLabel(content, " ", nullptr, LABEL_NORMAL, 0, 0, 0, 0, 2, 2, 2, 2);
   new FXButton(content, tr("&OK"), nullptr, this, FXDialogBox::ID_CANCEL,
                BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED | FRAME_THICK | LAYOUT_CENTER_X, 0, 0, 0, 0, 32, 32, 2,
@@ -94,6 +94,11 @@ long AboutWindow::onPaint(FXObject*, FXSelector, void* ptr) {
     dc.setBackground(argb(0xFFFFFFFF));
     dc.fillRectangle(ev->rect.x, ev->rect.y, ev->rect.w, ev->rect.h);
   }
+  // The logo is drawn whole through a context of its own. The paint
+  // context is closed first: its clip to the damaged area would otherwise
+  // still hold for the second context (the toolkit shares one graphics
+  // context between them), and a partial exposure would show only a piece
+  // of the logo.
   makeLogo();
   return 1;
 }

@@ -162,7 +162,7 @@ bool CheckWebForUpdates::check(double currentVersion, double* webVersion, const 
       char c;
       ssize_t got = 0;
       IoResult r = receive(fd, &c, 1, &got, deadline);
-      if (r == IO_TIMEOUT || header.length() >= MAX_HEADER_BYTES) {
+      if (r == IO_TIMEOUT || (r == IO_OK && header.length() >= MAX_HEADER_BYTES)) {
         statusCode = READ_FAILED;
         return false;
       }

@@ -275,12 +275,12 @@ void CurveFitting::getR2AndChi2(int count, const double* x, const double* y, con
   *r2 = -1.0;
   *adjustedR2 = -1.0;
   *chi2 = 0.0;
-  if (count <= 0) return;
 
   // When every y is the same the mean is that y exactly, so the total sum
   // of squares is exactly 0 (a rounded sum / count would leave a tiny
-  // non-zero total and a meaningless R²).
-  bool allEqual = true;
+  // non-zero total and a meaningless R²). No points leave both R² at -1
+  // and chi² at 0 / 0, not a number.
+  bool allEqual = count > 0;
   double sum = 0.0;
   for (int i = 0; i < count; ++i) {
     sum += y[i];

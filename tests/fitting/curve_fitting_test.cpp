@@ -161,6 +161,12 @@ TEST(CurveFitting, GoodnessOfFitOfGivenCoefficients) {
   EXPECT_EQ(chi2, 1e9);
   EXPECT_GT(r2, 0.0);
 
+  // No points: nothing is defined; chi² is 0 / 0, not a perfect 0.
+  cf.getR2AndChi2(0, x, y, line, 1, &r2, &adjusted, &chi2);
+  EXPECT_EQ(r2, -1.0);
+  EXPECT_EQ(adjusted, -1.0);
+  EXPECT_TRUE(std::isnan(chi2)) << chi2;
+
   // From a fit: y = x - 2 exactly through x = 2 gives a zero model value.
   const Fit f = fitFree({1, 2, 3, 4}, {-1, 0, 1, 2}, 1);
   ASSERT_TRUE(f.ok);

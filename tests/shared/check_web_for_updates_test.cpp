@@ -133,8 +133,11 @@ TEST(CheckWebForUpdates, ResponsesGiveTheirStatus) {
       {"a piece counts up to its first zero byte", std::string("HTTP/1.0 200 OK\r\n\r\n2.95\0" "77", 26), true, 4,
        2.95},
       {"lines holding only carriage returns end the header", "HTTP/1.0 200 OK\r\n\r\r\n3.5", true, 4, 3.5},
+      {"\" 200 \" anywhere in the header counts", "HTTP/1.0 404 Not Found\r\nX-Note: see 200 here\r\n\r\n2.9", true,
+       4, 2.9},
       {"404", "HTTP/1.0 404 Not Found\r\n\r\nnot here", false, 3, 0.0},
       {"server closes in the middle of the header", "HTTP/1.0 20", false, 3, 0.0},
+      {"a line is searched only at its line feed", "HTTP/1.0 200 OK", false, 3, 0.0},
       {"no reply at all", "", false, 3, 0.0},
   };
   for (Case& c : cases) {
@@ -178,6 +181,28 @@ TEST(CheckWebForUpdates, OversizeHeaderOrBodyIsAReadError) {
     Outcome o = checkAgainst(server);
     EXPECT_FALSE(o.ok);
     EXPECT_EQ(o.status, 3);
+  }
+  {
+    // Just inside the header limit in lines of four bytes.
+    std::string header = "HTTP/1.0 200 OK\r\n";
+    while (header.size() < 63 * 1024) header += "a:\r\n";
+    OneShotServer server(header + "\r\n2.9");
+    Outcome o = checkAgainst(server);
+    EXPECT_TRUE(o.ok);
+    EXPECT_EQ(o.status, 4);
+    EXPECT_DOUBLE_EQ(o.web, 2.9);
+  }
+  {
+    // A header of exactly the limit that the server ends by closing is not
+    // too long: its " 200 " counts and the (empty) body reads as 0.
+    std::string header = "HTTP/1.0 200 OK\r\nX: ";
+    header += std::string(CheckWebForUpdates::MAX_HEADER_BYTES - header.size() - 2, 'c') + "\r\n";
+    ASSERT_EQ(header.size(), static_cast<size_t>(CheckWebForUpdates::MAX_HEADER_BYTES));
+    OneShotServer server(header);
+    Outcome o = checkAgainst(server);
+    EXPECT_TRUE(o.ok);
+    EXPECT_EQ(o.status, 5);
+    EXPECT_EQ(o.web, 0.0);
   }
   {
     // Just inside both limits.
