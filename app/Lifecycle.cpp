@@ -26,27 +26,13 @@ const long long TOOLTIP_PAUSE_NS = 5000000000LL;    // 5 s
 
 FXGIFIcon* makeIcon(FXApp* app, const unsigned char* gif) { return new FXGIFIcon(app, gif); }
 
-void releaseAndDelete(FXImage*& img) {
-  if (img) {
-    img->destroy();
-    delete img;
-    img = nullptr;
-  }
-}
-
-void releaseAndDelete(FXGIFIcon*& icon) {
-  if (icon) {
-    icon->destroy();
-    delete icon;
-    icon = nullptr;
-  }
-}
-
-void releaseAndDelete(FXCursor*& cursor) {
-  if (cursor) {
-    cursor->destroy();
-    delete cursor;
-    cursor = nullptr;
+// Releases a resource from the display, deletes it and clears the pointer.
+template <class Resource>
+void releaseAndDelete(Resource*& resource) {
+  if (resource) {
+    resource->destroy();
+    delete resource;
+    resource = nullptr;
   }
 }
 }  // namespace
