@@ -45,8 +45,10 @@ void removeTree(const std::string& dir) {
 
 int main(int argc, char** argv) {
   setvbuf(stdout, nullptr, _IOLBF, 0);
-  ::testing::InitGoogleTest(&argc, argv);
+  // InitGoogleTest takes its own flags out of argv, so look for the listing
+  // flag first: test discovery lists the tests at build time, outside Xvfb.
   const bool listing = listingOnly(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
 
   bool haveDisplay = false;
   void* probe = nullptr;
