@@ -505,6 +505,18 @@ public:
   int numberFormatType_x = 1;
   int numberFormatType_y = 1;
   int imageViewTop = 0;
+
+  // ---- Image tab: widgets and operations
+
+  // ---- magnified views and cursors
+
+  // ---- equations, coefficient tables and number formats
+
+  // ---- Curve Fitting tab: widgets and operations
+
+  // ---- value tables: curve points, XY values, Larson-Miller
+
+  // ---- operations of features not built yet (empty in PendingHandlers.cpp)
 };
 
 #endif
