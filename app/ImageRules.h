@@ -1,0 +1,57 @@
+// Pixel arithmetic of the working image, without widgets: which pixels a
+// point mark and the user's straight line cover, the fine rotation about a
+// pivot, the quarter and half turns of a pixel buffer, and the text of the
+// rotation label.
+#ifndef QUILLGRID_IMAGERULES_H
+#define QUILLGRID_IMAGERULES_H
+
+#include <fx.h>
+
+#include <vector>
+
+namespace ImageRules {
+
+struct MarkPixel {
+  int x, y;
+  int pass;  // 0 the dark rim of a highlight, 1 the mark's own colour
+};
+
+// The pixels of a mark centred on image pixel (px, py) of a w x h picture,
+// in drawing order: a plain cross of bars t thick and L long, or (highlight)
+// a bold cross with an open centre and a one-pixel dark rim. A plain mark
+// within 2 pixels of an edge is left out whole; every pixel outside
+// 0 < x < w, 0 < y < h is left out (row and column 0 are never drawn).
+std::vector<MarkPixel> markPixels(int px, int py, int t, int L, bool highlight, int w, int h);
+
+// The pixels of the user's line from (x1, y1) towards (x2, y2) in unit
+// steps; the end point itself is not included, so equal points give none.
+std::vector<std::pair<int, int>> linePixels(int x1, int y1, int x2, int y2);
+
+// Fine rotation of a W x H picture by angle thousandths of a degree about
+// (cx, cy), clockwise on screen for a positive angle: every source pixel is
+// carried forward to its rounded destination; destinations no source pixel
+// reaches keep fill.
+void rotateFine(const FX::FXColor* src, FX::FXColor* dst, int W, int H, int cx, int cy, int angle,
+                FX::FXColor fill);
+
+// A quarter turn of a w x h buffer into dst (which is then h wide and w
+// high), clockwise or counter-clockwise.
+void quarterTurn(const FX::FXColor* src, FX::FXColor* dst, int w, int h, bool clockwise);
+
+// A half turn: dst[k] = src[n - 1 - k].
+void halfTurn(const FX::FXColor* src, FX::FXColor* dst, int n);
+
+// The coarse rotation brought back into -358..358 by a full turn, as the
+// rotation label keeps it.
+int wrapCoarseRotation(int rotation90);
+
+// "rotation = %.3lf deg." of the coarse and fine rotation together.
+FX::FXString rotationLabelText(int rotation90, int rotationAngle);
+
+// The fine angle kept by a quarter or half turn: zero unless it is a whole
+// number of quarter turns.
+int keptFineAngle(int rotationAngle);
+
+}  // namespace ImageRules
+
+#endif

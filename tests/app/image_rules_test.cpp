@@ -1,0 +1,144 @@
+// Pixel arithmetic of the working image: marks, the user line, fine
+// rotation, quarter and half turns, and the rotation label.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "ImageRules.h"
+#include "fox16.h"
+
+using namespace ImageRules;
+
+namespace {
+std::set<std::pair<int, int>> pixelsOfPass(const std::vector<MarkPixel>& m, int pass) {
+  std::set<std::pair<int, int>> s;
+  for (const auto& p : m)
+    if (p.pass == pass) s.insert({p.x, p.y});
+  return s;
+}
+}  // namespace
+
+TEST(Marks, PlainCrossOfAReferencePointAndOfADataPoint) {
+  // Reference mark: t = 3, L = 15: bars 3 thick and 15 long.
+  const auto ref = markPixels(50, 40, 3, 15, false, 100, 100);
+  const auto s = pixelsOfPass(ref, 1);
+  EXPECT_EQ(ref.size(), 2u * 45u);            // each bar pixel once per bar
+  EXPECT_EQ(s.size(), 45u + 45u - 9u);        // the centre block is shared
+  EXPECT_TRUE(s.count({43, 39}) && s.count({57, 41}) && s.count({49, 33}) && s.count({51, 47}));
+  EXPECT_FALSE(s.count({42, 40}) || s.count({58, 40}) || s.count({50, 32}) || s.count({52, 40 + 6}));
+  // Data mark: t = 1, L = 9: one pixel wide, 9 long; an even length grows
+  // to the next odd one and a length below 5 becomes 5.
+  EXPECT_EQ(pixelsOfPass(markPixels(50, 40, 1, 9, false, 100, 100), 1).size(), 17u);
+  EXPECT_EQ(pixelsOfPass(markPixels(50, 40, 1, 8, false, 100, 100), 1).size(), 17u);
+  EXPECT_EQ(pixelsOfPass(markPixels(50, 40, 1, 2, false, 100, 100), 1).size(), 9u);
+  // Thickness 2 draws 3 rows, starting one above the centre.
+  const auto thick = pixelsOfPass(markPixels(50, 40, 2, 5, false, 100, 100), 1);
+  EXPECT_TRUE(thick.count({48, 39}) && thick.count({48, 41}));
+  EXPECT_FALSE(thick.count({48, 42}));
+}
+
+TEST(Marks, NearTheEdgePlainMarksAreLeftOutAndHighlightsClipped) {
+  for (int c : {0, 1, 2, 98, 99})
+    EXPECT_TRUE(markPixels(c, 50, 1, 9, false, 100, 100).empty()) << c;
+  EXPECT_FALSE(markPixels(3, 3, 1, 9, false, 100, 100).empty());
+  EXPECT_FALSE(markPixels(97, 97, 1, 9, false, 100, 100).empty());
+  // A plain mark at (3, 3) reaches row and column 0 but never draws there.
+  for (const auto& p : markPixels(3, 3, 1, 9, false, 100, 100)) {
+    EXPECT_GT(p.x, 0);
+    EXPECT_GT(p.y, 0);
+  }
+  const auto edge = markPixels(1, 1, 1, 9, true, 100, 100);
+  EXPECT_FALSE(edge.empty());
+  for (const auto& p : edge) {
+    EXPECT_GT(p.x, 0);
+    EXPECT_GT(p.y, 0);
+  }
+}
+
+TEST(Marks, HighlightHasAnOpenCentreAndADarkRim) {
+  const auto m = markPixels(50, 50, 1, 9, true, 200, 200);
+  const auto rim = pixelsOfPass(m, 0), own = pixelsOfPass(m, 1);
+  // The centre square of half-size 4 stays open in both passes.
+  for (int x = 46; x <= 54; ++x)
+    for (int y = 46; y <= 54; ++y) EXPECT_FALSE(rim.count({x, y}) || own.count({x, y})) << x << "," << y;
+  // The coloured pass reaches 18 to the left and 17 to the right, the rim
+  // one further; the rim stands one row outside the coloured rows.
+  EXPECT_TRUE(own.count({32, 50}) && own.count({67, 50}));
+  EXPECT_FALSE(own.count({31, 50}) || own.count({68, 50}));
+  EXPECT_TRUE(rim.count({30, 50}) && rim.count({69, 50}));
+  // Rows 49 and 50 carry the colour, rows 48 and 51 only the rim.
+  EXPECT_TRUE(own.count({60, 49}) && own.count({60, 50}));
+  EXPECT_TRUE(rim.count({60, 48}) && rim.count({60, 51}) && !own.count({60, 48}) && !own.count({60, 51}));
+  EXPECT_FALSE(rim.count({60, 47}) || rim.count({60, 52}));
+  // The vertical arm: columns 50 and 51 coloured, 49 and 52 rim.
+  EXPECT_TRUE(own.count({50, 60}) && own.count({51, 60}) && !own.count({49, 60}));
+  EXPECT_TRUE(rim.count({49, 60}) && rim.count({52, 60}));
+}
+
+TEST(Line, UnitStepsWithoutTheEndPoint) {
+  EXPECT_TRUE(linePixels(5, 5, 5, 5).empty());
+  const auto h = linePixels(2, 3, 6, 3);
+  ASSERT_EQ(h.size(), 4u);
+  EXPECT_EQ(h.front(), std::make_pair(2, 3));
+  EXPECT_EQ(h.back(), std::make_pair(5, 3));
+  const auto d = linePixels(0, 0, 3, 4);  // length 5
+  ASSERT_EQ(d.size(), 5u);
+  EXPECT_EQ(d[1], std::make_pair(0, 0));  // (0.6, 0.8) truncated
+  EXPECT_EQ(d[4], std::make_pair(2, 3));
+}
+
+TEST(Rotation, FineRotationTurnsAboutThePivotAndFillsTheRest) {
+  const int W = 21, H = 21;
+  std::vector<FX::FXColor> src(W * H, argb(0xFFFFFFFF)), dst(W * H);
+  const FX::FXColor red = argb(0xFFFF0000), fill = argb(0xFF00FF00);
+  src[15 + W * 10] = red;  // 5 right of the pivot (10, 10)
+  rotateFine(src.data(), dst.data(), W, H, 10, 10, 90000, fill);
+  // A positive angle turns clockwise on screen: right of the pivot goes below it.
+  EXPECT_EQ(dst[10 + W * 15], red);
+  EXPECT_EQ(dst[10 + W * 10], argb(0xFFFFFFFF));
+  // The corners of the square come back into the square; no angle leaves
+  // the pivot, and a zero angle is the identity.
+  rotateFine(src.data(), dst.data(), W, H, 10, 10, 0, fill);
+  EXPECT_TRUE(std::equal(src.begin(), src.end(), dst.begin()));
+  // At 45 degrees the corners of the picture leave it: some destinations
+  // keep the fill.
+  rotateFine(src.data(), dst.data(), W, H, 10, 10, 45000, fill);
+  EXPECT_EQ(dst[0], fill);
+}
+
+TEST(Rotation, QuarterAndHalfTurns) {
+  // A 3 x 2 picture: values are their index.
+  const int w = 3, h = 2;
+  const FX::FXColor src[6] = {0, 1, 2, 3, 4, 5};
+  FX::FXColor cw[6], ccw[6], back[6];
+  quarterTurn(src, cw, w, h, true);
+  // Clockwise: the new picture is 2 wide and 3 high; the old bottom-left
+  // (3) is the new top-left, the old top-left (0) the new top-right.
+  const FX::FXColor expectCw[6] = {3, 0, 4, 1, 5, 2};
+  EXPECT_TRUE(std::equal(cw, cw + 6, expectCw));
+  quarterTurn(src, ccw, w, h, false);
+  const FX::FXColor expectCcw[6] = {2, 5, 1, 4, 0, 3};
+  EXPECT_TRUE(std::equal(ccw, ccw + 6, expectCcw));
+  quarterTurn(cw, back, h, w, false);
+  EXPECT_TRUE(std::equal(back, back + 6, src));
+  halfTurn(src, back, 6);
+  const FX::FXColor expectHalf[6] = {5, 4, 3, 2, 1, 0};
+  EXPECT_TRUE(std::equal(back, back + 6, expectHalf));
+}
+
+TEST(Rotation, LabelAndKeptAngle) {
+  EXPECT_STREQ(rotationLabelText(0, 4 * 25).text(), "rotation = 0.100 deg.");
+  int r = 0;
+  const char* expected[] = {"rotation = 90.000 deg.", "rotation = 180.000 deg.", "rotation = 270.000 deg.",
+                            "rotation = 0.000 deg.", "rotation = 90.000 deg."};
+  for (const char* e : expected) {
+    r = wrapCoarseRotation(r + 90);
+    EXPECT_STREQ(rotationLabelText(r, 0).text(), e);
+  }
+  EXPECT_EQ(wrapCoarseRotation(-360), 0);
+  EXPECT_EQ(rotationLabelText(-90, -25), "rotation = -90.025 deg.");
+  EXPECT_EQ(keptFineAngle(125), 0);
+  EXPECT_EQ(keptFineAngle(-180000), -180000);
+  EXPECT_EQ(keptFineAngle(0), 0);
+}
