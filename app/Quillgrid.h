@@ -332,6 +332,14 @@ public:
   void deallocateLMPcellColorIcons();
   void deletePlots();
 
+  // ---- sorting: Shell sorts of a key array, carrying companion arrays
+  // along; ascending or descending (a descending sort is an ascending sort
+  // of the negated keys). Null companions are skipped.
+  static void shell(double* keys, double* a, double* b, unsigned* colors, int n, bool ascending);
+  static void shell(double* keys, double* a, double* b, int n, bool ascending);
+  static void shell(double* keys, double* a, int n, bool ascending);
+  static void shell(double* keys, int* index, int n, bool ascending);
+
   // ---- frame skeleton
   FX::FXToolBarShell* toolBarShell = nullptr;
   FX::FXDockSite* topDockSite = nullptr;
