@@ -1,0 +1,53 @@
+// Arithmetic of the fitting run that needs no widget: the transform of a
+// data row by the curve fit type, the x scaling the fits see, the zones
+// that take a fixed intercept, the point budget per zone, and the final
+// form of a spreadsheet formula.
+#ifndef QUILLGRID_PIPELINERULES_H
+#define QUILLGRID_PIPELINERULES_H
+
+#include <fx.h>
+
+namespace PipelineRules {
+
+// Curve fit types.
+enum { X_VS_Y = 0, LNX_VS_Y = 1, X_VS_LNY = 2, LNX_VS_LNY = 3, INVX_VS_LNY = 4, LMP = 5 };
+
+// Transforms one row of types 0..4 (x already converted from its
+// temperature unit, y already scaled): ln x for types 1 and 3, 1/x for
+// type 4, ln y for types 2, 3 and 4. xOk / yOk false when the value
+// cannot be transformed (x <= 0 where ln or 1/x is taken, y <= 0 where
+// ln is taken); x is checked first and a bad x leaves y unchecked.
+void transformRow(int type, double x, double y, double* tx, double* ty, bool* xOk, bool* yOk);
+
+// The Larson-Miller parameter (log10(time) + C) * T.
+double lmpValue(double time, double C, double T);
+
+// The factor the fits see x multiplied by, so that the largest x is of
+// order 1: 10^-(integer part of log10 plotXmax) for types 0 and 5; types
+// 1 to 4 and a plotXmax <= 0 use 1.
+double xScaleFactor(int type, double plotXmax);
+
+// The zones that take a fixed y-intercept, given the boundaries
+// b[0..numEquations]: zone 0 when b[0] >= 0, the last zone when
+// b[numEquations] <= 0, else every zone j with b[j] <= 0 <= b[j+1] (two
+// when 0 lies on a boundary). zones[0..numEquations-1] are set.
+void fixedInterceptZones(const double* b, int numEquations, bool* zones);
+
+// The number of points each zone's fit may count on: its own points plus
+// the overlap points it takes from its neighbours (one neighbour for the
+// first and last zone, two for the inner ones). The walk over the zones
+// stops at the first zone whose neighbours cannot supply the overlap;
+// that zone and the later ones keep their own count. One zone: its own
+// count.
+void pointBudgets(const int* counts, int numEquations, int overlap, int numPoints, int* budgets);
+
+// The formula text as the equation field shows it: an empty variable name
+// gives the request for a cell; type 5 in the simple format loses every
+// "=", "*" and "^"; types 2 to 5 otherwise become "= exp(...)"; exponents
+// are written with a capital E.
+FX::FXString finishedFormula(int type, bool simpleFormat, const FX::FXString& variable,
+                             const FX::FXString& formula);
+
+}  // namespace PipelineRules
+
+#endif

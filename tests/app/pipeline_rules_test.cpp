@@ -1,0 +1,101 @@
+// Arithmetic of the fitting run: row transforms per fit type, the x
+// scaling, the fixed-intercept zones, the point budgets and the finished
+// formula text.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "PipelineRules.h"
+
+using namespace PipelineRules;
+
+TEST(FitRows, TransformPerTypeAndRefusals) {
+  struct Case {
+    int type;
+    double x, y;
+    bool xOk, yOk;
+    double tx, ty;
+  };
+  const double e = std::exp(1.0);
+  const Case cases[] = {
+      {X_VS_Y, -2, -3, true, true, -2, -3},
+      {LNX_VS_Y, e, -3, true, true, 1, -3},
+      {LNX_VS_Y, 0, 5, false, true, 0, 0},
+      {X_VS_LNY, -2, e, true, true, -2, 1},
+      {X_VS_LNY, 2, 0, true, false, 0, 0},
+      {LNX_VS_LNY, e, e * e, true, true, 1, 2},
+      {LNX_VS_LNY, -1, -1, false, true, 0, 0},  // x is checked first
+      {INVX_VS_LNY, 4, e, true, true, 0.25, 1},
+      {INVX_VS_LNY, 0, e, false, true, 0, 0},
+  };
+  for (const Case& c : cases) {
+    double tx = 0, ty = 0;
+    bool xOk = false, yOk = false;
+    transformRow(c.type, c.x, c.y, &tx, &ty, &xOk, &yOk);
+    EXPECT_EQ(xOk, c.xOk) << c.type << " " << c.x;
+    EXPECT_EQ(yOk, c.yOk) << c.type << " " << c.y;
+    if (c.xOk && c.yOk) {
+      EXPECT_NEAR(tx, c.tx, 1e-15);
+      EXPECT_NEAR(ty, c.ty, 1e-15);
+    }
+  }
+  EXPECT_DOUBLE_EQ(lmpValue(1000, 20, 800), 18400);
+  EXPECT_EQ(lmpValue(1000, 20, 0), 0);
+}
+
+TEST(FitRows, XScaleFactor) {
+  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 500), 0.01);
+  EXPECT_DOUBLE_EQ(xScaleFactor(LMP, 25.3), 0.1);
+  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 9.99), 1);
+  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 0.05), 10);  // log10 0.05 = -1.3
+  EXPECT_EQ(xScaleFactor(X_VS_Y, 0), 1);
+  EXPECT_EQ(xScaleFactor(X_VS_Y, -500), 1);
+  for (int t = 1; t <= 4; ++t) EXPECT_EQ(xScaleFactor(t, 500), 1) << t;
+}
+
+TEST(FitZones, FixedInterceptZones) {
+  bool z[3];
+  const double allPositive[] = {1, 5, 9, 12};
+  fixedInterceptZones(allPositive, 3, z);
+  EXPECT_TRUE(z[0] && !z[1] && !z[2]);
+  const double allNegative[] = {-12, -9, -5, -1};
+  fixedInterceptZones(allNegative, 3, z);
+  EXPECT_TRUE(!z[0] && !z[1] && z[2]);
+  const double across[] = {-5, -1, 3, 9};
+  fixedInterceptZones(across, 3, z);
+  EXPECT_TRUE(!z[0] && z[1] && !z[2]);
+  const double onBoundary[] = {-5, 0, 3, 9};
+  fixedInterceptZones(onBoundary, 3, z);
+  EXPECT_TRUE(z[0] && z[1] && !z[2]);
+}
+
+TEST(FitZones, PointBudgets) {
+  int budget[3];
+  const int one[] = {7};
+  pointBudgets(one, 1, 4, 7, budget);
+  EXPECT_EQ(budget[0], 7);
+  const int three[] = {5, 6, 7};
+  pointBudgets(three, 3, 2, 18, budget);
+  EXPECT_EQ(budget[0], 7);
+  EXPECT_EQ(budget[1], 10);
+  EXPECT_EQ(budget[2], 9);
+  // No overlap: own counts.
+  pointBudgets(three, 3, 0, 18, budget);
+  EXPECT_EQ(budget[1], 6);
+  // An overlap larger than what the inner zone's neighbours hold stops
+  // the walk there: the inner and last zones keep their own counts.
+  const int thin[] = {2, 3, 30};
+  pointBudgets(thin, 3, 10, 35, budget);
+  EXPECT_EQ(budget[0], 12);
+  EXPECT_EQ(budget[1], 3);
+  EXPECT_EQ(budget[2], 30);
+}
+
+TEST(FitFormula, FinishedText) {
+  const FX::FXString f = "= 1.5e+00*A2^2 - 2.0e-01*A2";
+  EXPECT_STREQ(finishedFormula(X_VS_Y, false, "A2", f).text(), "= 1.5E+00*A2^2 - 2.0E-01*A2");
+  EXPECT_STREQ(finishedFormula(X_VS_LNY, false, "A2", f).text(), "= exp(1.5E+00*A2^2 - 2.0E-01*A2)");
+  EXPECT_STREQ(finishedFormula(LMP, true, "x", "= 1.5e+00*x^2").text(), "1.5E+00x2");
+  EXPECT_STREQ(finishedFormula(LMP, false, "x", "= 1.5e+00*x^2").text(), "= exp(1.5E+00*x^2)");
+  EXPECT_STREQ(finishedFormula(X_VS_Y, false, "  ", f).text(), "You must enter a value for the Excel cell");
+}
