@@ -469,7 +469,9 @@ void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         pixels[y * w + x] = (x == 0 || y == 0 || x == w - 1 || y == h - 1) ? border : rowColors[i];
-    FXIcon* icon = new FXIcon(getApp(), pixels, argb(0xFF000000), IMAGE_OWNED | IMAGE_KEEP | IMAGE_ALPHAGUESS, w, h);
+    // The border is the transparent colour. FOX 1.6 does not guess it from
+    // the corners, so it is named: a black row colour stays visible.
+    FXIcon* icon = new FXIcon(getApp(), pixels, border, IMAGE_OWNED | IMAGE_KEEP | IMAGE_ALPHACOLOR, w, h);
     icon->create();
     lmpCellColorIcons[i] = icon;
     lmpData_TBL->setItemIcon(i, 5, icon, FALSE, FALSE);
@@ -512,6 +514,10 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
   if (tab == 2 && lmpData_TBL) {
     onCmdClearLMPTable(nullptr, 0, nullptr);
     clearLMPErrorFromTable();
+    // The paste starts at cell (0, 0), a typed column; a table left
+    // read-only by a click in a computed column would refuse it after it
+    // has been cleared.
+    lmpData_TBL->setEditable(TRUE);
     pasteInto(lmpData_TBL, this);
     switchToSource(2, 5);
     if (autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck()) onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
