@@ -35,10 +35,12 @@ const FXString XY_START_HEADERS[4] = {"x", "y", "Fit y", "% difference"};
 const char* XY_ROW_ITEMS[] = {"100",   "500",   "1,000", "2,000", "3,000", "4,000",
                               "5,000", "6,000", "7,000", "8,000", "9,000", "10,000"};
 
-// Every header and every cell of rows r0..r1-1 centred. Items are made
-// here so that text written later keeps the centring.
+// Rows r0..r1-1 numbered from 1 (as TABLE_ROW_RENUMBER does, for a table
+// made without it) and, with every cell, centred. Items are made here so
+// that text written later keeps the centring.
 void centreRows(FXTable* t, int r0, int r1) {
   for (int r = r0; r < r1; ++r) {
+    t->setRowText(r, FXStringVal(r + 1));
     t->setRowJustify(r, FXHeaderItem::CENTER_X | FXHeaderItem::CENTER_Y);
     for (int c = 0; c < t->getNumColumns(); ++c) t->setItemJustify(r, c, FXTableItem::CENTER_X | FXTableItem::CENTER_Y);
   }

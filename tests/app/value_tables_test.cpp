@@ -292,6 +292,8 @@ TEST_F(ValueTables, CurveTableFormatAndClearWithBackupRoundTrip) {
   EXPECT_EQ(widths(t), (std::vector<int>{110, 110, 55, 0, 0}));
   EXPECT_EQ(t->getWidth(), 335);
   EXPECT_EQ(t->getRowHeaderWidth(), 40);
+  EXPECT_EQ(str(t->getRowText(9)), "10");
+  EXPECT_EQ(t->getItemJustify(9, 1), 0u);
   w->clearCurveDataTable(1002);
   EXPECT_EQ(t->getNumRows(), 1002);
   EXPECT_FALSE(w->copyTable_Btn->isEnabled());
