@@ -10,7 +10,6 @@ long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoOrderOnCopy(FXObject*, FXSelector, void*) { return 1; }
@@ -50,7 +49,6 @@ long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdTabs(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCopyImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdIncreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
@@ -70,10 +68,7 @@ long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) { return 1; 
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdMaxFitOrder(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOverlapPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetIntercept(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumRowsInXYTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector, void*) { return 1; }
@@ -95,17 +90,11 @@ long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return
 long Quillgrid::onCmdHighlightSelectedPoints(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPDataPointsTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPTableRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdClearLMPTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyLMPTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onMouseLMP(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdDeleteLMPRows(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDelete0StressFromLMP(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDeleteEmptyRowsFromLMP(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdClearXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
@@ -120,11 +109,8 @@ long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { ret
 long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::setUpPlotImageUI() {}
-void Quillgrid::setUpXYValuesTab() {}
-void Quillgrid::setUpLMPTab() {}
 void Quillgrid::setUpFittingTab() {}
 void Quillgrid::drawFitPlots(bool) {}
-void Quillgrid::clearCurveDataTable(int) {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
 void Quillgrid::makeCursors() {}
@@ -134,10 +120,16 @@ void Quillgrid::resetDrawLine() {}
 void Quillgrid::setDefaultColorTextfieldFrame() {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
-void Quillgrid::setUpXYDataTables() {}
 void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::freePlotDataArrays() {}
 void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
-void Quillgrid::deallocateLMPcellColorIcons() {}
+void Quillgrid::clearCoefficientsTable(int) {}
+void Quillgrid::setEquationSlopeLabels() {}
+void Quillgrid::resetOrdering() {}
+void Quillgrid::setCurveFitType() {}
+void Quillgrid::setDataSource() {}
+void Quillgrid::setXaxisTemperatureBackColor() {}
+void Quillgrid::addDataToXYValuesTable(int) {}
+FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }

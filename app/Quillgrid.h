@@ -523,8 +523,67 @@ public:
   // ---- Curve Fitting tab: widgets and operations
 
   // ---- value tables: curve points, XY values, Larson-Miller
+  void setUpLMPDataTable(int numRows);
+  void insertRowsInLMPTable(int numRows);
+  void clearConvertedXYValuesTable();
+  void setXYValuesTableHeaders();
+  void clearHiddenLMPStuffTable();
+  void clearLMPErrorFromTable();
+  void clearCurveFitData();
+  void assignLMPcellColorIcons(FX::FXString temperatures);
+  // Called directly (no message id): by "Clear data" and by "Reset all".
+  long onCmdClearTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+
+  Table_lom2* convertedXYValues_TBL = nullptr;
+  Table_lom2* lmpData_TBL = nullptr;
+  FX::FXButton* copyXYTable_Btn = nullptr;
+  FX::FXButton* copyImageDataToXY_Btn = nullptr;
+  FX::FXButton* appendImageDataToXY_Btn = nullptr;
+  FX::FXButton* copyConvertedTableAll_Btn = nullptr;
+  FX::FXButton* copyConvertedTableXY_Btn = nullptr;
+  FX::FXCheckButton* autoDeleteRowsWithZero_Chk = nullptr;
+  FX::FXTextField* lmpMin_TF = nullptr;
+  FX::FXTextField* lmpMax_TF = nullptr;
+  FX::FXTextField* lmpMinTemperature_TF = nullptr;
+  FX::FXTextField* lmpMaxTemperature_TF = nullptr;
+  // Colour icons of the Larson-Miller rows (column 5), owned here, not by
+  // the table; numLMPcellColorIcons counts them.
+  FX::FXIcon** lmpCellColorIcons = nullptr;
+
+  // Members of the Image tab, the Curve Fitting tab and the fitting
+  // pipeline that the table operations use; each is null (or its start
+  // value) until its area builds it. Keep one declaration when merging.
+  Table_lom2* curveData_TBL = nullptr;
+  Table_lom2* curveDataBackup_TBL = nullptr;
+  FX::FXButton* copyTable_Btn = nullptr;
+  FX::FXButton* copyCurveTable_Btn = nullptr;
+  FX::FXButton* copyX_Btn = nullptr;
+  FX::FXButton* copyY_Btn = nullptr;
+  FX::FXButton* restoreData_Btn = nullptr;
+  FX::FXButton* clearData_Btn = nullptr;
+  FX::FXTextField* lineThickness_TF = nullptr;
+  FX::FXString lastAutoFindRows[2];
+  FX::FXTextField* eqnFit_TF[4][6] = {};
+  FX::FXTextField* excelEqn_TF[6] = {};
+  FX::FXButton* copyEqns_Btn = nullptr;
+  FX::FXTable* hiddenLMPStuff_TBL = nullptr;
+  FX::FXCheckButton* xAxisIsTemperature_Chk = nullptr;
+  FX::FXListBox* temperatureScale_LB = nullptr;
+  class TextField_lom2* y_axisScaleFactor = nullptr;
+  int dataSource = 0;
+  int temperatureScale = 0;
+  int numRowsWithData = 0;
+  FX::FXColor** plotPointColors = nullptr;
 
   // ---- operations of features not built yet (empty in PendingHandlers.cpp)
+  void clearCoefficientsTable(int zone);
+  void setEquationSlopeLabels();
+  void resetOrdering();
+  void setCurveFitType();
+  void setDataSource();
+  void setXaxisTemperatureBackColor();
+  void addDataToXYValuesTable(int startRow);
+  FX::FXColor getPlotPointColor(unsigned index);
 };
 
 #endif

@@ -1,0 +1,533 @@
+// The value tables of the main window: the curve-points table and its
+// backup, the two tables of the Xy Values tab, the Larson-Miller table with
+// its per-row colour icons, and the paste of the tool bar into the table of
+// the current tab.
+#include <fxkeys.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "Globals.h"
+#include "ModalSeam.h"
+#include "Quillgrid.h"
+#include "Table_lom2.h"
+#include "TextField_lom2.h"
+#include "ValueTableRules.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+const int LMP_TABLE_ROWS = 1000;
+const int XY_TABLE_START_ROWS = 1000;
+const int MIN_TABLE_ROWS = 10;
+const int ROW_HEADER_WIDTH = 40;
+const int COLUMN_HEADER_HEIGHT = 24;
+const int BUTTON_WIDTH = 120;
+const int BUTTON_HEIGHT = 36;
+const FXuint TABLE_OPTS = LAYOUT_FIX_WIDTH | LAYOUT_FILL_Y | TABLE_ROW_RENUMBER;
+const FXuint BUTTON_OPTS = BUTTON_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT;
+
+const int CURVE_DATA_WIDTHS[NUM_CURVE_DATA_COLUMNS] = {110, 110, 55, 0, 0};
+const int LMP_DATA_WIDTH = 80;
+const FXString XY_START_HEADERS[4] = {"x", "y", "Fit y", "% difference"};
+
+const char* XY_ROW_ITEMS[] = {"100",   "500",   "1,000", "2,000", "3,000", "4,000",
+                              "5,000", "6,000", "7,000", "8,000", "9,000", "10,000"};
+
+// Rows r0..r1-1 numbered from 1 (as TABLE_ROW_RENUMBER does, for a table
+// made without it) and, with every cell, centred. Items are made here so
+// that text written later keeps the centring.
+void centreRows(FXTable* t, int r0, int r1) {
+  for (int r = r0; r < r1; ++r) {
+    t->setRowText(r, FXStringVal(r + 1));
+    t->setRowJustify(r, FXHeaderItem::CENTER_X | FXHeaderItem::CENTER_Y);
+    for (int c = 0; c < t->getNumColumns(); ++c) t->setItemJustify(r, c, FXTableItem::CENTER_X | FXTableItem::CENTER_Y);
+  }
+}
+
+// Sizes a table afresh (its cells empty) with its column headers and
+// widths, row header width, column header height and table width.
+void formatTable(FXTable* t, int rows, int cols, const FXString* names, const int* widths, int width) {
+  t->setTableSize(rows, cols, FALSE);
+  t->setRowHeaderWidth(ROW_HEADER_WIDTH);
+  t->setColumnHeaderHeight(COLUMN_HEADER_HEIGHT);
+  for (int c = 0; c < cols; ++c) {
+    t->setColumnText(c, names[c]);
+    t->setColumnWidth(c, widths[c]);
+    t->setColumnJustify(c, FXHeaderItem::CENTER_X | FXHeaderItem::CENTER_Y);
+  }
+  centreRows(t, 0, rows);
+  t->setWidth(width);
+}
+
+void setColumnHeaders(FXTable* t, const std::vector<FXString>& names) {
+  for (int c = 0; c < (int)names.size() && c < t->getNumColumns(); ++c) t->setColumnText(c, names[c]);
+}
+
+// Empties the cells of columns c0..c1 in every row, keeping the items
+// (and with them the centring).
+void emptyColumns(FXTable* t, int c0, int c1) {
+  for (int r = 0; r < t->getNumRows(); ++r)
+    for (int c = c0; c <= c1 && c < t->getNumColumns(); ++c) {
+      FXTableItem* item = t->getItem(r, c);
+      if (item && !item->getText().empty()) item->setText(FXString::null);
+    }
+  t->update();
+}
+
+void emptyTable(FXTable* t) { emptyColumns(t, 0, t->getNumColumns() - 1); }
+
+// Cell (0, 0) current, in view and selected.
+void homeCell(FXTable* t) {
+  if (t->getNumRows() < 1 || t->getNumColumns() < 1) return;
+  t->setCurrentItem(0, 0, FALSE);
+  t->makePositionVisible(0, 0);
+  t->killSelection(FALSE);
+  t->selectRange(0, 0, 0, 0, FALSE);
+}
+
+// Gives a table n rows: the last rows go, or empty centred rows are added.
+void resizeRows(FXTable* t, int n) {
+  const int r = t->getNumRows();
+  if (n < r) {
+    t->removeRows(n, r - n, FALSE);
+  } else if (n > r) {
+    t->insertRows(r, n - r, FALSE);
+    centreRows(t, r, n);
+  }
+}
+
+void pasteInto(FXTable* t, FXObject* sender) { t->handle(sender, FXSEL(SEL_COMMAND, FXTable::ID_PASTE_SEL), nullptr); }
+
+void disableIfPresent(FXWindow* w) {
+  if (w) w->disable();
+}
+
+void clearText(FXTextField* f) {
+  if (f) f->setText(FXString::null);
+}
+
+FXButton* tableButton(FXComposite* p, const FXString& text, FXIcon* icon, FXObject* tgt, FXSelector sel) {
+  return new FXButton(p, text, icon, tgt, sel, BUTTON_OPTS, 0, 0, BUTTON_WIDTH, BUTTON_HEIGHT, 2, 2, 2, 2);
+}
+
+void gap(FXComposite* p, const char* text = "\n") { new FXLabel(p, text); }
+
+// The buttons that copy the curve points, which an empty table has none for.
+void disableCurveDataButtons(Quillgrid* w) {
+  for (FXButton* b : {w->copyTable_Btn, w->copyCurveTable_Btn, w->copyX_Btn, w->copyY_Btn, w->copyImageDataToXY_Btn,
+                      w->appendImageDataToXY_Btn})
+    disableIfPresent(b);
+}
+}  // namespace
+
+// ---- Xy Values tab
+
+void Quillgrid::setUpXYValuesTab() {
+  FXHorizontalFrame* row = new FXHorizontalFrame(xyValuesTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2,
+                                                 2, 2, 10, 10);
+
+  FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  xyValues_TBL = new Table_lom2(xyFrame, this, ID_XY_VALUES_TABLE, TABLE_OPTS, 0, 0, 380, 0, 2, 2, 2, 2,
+                                useCommaForDecimal);
+
+  FXVerticalFrame* buttons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  tableButton(buttons, "Clear table", deleteIcon, this, ID_CLEAR_XY_VALUES_TABLE);
+  gap(buttons);
+  copyXYTable_Btn = tableButton(buttons, COPY_TABLE_TXT, copyIcon, this, ID_COPY_XY_VALUES_TABLE);
+  gap(buttons);
+  tableButton(buttons, "Order table\n(by x-values)", orderIncreasingIcon, this, ID_ORDER_XY_VALUES);
+  gap(buttons);
+  tableButton(buttons, "Order table\n(by % Diff)", orderIncreasingIcon, this, ID_ORDER_XY_VALUES_BY_DIFF);
+  gap(buttons);
+  FXGroupBox* rowsGroup = new FXGroupBox(buttons, "# rows in table", GROUPBOX_TITLE_CENTER | FRAME_GROOVE);
+  numRowsInXYTable_LB = new FXListBox(rowsGroup, this, ID_XY_TABLE_ROWS, FRAME_SUNKEN | FRAME_THICK);
+  for (const char* item : XY_ROW_ITEMS) numRowsInXYTable_LB->appendItem(item);
+  numRowsInXYTable_LB->setNumVisible(numRowsInXYTable_LB->getNumItems());
+  numRowsInXYTable_LB->setCurrentItem(2, FALSE);
+  gap(buttons);
+  copyImageDataToXY_Btn = tableButton(buttons, "Copy image\nx/y data", copyIcon, this, ID_COPY_IMAGE_DATA_TO_XY);
+  copyImageDataToXY_Btn->disable();
+  gap(buttons);
+  appendImageDataToXY_Btn = tableButton(buttons, "Append image\nx/y data", nullptr, this, ID_APPEND_IMAGE_DATA_TO_XY);
+  appendImageDataToXY_Btn->disable();
+
+  FXHorizontalFrame* spacer = new FXHorizontalFrame(row, LAYOUT_FILL_Y);
+  new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
+  new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
+
+  FXVerticalFrame* convertedFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  convertedXYValues_TBL = new Table_lom2(convertedFrame, this, ID_CONVERTED_XY_TABLE, TABLE_OPTS, 0, 0, 460, 0, 2, 2,
+                                         2, 2, useCommaForDecimal);
+
+  FXVerticalFrame* copyButtons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  copyConvertedTableAll_Btn = tableButton(copyButtons, "Copy table\n(all cols)", copyIcon, this, ID_COPY_CONVERTED_TABLE);
+  gap(copyButtons);
+  copyConvertedTableXY_Btn =
+      tableButton(copyButtons, "Copy table\n(x && y cols)", copyIcon, this, ID_COPY_CONVERTED_TABLE);
+  copyConvertedTableAll_Btn->disable();
+  copyConvertedTableXY_Btn->disable();
+
+  const int xyWidths[4] = {80, 80, 80, 80};
+  const int convertedWidths[4] = {80, 160, 80, 80};
+  formatTable(xyValues_TBL, XY_TABLE_START_ROWS, 4, XY_START_HEADERS, xyWidths, 380);
+  formatTable(convertedXYValues_TBL, XY_TABLE_START_ROWS, 4, XY_START_HEADERS, convertedWidths, 460);
+  xyValues_TBL->makePositionVisible(0, 0);
+  convertedXYValues_TBL->makePositionVisible(0, 0);
+  xyValues_TBL->setCurrentItem(0, 0, FALSE);
+  convertedXYValues_TBL->setCurrentItem(0, 0, FALSE);
+  convertedXYValues_TBL->setEditable(FALSE);
+}
+
+void Quillgrid::setUpXYDataTables() {
+  if (!numRowsInXYTable_LB || numRowsInXYTable_LB->getNumItems() < 1) return;
+  const int n = xyTableRowCount(numRowsInXYTable_LB->getItemText(numRowsInXYTable_LB->getCurrentItem()));
+  if (xyValues_TBL) resizeRows(xyValues_TBL, n);
+  if (convertedXYValues_TBL) resizeRows(convertedXYValues_TBL, n);
+}
+
+long Quillgrid::onCmdNumRowsInXYTables(FXObject*, FXSelector, void*) {
+  setUpXYDataTables();
+  return 1;
+}
+
+void Quillgrid::clearConvertedXYValuesTable() {
+  if (convertedXYValues_TBL) {
+    emptyTable(convertedXYValues_TBL);
+    homeCell(convertedXYValues_TBL);
+  }
+  disableIfPresent(copyConvertedTableAll_Btn);
+  disableIfPresent(copyConvertedTableXY_Btn);
+}
+
+void Quillgrid::setXYValuesTableHeaders() {
+  clearConvertedXYValuesTable();
+  FXString suffix;
+  if (dataSource == 0 || dataSource == 1) {
+    const bool xIsT = xAxisIsTemperature_Chk && xAxisIsTemperature_Chk->getCheck();
+    const bool haveConversion = temperatureScale_LB && temperatureScale_LB->getNumItems() > 0 &&
+                                temperatureScale_LB->getCurrentItem() >= 0;
+    suffix = temperatureUnitSuffix(
+        xIsT, haveConversion,
+        haveConversion ? temperatureScale_LB->getItemText(temperatureScale_LB->getCurrentItem()) : FXString::null);
+    if (y_axisScaleFactor) yAxisScaleFactor = y_axisScaleFactor->toDouble();
+    if (xyValues_TBL) setColumnHeaders(xyValues_TBL, {"Table x", "Table y", "Fit y", "% difference"});
+  }
+  if (convertedXYValues_TBL)
+    setColumnHeaders(convertedXYValues_TBL, convertedXYHeaders(dataSource, suffix, yAxisScaleFactor));
+}
+
+long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) {
+  setXaxisTemperatureBackColor();
+  setXYValuesTableHeaders();
+  return 1;
+}
+
+long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) {
+  if (temperatureScale_LB && temperatureScale_LB->getNumItems() > 0)
+    temperatureScale = temperatureScale_LB->getCurrentItem();
+  setXYValuesTableHeaders();
+  return 1;
+}
+
+long Quillgrid::onCmdClearXYValuesTable(FXObject*, FXSelector, void*) {
+  if (xyValues_TBL) {
+    emptyTable(xyValues_TBL);
+    homeCell(xyValues_TBL);
+  }
+  clearConvertedXYValuesTable();
+  clearCurveFitData();
+  pointsHighlighted = false;
+  return 1;
+}
+
+long Quillgrid::onCmdCopyImageDataToXYValuesTable(FXObject*, FXSelector, void*) {
+  onCmdClearXYValuesTable(nullptr, 0, nullptr);
+  addDataToXYValuesTable(0);
+  return 1;
+}
+
+// ---- fit results
+
+void Quillgrid::clearHiddenLMPStuffTable() {
+  disableIfPresent(copyEqns_Btn);
+  if (hiddenLMPStuff_TBL) emptyTable(hiddenLMPStuff_TBL);
+}
+
+void Quillgrid::clearLMPErrorFromTable() {
+  if (lmpData_TBL) emptyColumns(lmpData_TBL, 3, 4);
+}
+
+void Quillgrid::clearCurveFitData() {
+  drawFitPlots(true);
+  for (int i = 0; i < 6; ++i) {
+    clearText(excelEqn_TF[i]);
+    for (int row = 1; row <= 3; ++row) clearText(eqnFit_TF[row][i]);
+  }
+  clearCoefficientsTable(-1);
+  if (excel_cell_TF && lineThickness_TF) excel_cell_TF->setBackColor(lineThickness_TF->getBackColor());
+  clearHiddenLMPStuffTable();
+  setEquationSlopeLabels();
+  clearConvertedXYValuesTable();
+}
+
+// ---- curve-points table
+
+void Quillgrid::clearCurveDataTable(int numRows) {
+  if (curveData_TBL) {
+    formatTable(curveData_TBL, std::max(numRows, MIN_TABLE_ROWS), NUM_CURVE_DATA_COLUMNS, CURVE_DATA_COLUMN_NAMES,
+                CURVE_DATA_WIDTHS, 335);
+    curveData_TBL->makePositionVisible(0, 0);
+    curveData_TBL->recalc();
+  }
+  disableCurveDataButtons(this);
+  clearCurveFitData();
+}
+
+long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
+  dragRow = -1;
+  bool hadText = false;
+  if (curveData_TBL) {
+    const int rows = curveData_TBL->getNumRows();
+    const int cols = curveData_TBL->getNumColumns();
+    for (int r = 0; r < rows && !hadText; ++r)
+      for (int c = 0; c < cols && !hadText; ++c) hadText = !curveData_TBL->getItemText(r, c).empty();
+    // An empty table leaves the backup of the last clear in place, so a
+    // second clear cannot wipe the points that "Restore data" brings back.
+    if (hadText && curveDataBackup_TBL) {
+      curveDataBackup_TBL->setTableSize(rows, cols, FALSE);
+      for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+          const FXString text = curveData_TBL->getItemText(r, c);
+          if (!text.empty()) curveDataBackup_TBL->setItemText(r, c, text);
+        }
+    }
+    emptyTable(curveData_TBL);
+    curveData_TBL->makePositionVisible(0, 0);
+  }
+  disableCurveDataButtons(this);
+  if (curveData_TBL && curveData_TBL->getNumColumns() > 0) curveData_TBL->setColumnText(0, CURVE_DATA_COLUMN_NAMES[0]);
+  resetOrdering();
+  clearCurveFitData();
+  if (hadText && curveDataBackup_TBL && restoreData_Btn) restoreData_Btn->enable();
+  disableIfPresent(clearData_Btn);
+  lastAutoFindRows[0] = FXString::null;
+  lastAutoFindRows[1] = FXString::null;
+  pointsHighlighted = false;
+  return 1;
+}
+
+// ---- Larson-Miller Data tab
+
+void Quillgrid::setUpLMPTab() {
+  FXHorizontalFrame* row = new FXHorizontalFrame(lmpTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+
+  FXVerticalFrame* tableFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  lmpData_TBL = new Table_lom2(tableFrame, this, ID_LMP_TABLE, TABLE_OPTS, 0, 0, 540, 0, 2, 2, 2, 2, useCommaForDecimal);
+  setUpLMPDataTable(LMP_TABLE_ROWS);
+
+  FXVerticalFrame* side = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  new FXLabel(side,
+              "Fit to equation where x = LMP / 1000 and y = ln(stress)\n\n     where     LMP = (T, K or R) * (C + "
+              "Log10(Time))\n\n     and     C is the constant\n\n",
+              nullptr, LABEL_NORMAL | JUSTIFY_LEFT);
+  tableButton(side, "Clear table", deleteIcon, this, ID_CLEAR_LMP_TABLE);
+  gap(side);
+  tableButton(side, "Delete rows\nwith 0 time/stress", nullptr, this, ID_DELETE_ZERO_LMP_ROWS);
+  gap(side);
+  autoDeleteRowsWithZero_Chk = new FXCheckButton(side, "Delete rows\nwith 0 after paste");
+  gap(side);
+  tableButton(side, COPY_TABLE_TXT, copyIcon, this, ID_COPY_LMP_TABLE);
+  gap(side, "\n\n");
+  FXMatrix* limits = new FXMatrix(side, 2, MATRIX_BY_COLUMNS);
+  const FXuint fieldOpts = TEXTFIELD_READONLY | JUSTIFY_CENTER_X | FRAME_SUNKEN | FRAME_THICK;
+  new FXLabel(limits, "Min. LMP/1000");
+  lmpMin_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  new FXLabel(limits, "Max. LMP/1000");
+  lmpMax_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  new FXLabel(limits, "");
+  new FXLabel(limits, "");
+  new FXLabel(limits, "Min. temperature");
+  lmpMinTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  new FXLabel(limits, "Max. temperature");
+  lmpMaxTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+}
+
+void Quillgrid::setUpLMPDataTable(int numRows) {
+  if (!lmpData_TBL) return;
+  const int widths[NUM_LMP_DATA_COLUMNS] = {LMP_DATA_WIDTH, LMP_DATA_WIDTH, LMP_DATA_WIDTH,
+                                            LMP_DATA_WIDTH, LMP_DATA_WIDTH, LMP_DATA_WIDTH};
+  formatTable(lmpData_TBL, std::max(numRows, MIN_TABLE_ROWS), NUM_LMP_DATA_COLUMNS, LMP_DATA_COLUMN_NAMES, widths, 540);
+  homeCell(lmpData_TBL);
+}
+
+void Quillgrid::insertRowsInLMPTable(int numRows) {
+  if (lmpData_TBL && lmpData_TBL->getNumRows() < numRows) resizeRows(lmpData_TBL, numRows);
+}
+
+long Quillgrid::onCmdClearLMPTable(FXObject*, FXSelector, void*) {
+  if (lmpData_TBL) emptyTable(lmpData_TBL);
+  setUpLMPDataTable(LMP_TABLE_ROWS);
+  if (lmpData_TBL) homeCell(lmpData_TBL);
+  clearCurveFitData();
+  return 1;
+}
+
+long Quillgrid::onCmdDeleteLMPRows(FXObject*, FXSelector, void*) {
+  if (!lmpData_TBL) return 0;
+  const int a = lmpData_TBL->getSelStartRow();
+  const int b = lmpData_TBL->getSelEndRow();
+  if (!lmpData_TBL->isAnythingSelected() || a < 0 || b < a) {
+    ModalSeam::error(this, MBOX_OK, "Row Error", "Select 1 or more rows and try again.");
+    return 0;
+  }
+  lmpData_TBL->removeRows(a, b - a + 1, FALSE);
+  insertRowsInLMPTable(LMP_TABLE_ROWS);
+  return 1;
+}
+
+long Quillgrid::onCmdDelete0StressFromLMP(FXObject*, FXSelector, void*) {
+  if (!lmpData_TBL) return 1;
+  for (int r = lmpData_TBL->getNumRows() - 1; r >= 0; --r)
+    if (isZeroTimeOrStressRow(lmpData_TBL->toDouble(r, 0), lmpData_TBL->toDouble(r, 1)))
+      lmpData_TBL->removeRows(r, 1, FALSE);
+  insertRowsInLMPTable(LMP_TABLE_ROWS);
+  homeCell(lmpData_TBL);
+  return 1;
+}
+
+long Quillgrid::onCmdDeleteEmptyRowsFromLMP(FXObject*, FXSelector, void*) {
+  if (!lmpData_TBL) return 1;
+  const int cols = lmpData_TBL->getNumColumns();
+  auto rowIsEmpty = [&](int r) {
+    for (int c = 0; c < cols; ++c)
+      if (!lmpData_TBL->isEmpty(r, c)) return false;
+    return true;
+  };
+  int last = lmpData_TBL->getNumRows() - 1;
+  while (last >= 0 && rowIsEmpty(last)) --last;
+  if (last <= 0) return 1;
+  int removed = 0;
+  for (int r = last; r >= 0; --r)
+    if (rowIsEmpty(r)) {
+      lmpData_TBL->removeRows(r, 1, FALSE);
+      ++removed;
+    }
+  if (removed > 0) {
+    const int at = std::max(lmpData_TBL->getNumRows() - 1, 0);
+    lmpData_TBL->insertRows(at, removed, FALSE);
+    centreRows(lmpData_TBL, at, at + removed);
+  }
+  insertRowsInLMPTable(LMP_TABLE_ROWS);
+  homeCell(lmpData_TBL);
+  return 1;
+}
+
+long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
+  const FXEvent* ev = static_cast<const FXEvent*>(ptr);
+  if (!ev || !lmpData_TBL) return 0;
+  const bool dropZeros = autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck();
+  switch (lmpTableKeyAction(ev->code, ev->state, lmpData_TBL->getCurrentColumn(), dropZeros)) {
+    case LMPKeyAction::Swallow:
+      return 1;
+    case LMPKeyAction::PasteAndDropZeros:
+      pasteInto(lmpData_TBL, this);
+      onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
+      return 1;
+    case LMPKeyAction::PassOn:
+      break;
+  }
+  return 0;
+}
+
+// ---- colour icons of the Larson-Miller rows
+
+void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
+  deallocateLMPcellColorIcons();
+  if (!lmpData_TBL || lmpData_TBL->getNumColumns() < NUM_LMP_DATA_COLUMNS) return;
+  const int rows = std::min(numRowsWithData, lmpData_TBL->getNumRows());
+  if (rows <= 0) return;
+  numLMPcellColorIcons = rows;
+
+  const std::vector<double> sorted = temperatures.empty() ? std::vector<double>() : sortedTemperatures(temperatures);
+  FXColor* seriesColors = plotPointColors ? plotPointColors[0] : nullptr;
+  std::vector<FXColor> rowColors(rows, FXRGB(0, 0, 0));
+  for (int i = 0; i < rows; ++i) {
+    if (seriesColors) rowColors[i] = seriesColors[i];
+    const int j = matchingTemperature(sorted, lmpData_TBL->toDouble(i, 2));
+    if (j < 0) continue;
+    rowColors[i] = getPlotPointColor(static_cast<unsigned>(j));
+    if (seriesColors) seriesColors[i] = rowColors[i];
+  }
+
+  const int w = std::max(lmpData_TBL->getColumnWidth(5), 3);
+  const int h = std::max(lmpData_TBL->getRowHeight(0), 3);
+  const FXColor border = argb(0xFF000001);
+  lmpCellColorIcons = new FXIcon*[rows]();
+  for (int i = 0; i < rows; ++i) {
+    FXColor* pixels = nullptr;
+    FXMALLOC(&pixels, FXColor, w * h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        pixels[y * w + x] = (x == 0 || y == 0 || x == w - 1 || y == h - 1) ? border : rowColors[i];
+    // The border is the transparent colour. FOX 1.6 does not guess it from
+    // the corners, so it is named: a black row colour stays visible.
+    FXIcon* icon = new FXIcon(getApp(), pixels, border, IMAGE_OWNED | IMAGE_KEEP | IMAGE_ALPHACOLOR, w, h);
+    icon->create();
+    lmpCellColorIcons[i] = icon;
+    lmpData_TBL->setItemIcon(i, 5, icon, FALSE, FALSE);
+  }
+}
+
+void Quillgrid::deallocateLMPcellColorIcons() {
+  if (lmpCellColorIcons) {
+    // The table shows the icons without owning them: take them out of its
+    // cells first, wherever row edits have moved them.
+    if (lmpData_TBL && lmpData_TBL->getNumColumns() >= NUM_LMP_DATA_COLUMNS)
+      for (int r = 0; r < lmpData_TBL->getNumRows(); ++r) {
+        FXTableItem* item = lmpData_TBL->getItem(r, 5);
+        if (item && item->getIcon()) lmpData_TBL->setItemIcon(r, 5, nullptr, FALSE, FALSE);
+      }
+    for (int i = 0; i < numLMPcellColorIcons; ++i) {
+      if (!lmpCellColorIcons[i]) continue;
+      lmpCellColorIcons[i]->destroy();
+      delete lmpCellColorIcons[i];
+    }
+    delete[] lmpCellColorIcons;
+    lmpCellColorIcons = nullptr;
+  }
+  numLMPcellColorIcons = 0;
+}
+
+// ---- paste of the tool bar and of the Ctrl+V accelerator
+
+long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
+  const int tab = tabBook ? tabBook->getCurrent() : 0;
+  if (tab <= 0) return 0;
+  // Pasted values become the data source, with the fit type that suits them.
+  auto switchToSource = [this](int source, int fitType) {
+    if (dataSource == source) return;
+    curveFitType = fitType;
+    setCurveFitType();
+    dataSource = source;
+    setDataSource();
+  };
+  if (tab == 2 && lmpData_TBL) {
+    onCmdClearLMPTable(nullptr, 0, nullptr);
+    clearLMPErrorFromTable();
+    // The paste starts at cell (0, 0), a typed column; a table left
+    // read-only by a click in a computed column would refuse it after it
+    // has been cleared.
+    lmpData_TBL->setEditable(TRUE);
+    pasteInto(lmpData_TBL, this);
+    switchToSource(2, 5);
+    if (autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck()) onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
+  } else if (tab == 1 && xyValues_TBL) {
+    onCmdClearXYValuesTable(nullptr, 0, nullptr);
+    pasteInto(xyValues_TBL, this);
+    switchToSource(1, 0);
+  }
+  clearCurveFitData();
+  return 1;
+}
