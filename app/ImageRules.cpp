@@ -100,4 +100,25 @@ FXString rotationLabelText(int rotation90, int rotationAngle) {
 
 int keptFineAngle(int rotationAngle) { return std::abs(rotationAngle) % 90000 == 0 ? rotationAngle : 0; }
 
+std::vector<FXColor> halfSizePixels(const FXColor* src, int w, int h) {
+  const int hw = w / 2, hh = h / 2;
+  std::vector<FXColor> out((size_t)(hw > 0 ? hw : 0) * (hh > 0 ? hh : 0));
+  static const int offsets[5][2] = {{0, 0}, {0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+  for (int y = 0; y < hh; ++y)
+    for (int x = 0; x < hw; ++x) {
+      int r = 0, g = 0, b = 0, n = 0;
+      for (const auto& o : offsets) {
+        const int sx = 2 * x + o[0], sy = 2 * y + o[1];
+        if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
+        const FXColor c = src[sx + (long)w * sy];
+        r += FXREDVAL(c);
+        g += FXGREENVAL(c);
+        b += FXBLUEVAL(c);
+        ++n;
+      }
+      out[x + (size_t)hw * y] = FXRGBA(r / n, g / n, b / n, 255);
+    }
+  return out;
+}
+
 }  // namespace ImageRules

@@ -52,6 +52,12 @@ FX::FXString rotationLabelText(int rotation90, int rotationAngle);
 // number of quarter turns.
 int keptFineAngle(int rotationAngle);
 
+// A half-size copy (w/2 x h/2, integer halves) of a w x h picture for the
+// clipboard: each pixel (x, y) is the mean, per channel with integer
+// division, of the source pixels (2x, 2y), (2x, 2y+1), (2x, 2y-1),
+// (2x+1, 2y) and (2x-1, 2y) that lie inside the picture; opaque.
+std::vector<FX::FXColor> halfSizePixels(const FX::FXColor* src, int w, int h);
+
 }  // namespace ImageRules
 
 #endif

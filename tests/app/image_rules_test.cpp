@@ -142,3 +142,18 @@ TEST(Rotation, LabelAndKeptAngle) {
   EXPECT_EQ(keptFineAngle(-180000), -180000);
   EXPECT_EQ(keptFineAngle(0), 0);
 }
+
+TEST(HalfSize, MeansOfTheNeighboursInsideThePicture) {
+  // 5 x 3 gives 2 x 1; pixel (0, 0) averages (0, 0), (0, 1) and (1, 0).
+  std::vector<FX::FXColor> src(15, FXRGB(0, 0, 0));
+  src[0] = FXRGB(30, 0, 0);
+  src[0 + 5 * 1] = FXRGB(0, 30, 0);
+  src[1] = FXRGB(0, 0, 31);
+  src[2 + 5 * 1] = FXRGB(200, 200, 200);  // (2, 1): a neighbour of (1, 0)'s centre (2, 0)
+  const auto half = halfSizePixels(src.data(), 5, 3);
+  ASSERT_EQ(half.size(), 2u);
+  EXPECT_EQ(half[0], FXRGBA(10, 10, 10, 255));  // 31 / 3 = 10
+  // (1, 0) averages (2, 0), (2, 1), (3, 0), (1, 0): (2, -1) is outside.
+  EXPECT_EQ(half[1], FXRGBA(50, 50, 57, 255));
+  EXPECT_TRUE(halfSizePixels(src.data(), 1, 3).empty());
+}
