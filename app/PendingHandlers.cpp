@@ -141,3 +141,15 @@ void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
 void Quillgrid::deallocateLMPcellColorIcons() {}
+bool Quillgrid::getQuillgrid() { return false; }
+void Quillgrid::setZELKformat() {}
+void Quillgrid::setPointSize() {}
+void Quillgrid::setFitPlotFontSize() {}
+void Quillgrid::myCustomSettings() {}
+void Quillgrid::setDataSource() {}
+void Quillgrid::setPlotBackgroundColor() {}
+void Quillgrid::setEquationSlopeLabels() {}
+void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
+void Quillgrid::setNumEquations(bool) {}
+void Quillgrid::drawZoneMarkers(bool) {}
+void Quillgrid::setXYValuesTableHeaders() {}
