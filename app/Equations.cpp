@@ -198,26 +198,15 @@ bool Quillgrid::checkEqnZoneLimits(int marker, int px) {
   return eqn::zoneLimitAllowed(marker, px, minPx, maxPx, markerPx, numMarkers);
 }
 
-namespace {
-void showOrHide(FXWindow* w, bool show) {
-  if (!w) return;
-  if (show)
-    w->show();
-  else
-    w->hide();
-  w->recalc();
-}
-}  // namespace
-
 void Quillgrid::hideEqnFitTableRow(int row) { showEqnFitTableRow(row, false); }
 
 void Quillgrid::showEqnFitTableRow(int row) { showEqnFitTableRow(row, true); }
 
 void Quillgrid::showEqnFitTableRow(int row, bool show) {
   if (row < 0 || row >= 5) return;
-  showOrHide(fitEqnTableRow_Lbl[row], show);
+  setShown(fitEqnTableRow_Lbl[row], show);
   // The fit-order row has no fields.
-  for (int j = 0; row < 4 && j < eqn::MAX_ZONES; ++j) showOrHide(eqnFit_TF[row][j], show);
+  for (int j = 0; row < 4 && j < eqn::MAX_ZONES; ++j) setShown(eqnFit_TF[row][j], show);
 }
 
 void Quillgrid::updateEquationZoneLimitsTextfields() {

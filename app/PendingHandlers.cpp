@@ -30,7 +30,6 @@ long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumPointsListBox(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCheckOptions(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdZELKformat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdConstrainCursor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchDirection(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
@@ -48,38 +47,22 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdTabs(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdIncreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDecreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotData(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCurveFitType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberOfDecimalsInCoefficients(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumEquations(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDrawLine(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotBackgroundColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotPointSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLengths(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdMaxFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOverlapPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSetIntercept(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumRowsInXYTables(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onKeyDownReFit(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
@@ -122,7 +105,6 @@ long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 void Quillgrid::setUpPlotImageUI() {}
 void Quillgrid::setUpXYValuesTab() {}
 void Quillgrid::setUpLMPTab() {}
-void Quillgrid::setUpFittingTab() {}
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::clearCurveDataTable(int) {}
 void Quillgrid::disableButtons() {}

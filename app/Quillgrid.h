@@ -600,6 +600,8 @@ public:
   void enableDisableInterceptInput();
   void setScaleFactorTextfieldBackColor();
   int getLastRowWithData();
+  // Shows or hides a widget and asks for a new layout.
+  static void setShown(FX::FXWindow* w, bool shown);
   // Enables a widget that needs an image, disables it otherwise.
   long onUpdImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   // Index of a sender in an array of widgets, -1 when it is not there.
@@ -609,6 +611,8 @@ public:
       if (widgets && widgets[i] && static_cast<FX::FXObject*>(widgets[i]) == sender) return i;
     return -1;
   }
+  // One fit-order step up or down for the zone whose button sent it.
+  void stepFitOrder(FX::FXObject* sender, FX::FXArrowButton* const* buttons, int delta);
   // Return or keypad Enter re-runs the fit; other keys go to the field.
   long reFitOnEnter(void* ptr);
 
