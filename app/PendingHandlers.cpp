@@ -29,7 +29,6 @@ long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumPointsListBox(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCheckOptions(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdZELKformat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdConstrainCursor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchDirection(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
@@ -47,34 +46,18 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdTabs(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdIncreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDecreaseFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotData(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCurveFitType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberOfDecimalsInCoefficients(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumEquations(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDrawLine(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotBackgroundColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPlotPointSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLengths(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdMaxFitOrder(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOverlapPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSetIntercept(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onKeyDownReFit(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
@@ -109,7 +92,6 @@ long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { ret
 long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::setUpPlotImageUI() {}
-void Quillgrid::setUpFittingTab() {}
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
@@ -125,11 +107,18 @@ void Quillgrid::freePlotDataArrays() {}
 void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
-void Quillgrid::clearCoefficientsTable(int) {}
 void Quillgrid::setEquationSlopeLabels() {}
+void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
 void Quillgrid::resetOrdering() {}
-void Quillgrid::setCurveFitType() {}
 void Quillgrid::setDataSource() {}
 void Quillgrid::setXaxisTemperatureBackColor() {}
 void Quillgrid::addDataToXYValuesTable(int) {}
 FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }
+bool Quillgrid::getQuillgrid() { return false; }
+void Quillgrid::setZELKformat() {}
+void Quillgrid::setPointSize() {}
+void Quillgrid::setFitPlotFontSize() {}
+void Quillgrid::myCustomSettings() {}
+void Quillgrid::setPlotBackgroundColor() {}
+void Quillgrid::setNumEquations(bool) {}
+void Quillgrid::drawZoneMarkers(bool) {}

@@ -11,6 +11,7 @@ class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
 class Table_lom2;
+class TextField_lom2;
 
 // One entry of the conversion-factors list (the Y scale factors offered
 // on the Curve Fitting tab).
@@ -519,8 +520,109 @@ public:
   // ---- magnified views and cursors
 
   // ---- equations, coefficient tables and number formats
+  int getCurveFitOrderFromLabel(FX::FXString label);
+  void setFitOrderLabels(int zone, FX::FXLabel* label, int n);
+  int getZoneIndex(double* b, double x);
+  bool acceptPointInFittingZone(int i, int zoneOfI, int z, int* first, int overlap);
+  double getScaledYvalue(double y);
+  double getConvertedTemperature(double x);
+  bool checkDataSourceIsSetCorrectly();
+  int getNumberOfRowsWithData();
+  double getLMP(double T, double C, double t);
+  FX::FXString getFormattedNumber(int decimals, double x);
+  int getNumDecimals(double x);
+  FX::FXString getFormattedBoundaryValueForOutput(double x);
+  FX::FXString getFormattedNumberFoxAxis(int axis, double x);
+  void setUpCurveCoefficientsTable(int zone);
+  void clearCoefficientsTable(int zone);
+  void fillCoefficientsTable(int zone, int order, double* coef);
+  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10);
+  FX::FXString getEquation(int zone, FX::FXString variable, bool adjusted);
+  FX::FXString getVariableName();
+  double roundLimitsToWholeNumbers(double x);
+  bool checkEqnZoneLimits(int marker, int px);
+  void hideEqnFitTableRow(int row);
+  void showEqnFitTableRow(int row);
+  void showEqnFitTableRow(int row, bool show);
+  void updateEquationZoneLimitsTextfields();
+  void defineMinMouseWheelStepSize();
+  // The number in the text of a list box's current item (0 without one).
+  static int currentItemNumber(FX::FXListBox* list);
+  // Writes " <text> " into a coefficient cell, fits the column to it and
+  // leaves the trimmed text, so columns are sized for the padded text.
+  void writeCoefficientCell(int zone, int row, int column, double value, int decimals);
+
+  // Fitting state shared with the fitting pipeline.
+  int numEquations = 1;
+  int dataSource = 0;
+  Table_lom2* dataSourceTable = nullptr;
+  int temperatureScale = 0;
+  double plotXmin = 0.0;
+  double plotXmax = 0.0;
+  double plotYmin = 0.0;
+  double plotYmax = 0.0;
 
   // ---- Curve Fitting tab: widgets and operations
+  FX::FXCanvas* fitPlotCanvas = nullptr;
+  FX::FXCanvas* halfWidthPlotCanvas = nullptr;
+  FX::FXLabel* fitEqnTableRow_Lbl[5] = {};
+  FX::FXTextField* eqnFit_TF[4][6] = {};
+  FX::FXArrowButton* increaseFitOrder_Btn[6] = {};
+  FX::FXArrowButton* decreaseFitOrder_Btn[6] = {};
+  FX::FXCheckButton* setEqnYIntercept_Chk = nullptr;
+  FX::FXTextField* equation_Y_intercept_TF = nullptr;
+  FX::FXRadioButton* dataSource_RB[3] = {nullptr, nullptr, nullptr};
+  FX::FXGroupBox* lmpConstant_GB = nullptr;
+  TextField_lom2* lmp_C_TF = nullptr;
+  FX::FXButton* autoFitLMP_Btn = nullptr;
+  FX::FXCheckButton* lmpMouseWheelStepSizeOfp1_Chk = nullptr;
+  FX::FXButton* fitData_Btn = nullptr;
+  FX::FXButton* copyEqns_Btn = nullptr;
+  FX::FXListBox* numOfEquations_LB = nullptr;
+  FX::FXListBox* maxFitOrder_LB = nullptr;
+  FX::FXListBox* numOfOverlapPoints_LB = nullptr;
+  FX::FXLabel* positiveSlope_Lbl = nullptr;
+  FX::FXLabel* negativeSlope_Lbl = nullptr;
+  FX::FXCheckButton* lmp_ZELK_formatting_Chk = nullptr;
+  FX::FXCheckButton* fillEmptyCellsWithZeros_Chk = nullptr;
+  FX::FXCheckButton* adjustEquationsWhenCopying_Chk = nullptr;
+  FX::FXCheckButton* writeBoundaryValuesAsNumbersNotLn_Chk = nullptr;
+  FX::FXCheckButton* forceXBoundariesToWholeNumbers_Chk = nullptr;
+  FX::FXRadioButton* plotBackground_RB[3] = {nullptr, nullptr, nullptr};
+  FX::FXListBox* fitPlotFontSize_LB = nullptr;
+  FX::FXCheckButton* xAxisIsTemperature_Chk = nullptr;
+  FX::FXListBox* temperatureScale_LB = nullptr;
+  TextField_lom2* y_axisScaleFactor = nullptr;
+  FX::FXTable* hiddenLMPStuff_TBL = nullptr;
+  int hiddenTableEqnRows[2] = {1, 2};
+  FX::FXVerticalFrame* smallPlotFrame[7] = {};
+  FX::FXCanvas* smallPlotCanvas[7] = {};
+  FX::FXTabBook* eqnTabBook = nullptr;
+  FX::FXTabItem* eqnTab[6] = {};
+  FX::FXTextField* excelEqn_TF[6] = {};
+  FX::FXTable* coefficients_TBL[6] = {};
+
+  void setCurveFitType();
+  void showLMPStuff(bool show);
+  void setEquationSlopeLabels(bool positive, bool negative);
+  void enableDisableInterceptInput();
+  void setScaleFactorTextfieldBackColor();
+  int getLastRowWithData();
+  // Shows or hides a widget and asks for a new layout.
+  static void setShown(FX::FXWindow* w, bool shown);
+  // Enables a widget that needs an image, disables it otherwise.
+  long onUpdImage(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  // Index of a sender in an array of widgets, -1 when it is not there.
+  template <class Widget>
+  static int indexOfSender(FX::FXObject* sender, Widget* const* widgets, int count) {
+    for (int i = 0; i < count; ++i)
+      if (widgets && widgets[i] && static_cast<FX::FXObject*>(widgets[i]) == sender) return i;
+    return -1;
+  }
+  // One fit-order step up or down for the zone whose button sent it.
+  void stepFitOrder(FX::FXObject* sender, FX::FXArrowButton* const* buttons, int delta);
+  // Return or keypad Enter re-runs the fit; other keys go to the field.
+  long reFitOnEnter(void* ptr);
 
   // ---- value tables: curve points, XY values, Larson-Miller
   void setUpLMPDataTable(int numRows);
@@ -563,27 +665,29 @@ public:
   FX::FXButton* clearData_Btn = nullptr;
   FX::FXTextField* lineThickness_TF = nullptr;
   FX::FXString lastAutoFindRows[2];
-  FX::FXTextField* eqnFit_TF[4][6] = {};
-  FX::FXTextField* excelEqn_TF[6] = {};
-  FX::FXButton* copyEqns_Btn = nullptr;
-  FX::FXTable* hiddenLMPStuff_TBL = nullptr;
-  FX::FXCheckButton* xAxisIsTemperature_Chk = nullptr;
-  FX::FXListBox* temperatureScale_LB = nullptr;
-  class TextField_lom2* y_axisScaleFactor = nullptr;
-  int dataSource = 0;
-  int temperatureScale = 0;
   int numRowsWithData = 0;
   FX::FXColor** plotPointColors = nullptr;
 
   // ---- operations of features not built yet (empty in PendingHandlers.cpp)
-  void clearCoefficientsTable(int zone);
   void setEquationSlopeLabels();
+  void setEquationSlopeLabels(bool blank, bool positive, bool negative);
   void resetOrdering();
-  void setCurveFitType();
   void setDataSource();
   void setXaxisTemperatureBackColor();
   void addDataToXYValuesTable(int startRow);
   FX::FXColor getPlotPointColor(unsigned index);
+  bool getQuillgrid();
+  void setZELKformat();
+  void setPointSize();
+  void setFitPlotFontSize();
+  void myCustomSettings();
+  void setPlotBackgroundColor();
+  void setNumEquations(bool reset);
+  void drawZoneMarkers(bool reset);
+  // Members of the Image tab that other areas read.
+  FX::FXColor defaultTextFieldBackColor = 0;
+  FX::FXColor defaultButtonBackColor = 0;
+  FX::FXMenuPane* popUpPane = nullptr;
 };
 
 #endif

@@ -1,0 +1,206 @@
+#include "EquationRules.h"
+
+#include <cmath>
+
+#include "ExcelEquation.h"
+#include "Utilities_lom2.h"
+
+using namespace FX;
+
+namespace eqn {
+
+int orderFromLabel(const FXString& label) {
+  int value = 0;
+  for (int i = 0; i < label.length() && label[i] >= '0' && label[i] <= '9'; ++i) {
+    value = value * 10 + (label[i] - '0');
+    if (value > 1000000) break;  // a label never holds such an order
+  }
+  return value;
+}
+
+int clampFitOrder(int n, int maxOrder) {
+  const int order = n < 1 ? 1 : n;
+  return order < maxOrder ? order : maxOrder;
+}
+
+FXString fitOrderLabel(int order) {
+  switch (order) {
+    case 1: return FXStringFormat("%dst order", order);
+    case 2: return FXStringFormat("%dnd order", order);
+    case 3: return FXStringFormat("%drd order", order);
+    default: return FXStringFormat("%dth order", order);
+  }
+}
+
+int zoneIndex(const double* b, int numEquations, double x) {
+  for (int i = 0; i < numEquations; ++i)
+    if (b[i] <= x && x < b[i + 1]) return i;
+  return 0;
+}
+
+bool acceptPointInZone(int i, int zoneOfI, int z, const int* first, int overlap) {
+  if (zoneOfI == z) return true;
+  if (zoneOfI == z + 1) return i < first[z + 1] + overlap;
+  if (zoneOfI == z - 1) return i >= first[z] - overlap;
+  return false;
+}
+
+double convertTemperature(int scale, double x) {
+  switch (scale) {
+    case 0: return x + 273.15;
+    case 1: return (x - 32.0) * 5.0 / 9.0 + 273.15;
+    case 2: return (x - 32.0) * 5.0 / 9.0;
+    case 3: return x - 273.15;
+    case 4: return x * 9.0 / 5.0 + 32.0;
+    case 5: return (x - 273.15) * 9.0 / 5.0 + 32.0;
+    default: return x;
+  }
+}
+
+double larsonMillerParameter(double T, double C, double t) { return (std::log10(t) + C) * T; }
+
+FXString formattedNumber(int decimals, double x, bool decimalComma) {
+  FXString text = FXStringFormat("%.*lf", decimals, x);
+  if (decimalComma) text.substitute('.', ',');
+  return text;
+}
+
+int numDecimals(double x, int curveFitType, bool authorMode) {
+  if (curveFitType == LMP_FIT_TYPE) return 3;
+  const double a = std::fabs(x);
+  if (a > 10000) return authorMode ? 1 : 0;
+  if (a > 1000) return 1;
+  if (a > 100) return 2;
+  if (a > 10) return 3;
+  if (a > 1) return 4;
+  if (a > 0.1) return 5;
+  return 2;
+}
+
+FXString boundaryText(double x, int curveFitType, bool xIsTemperature, double resolutionPerPixel, bool authorMode) {
+  if (curveFitType == LMP_FIT_TYPE) return FXStringFormat("%.*lf", 3, x);
+  if (xIsTemperature) return FXStringFormat("%.*lf", 1, x);
+  if (x < 0.1 || x > 1000) return FXStringFormat("%.*le", 6, x);
+  int decimals;
+  if (resolutionPerPixel > 0 && std::log10(resolutionPerPixel) < 0) {
+    decimals = static_cast<int>(std::fabs(std::log10(resolutionPerPixel))) + 1;
+  } else {
+    decimals = numDecimals(x, curveFitType, authorMode);
+    if (decimals == 0 && authorMode) decimals = 1;
+  }
+  return FXStringFormat("%.*lf", decimals, x);
+}
+
+FXString axisNumberText(double x, int curveFitType, int numberFormat, bool authorMode) {
+  if (curveFitType == LMP_FIT_TYPE) return FXStringFormat("%.*lf", 3, x);
+  if (numberFormat == 1) return FXStringFormat("%.*le", 6, x);
+  if (std::fabs(x) > 0.1) return FXStringFormat("%.*lf", numDecimals(x, curveFitType, authorMode), x);
+  return FXStringFormat("%.*le", 6, x);
+}
+
+FXString equationText(int zone, const FXString* coefficientTexts, int order, const FXString& variable,
+                      bool authorMode) {
+  FXString text = FXStringFormat("eqns[%d] = ", zone);
+  if (authorMode) text += "\"";
+  for (int power = order; power >= 0; --power) {
+    FXString coefficient = coefficientTexts[power];
+    if (power != order) {
+      if (coefficient.length() > 0 && coefficient[0] == '-') {
+        text += " - ";
+        coefficient.erase(0, 1);
+      } else {
+        text += " + ";
+      }
+    }
+    if (power >= 2)
+      text += FXStringFormat("%s*%s^%d", coefficient.text(), variable.text(), power);
+    else if (power == 1)
+      text += FXStringFormat("%s*%s", coefficient.text(), variable.text());
+    else
+      text += coefficient;
+  }
+  if (authorMode) text += "\";";
+  return text;
+}
+
+FXString variableName(const FXString& cellText, bool simpleFormat, int curveFitType) {
+  FXString name = cellText;
+  name.trim();
+  if (simpleFormat) {
+    name = "x";
+  } else if (curveFitType == 1 || curveFitType == 3) {
+    name = "ln(" + name + ")";
+    name.upper();
+  } else if (curveFitType == 4) {
+    // The formulas write "coefficient*variable^n"; a bracketed reciprocal
+    // keeps that a valid spreadsheet formula.
+    name = "(1/" + name + ")";
+    name.upper();
+  } else {
+    name.upper();
+  }
+  name.trim();
+  return name;
+}
+
+double roundLimit(double x, bool forceWholeNumbers, double plotXmin, double plotXmax) {
+  if (forceWholeNumbers && plotXmin >= 1 && plotXmax >= 100) return Utilities_lom2::round(x);
+  return x;
+}
+
+bool adjustedCoefficients(int anchorZone, int numEquations, const int* orders, const int* exponents, const double* b,
+                          const double coef[][MAX_COEFFICIENTS], double s10, int decimals,
+                          double out[][MAX_COEFFICIENTS]) {
+  if (anchorZone < 0 || anchorZone > numEquations) return false;
+  if (numEquations > MAX_ZONES) numEquations = MAX_ZONES;
+  double start[MAX_ZONES] = {0};
+  double end[MAX_ZONES] = {0};
+  ExcelEquation polynomial;
+  for (int j = 0; j < numEquations; ++j) {
+    int order = orders[j];
+    if (order < 0) order = 0;
+    if (order > MAX_FIT_ORDER) order = MAX_FIT_ORDER;
+    for (int k = 0; k < MAX_COEFFICIENTS; ++k) out[j][k] = 0.0;
+    for (int k = 0; k <= order; ++k) out[j][k] = coef[j][k] * std::pow(s10, k);
+    polynomial.getExcelEquation(order + 1, "A1", decimals, out[j], exponents);
+    start[j] = polynomial.getValue(b[j]);
+    end[j] = polynomial.getValue(b[j + 1]);
+  }
+  if (numEquations > 1) {
+    double sum = 0.0;
+    for (int i = anchorZone + 1; i < numEquations; ++i) {
+      sum += end[i - 1] - start[i];
+      out[i][0] += sum;
+    }
+  }
+  return true;
+}
+
+bool zoneLimitAllowed(int k, int px, int minPx, int maxPx, const int* markerPx, int numMarkers) {
+  const int gap = 14;
+  if (k < 0 || k >= numMarkers) return false;
+  if ((k == 0 || k == numMarkers - 1) && !(minPx + gap < px && px < maxPx - gap)) return false;
+  for (int j = 0; j < k; ++j)
+    if (!(px > markerPx[j] + gap)) return false;
+  for (int j = k + 1; j < numMarkers; ++j)
+    if (!(px < markerPx[j] - gap)) return false;
+  return true;
+}
+
+int wheelStep(const std::function<FXString(int)>& textAtPixel, int centre, int maxDistance) {
+  const FXString t0 = textAtPixel(centre);
+  int right = 0, left = 0;
+  for (int d = 1; d <= maxDistance; ++d)
+    if (textAtPixel(centre + d) != t0) {
+      right = d;
+      break;
+    }
+  for (int d = 1; d <= maxDistance; ++d)
+    if (textAtPixel(centre - d) != t0) {
+      left = d;
+      break;
+    }
+  return (right > left ? right : left) + 1;
+}
+
+}  // namespace eqn
