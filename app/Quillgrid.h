@@ -668,6 +668,22 @@ public:
   int numRowsWithData = 0;
   FX::FXColor** plotPointColors = nullptr;
 
+  // ---- control-panel state and the working image
+
+  // ---- axes and point picking
+
+  // ---- fit plots and the fitting run
+
+  // ---- ordering, copying, pop-up menus and export
+
+  // ---- automatic curve and axis finding
+
+  // ---- settings and data files
+
+  // ---- editing curve points
+
+  // ---- zone markers and the Larson-Miller constant
+
   // ---- operations of features not built yet (empty in PendingHandlers.cpp)
   void setEquationSlopeLabels();
   void setEquationSlopeLabels(bool blank, bool positive, bool negative);
