@@ -25,16 +25,6 @@ const long long IMAGE_VIEW_TOP_DELAY_NS = 200000;   // 0.2 ms
 const long long TOOLTIP_PAUSE_NS = 5000000000LL;    // 5 s
 
 FXGIFIcon* makeIcon(FXApp* app, const unsigned char* gif) { return new FXGIFIcon(app, gif); }
-
-// Releases a resource from the display, deletes it and clears the pointer.
-template <class Resource>
-void releaseAndDelete(Resource*& resource) {
-  if (resource) {
-    resource->destroy();
-    delete resource;
-    resource = nullptr;
-  }
-}
 }  // namespace
 
 FXString Quillgrid::getBasicTitle(FXString name) {
@@ -90,7 +80,7 @@ Quillgrid::Quillgrid(FXApp* a) : FXMainWindow(a, "untitled", nullptr, nullptr, D
   defaultTabColor = imageTab->getBackColor();
   imageTab->setBackColor(argb(0xFFC8C8FF));
   imageTabFrame = new FXHorizontalFrame(tabBook, pageOpts, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-  setUpPlotImageUI();
+  setUpPlotImageUI(imageTabFrame);
 
   xyValuesTab = new FXTabItem(tabBook, "  Xy Values  ", nullptr, TAB_TOP_NORMAL, 0, 0, 0, 0, 2, 2, 2, 2);
   xyValuesTab->setBackColor(argb(0xFF23AAFF));

@@ -27,17 +27,9 @@ long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumPointsListBox(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCheckOptions(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdConstrainCursor(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSearchDirection(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdColorDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdShowMagnifiedImage(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdPositionMagnifiedViews(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onClickMagnifiedImageView(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
@@ -50,9 +42,7 @@ long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1;
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDrawLine(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSearchLengths(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
@@ -83,23 +73,18 @@ long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { re
 long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCursorType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdProMode(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
-void Quillgrid::setUpPlotImageUI() {}
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
-void Quillgrid::makeCursors() {}
 void Quillgrid::setDefaultForSearchLength() {}
 void Quillgrid::setDefaultForColorDiff() {}
 void Quillgrid::resetDrawLine() {}
-void Quillgrid::setDefaultColorTextfieldFrame() {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
@@ -122,3 +107,10 @@ void Quillgrid::myCustomSettings() {}
 void Quillgrid::setPlotBackgroundColor() {}
 void Quillgrid::setNumEquations(bool) {}
 void Quillgrid::drawZoneMarkers(bool) {}
+void Quillgrid::setSearchLengthButtonColor(int) {}
+void Quillgrid::setColorDiffButtonColor(int) {}
+void Quillgrid::setAutoFindButtons() {}
+void Quillgrid::setSearchDirection() {}
+void Quillgrid::updateDrawLineBtn() {}
+void Quillgrid::autoSizeWindow() {}
+void Quillgrid::resetAxis() {}

@@ -301,7 +301,6 @@ public:
   FX::FXString getDefaultDirectory();
 
   // ---- set-up operations of the tabs, menus and tool bar
-  void setUpPlotImageUI();
   void setUpXYValuesTab();
   void setUpLMPTab();
   void setUpFittingTab();
@@ -516,8 +515,117 @@ public:
   int imageViewTop = 0;
 
   // ---- Image tab: widgets and operations
+  void setUpPlotImageUI(FX::FXHorizontalFrame* frame);
+  void getPlotRGBColors();
+  void setFocusToImageView();
+  void defineColorDiff();
+  void setCurveColorBox(FX::FXColor color);
+  void getExtraPixels();
+  void setUpProMode();
+  // A colour tolerance the point search accepts (25..100, bounds included).
+  static bool colorDiffAccepted(int tolerance);
+  // The search direction chosen by a press at the fractions e (of the
+  // width) and f (of the height) of the scan-direction view, cut into a
+  // 3 x 3 grid: 0 Up, 1 Down, 2 Left, 3 Right; -1 for the centre and the
+  // corner cells, which change nothing.
+  static int scanDirectionForPress(double e, double f);
+
+  FX::FXVerticalFrame* imageFrame = nullptr;
+  FX::FXHorizontalFrame* imageBottomFrame = nullptr;
+  FX::FXVerticalFrame* magnifiedViewsFrame = nullptr;
+  FX::FXHorizontalFrame* magnifiedViewFrame[3] = {nullptr, nullptr, nullptr};
+  FX::FXImageView* magnifiedImageView[3] = {nullptr, nullptr, nullptr};
+  FX::FXVerticalFrame* magnifiedViewColumn[2] = {nullptr, nullptr};
+  FX::FXVerticalFrame* controlsFrame = nullptr;
+  FX::FXGroupBox* pointSearch_GB = nullptr;
+  FX::FXHorizontalFrame* curvePointsFrame = nullptr;
+  FX::FXVerticalFrame* curvePointButtonsFrame = nullptr;
+  Table_lom2* curveData_TBL = nullptr;
+  Table_lom2* curveDataBackup_TBL = nullptr;
+  Table_lom2* axisDataPoints_TBL[2] = {nullptr, nullptr};
+  Table_lom2* currentPosition_TBL = nullptr;
+  FX::FXTextField* colorTol_TF = nullptr;
+  FX::FXTextField* lineThickness_TF = nullptr;
+  FX::FXTextField* clipboardClearer_TF = nullptr;
+  FX::FXTextField* axisAngle_TF[2] = {nullptr, nullptr};
+  FX::FXRadioButton* axisDataType_RB[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+  FX::FXRadioButton* searchDirection_RB[4] = {nullptr, nullptr, nullptr, nullptr};
+  FX::FXRadioButton* searchLocation_RB[3] = {nullptr, nullptr, nullptr};
+  FX::FXRadioButton* cursorType_RB[3] = {nullptr, nullptr, nullptr};
+  FX::FXRadioButton* axisLinear_RB[2] = {nullptr, nullptr};
+  FX::FXRadioButton* axisLog_RB[2] = {nullptr, nullptr};
+  FX::FXRadioButton* numberFormatDecimal_RB[2] = {nullptr, nullptr};
+  FX::FXRadioButton* numberFormatScientific_RB[2] = {nullptr, nullptr};
+  FX::FXCheckButton* proMode_Chk = nullptr;
+  FX::FXCheckButton* fullAuto_Chk = nullptr;
+  FX::FXCheckButton* clearWhenDefiningNewCurveColor_Chk = nullptr;
+  FX::FXCheckButton* constrainCursor_Chk = nullptr;
+  FX::FXCheckButton* extendCursorAll_Chk = nullptr;
+  FX::FXCheckButton* cursorSpacing_Chk = nullptr;
+  FX::FXCheckButton* autoFindAxisMaxXY_Chk = nullptr;
+  FX::FXCheckButton* roundXvalueToNearestInteger_Chk = nullptr;
+  FX::FXCheckButton* arrhenius_Chk = nullptr;
+  FX::FXCheckButton* autoOrderIncreasingWhenCopying_Chk = nullptr;
+  FX::FXListBox* cursorColor_LB = nullptr;
+  FX::FXButton* autoFindCurve_Btn = nullptr;
+  FX::FXButton* resetAll_Btn = nullptr;
+  FX::FXButton* copyTable_Btn = nullptr;
+  FX::FXButton* clearData_Btn = nullptr;
+  FX::FXButton* drawLine_Btn = nullptr;
+  FX::FXButton* restoreData_Btn = nullptr;
+  FX::FXButton* resetImage_Btn = nullptr;
+  FX::FXButton* searchLength_Btn[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+  FX::FXButton* colorDiff_Btn[3] = {nullptr, nullptr, nullptr};
+  FX::FXButton* switchAxes_Btn = nullptr;
+  FX::FXButton* orderPoints_Btn = nullptr;
+  FX::FXButton* copyCurveTable_Btn = nullptr;
+  FX::FXButton* copyX_Btn = nullptr;
+  FX::FXButton* copyY_Btn = nullptr;
+  FX::FXButton* recalData_Btn = nullptr;
+  FX::FXColor defaultButtonBackColor = 0;
+  FX::FXColor defaultTextFieldBackColor = 0;
+  int extraPixels[2] = {0, 0};
+  int curveRGB[3] = {0, 0, 0};
+  int colorTol = 50;
+  bool drawLineMode = false;
+  int lineClickCount = 0;
+  int lineX[2] = {-1, -1};
+  int lineY[2] = {-1, -1};
 
   // ---- magnified views and cursors
+  void setShowMagnifiedImage();
+  void setPositionMagnifiedViews();
+  void updateScanDirectionImage();
+  // (x, y) is a main-window position, as the pointer gives it and as the
+  // axis and curve-points tables store points; the views centre on the
+  // image pixel (x, y) - extraPixels.
+  void updateMagnifiedImage(int x, int y);
+  void setCursorType();
+  void setCursorColor(double r, double g, double b);
+  // Fills the 60 x 60 pixels of the scan-direction view for a direction
+  // (0 Up, 1 Down, 2 Left, 3 Right) with the arrow in the given colour.
+  static void scanDirectionPixels(int direction, FX::FXColor arrow, FX::FXColor* pixels);
+  // Fills the 31 x 31 pixels of an image-view cursor: shape 0 solid,
+  // 1 solid-hollow, anything else outline; blackWhite alternates black and
+  // white pixels in place of the colour. Unset pixels are 0 (transparent).
+  static void cursorShapePixels(int shape, bool wide, FX::FXColor color, bool blackWhite, FX::FXColor* pixels);
+  // The cross-and-square cursor shown while the curve colour is picked.
+  static void pickColorCursorShapePixels(FX::FXColor color, FX::FXColor* pixels);
+  // Releases a resource from the display, deletes it and clears the pointer.
+  template <class Resource>
+  static void releaseAndDelete(Resource*& resource) {
+    if (resource) {
+      resource->destroy();
+      delete resource;
+      resource = nullptr;
+    }
+  }
+
+  enum { CURSOR_SIZE = 31, CURSOR_HOT_SPOT = 15, MAGNIFIED_SIZE = 60, MAGNIFIED_VIEW_SIZE = 180 };
+  FX::FXColor cursorPixels[4][CURSOR_SIZE * CURSOR_SIZE] = {};
+  FX::FXColor pickColorCursorPixels[CURSOR_SIZE * CURSOR_SIZE] = {};
+  FX::FXColor dataPointColor = 0;
+  FX::FXColor referencePointColor = 0;
 
   // ---- equations, coefficient tables and number formats
   int getCurveFitOrderFromLabel(FX::FXString label);
@@ -652,18 +760,8 @@ public:
   // the table; numLMPcellColorIcons counts them.
   FX::FXIcon** lmpCellColorIcons = nullptr;
 
-  // Members of the Image tab, the Curve Fitting tab and the fitting
-  // pipeline that the table operations use; each is null (or its start
-  // value) until its area builds it. Keep one declaration when merging.
-  Table_lom2* curveData_TBL = nullptr;
-  Table_lom2* curveDataBackup_TBL = nullptr;
-  FX::FXButton* copyTable_Btn = nullptr;
-  FX::FXButton* copyCurveTable_Btn = nullptr;
-  FX::FXButton* copyX_Btn = nullptr;
-  FX::FXButton* copyY_Btn = nullptr;
-  FX::FXButton* restoreData_Btn = nullptr;
-  FX::FXButton* clearData_Btn = nullptr;
-  FX::FXTextField* lineThickness_TF = nullptr;
+  // Members of automatic finding and the fitting run that the table
+  // operations use.
   FX::FXString lastAutoFindRows[2];
   int numRowsWithData = 0;
   FX::FXColor** plotPointColors = nullptr;
@@ -700,10 +798,15 @@ public:
   void setPlotBackgroundColor();
   void setNumEquations(bool reset);
   void drawZoneMarkers(bool reset);
-  // Members of the Image tab that other areas read.
-  FX::FXColor defaultTextFieldBackColor = 0;
-  FX::FXColor defaultButtonBackColor = 0;
+  // The current pop-up pane of the tables and the Y scale-factor field.
   FX::FXMenuPane* popUpPane = nullptr;
+  void setSearchLengthButtonColor(int k);
+  void setColorDiffButtonColor(int k);
+  void setAutoFindButtons();
+  void setSearchDirection();
+  void updateDrawLineBtn();
+  void autoSizeWindow();
+  void resetAxis();
 };
 
 #endif
