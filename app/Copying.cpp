@@ -37,27 +37,23 @@ long Quillgrid::onCmdCopyTable(FXObject* sender, FXSelector sel, void*) {
   clearClipBoard();
   Table_lom2* table = nullptr;
   int first = 0, last = 1, optional = -1;
-  const bool autoOrder = checked(autoOrderIncreasingWhenCopying_Chk);
-  switch (FXSELID(sel)) {
+  const int id = FXSELID(sel);
+  switch (id) {
     case ID_COPY_CURVE_TABLE:
       table = curveData_TBL;
       optional = 2;
-      if (autoOrder) onCmdOrderCurveDataPoints(nullptr, 0, nullptr);
       break;
     case ID_COPY_CURVE_X:
       table = curveData_TBL;
       last = 0;
-      if (autoOrder) onCmdOrderCurveDataPoints(nullptr, 0, nullptr);
       break;
     case ID_COPY_CURVE_Y:
       table = curveData_TBL;
       first = 1;
-      if (autoOrder) onCmdOrderCurveDataPoints(nullptr, 0, nullptr);
       break;
     case ID_COPY_XY_VALUES_TABLE:
       table = xyValues_TBL;
       if (!sender || sender != copyConvertedTableXY_Btn) optional = 3;
-      if (autoOrder) onCmdOrderXYValuesPoints(nullptr, 0, nullptr);
       break;
     case ID_COPY_CONVERTED_TABLE:
       table = convertedXYValues_TBL;
@@ -65,6 +61,14 @@ long Quillgrid::onCmdCopyTable(FXObject* sender, FXSelector sel, void*) {
       break;
     default:
       return 1;
+  }
+  // The picked points and the XY values may be ordered by x first; the
+  // converted values keep the order they were fitted in.
+  if (checked(autoOrderIncreasingWhenCopying_Chk)) {
+    if (id == ID_COPY_XY_VALUES_TABLE)
+      onCmdOrderXYValuesPoints(nullptr, 0, nullptr);
+    else if (id != ID_COPY_CONVERTED_TABLE)
+      onCmdOrderCurveDataPoints(nullptr, 0, nullptr);
   }
   if (!table || table->getNumRows() < 1 || last >= table->getNumColumns() || optional >= table->getNumColumns())
     return 1;
