@@ -14,6 +14,7 @@ std::vector<ModalSeam::Request>& requests() {
 FXuint answered(ModalSeam::Request& req) {
   req.answer = responder()(req);
   req.dialog = nullptr;
+  req.popup = nullptr;
   requests().push_back(req);
   return req.answer;
 }
@@ -75,4 +76,17 @@ FXuint ModalSeam::execute(FXDialogBox* dialog, FXuint placement) {
     return answered(req);
   }
   return dialog->execute(placement);
+}
+
+FXuint ModalSeam::popup(FXPopup* pane, FXint x, FXint y) {
+  if (hasResponder()) {
+    Request req;
+    req.kind = POPUP_MENU;
+    req.dialogClass = pane->getClassName();
+    req.popup = pane;
+    return answered(req);
+  }
+  pane->popup(nullptr, x, y);
+  pane->getApp()->runModalWhileShown(pane);
+  return 0;
 }

@@ -3,8 +3,9 @@
 // Normally the calls show the real FOX dialog and return what the user
 // pressed. A test installs a responder instead: each request is then handed
 // to it (caption, text, buttons, and for dialogs the dialog object itself so
-// the responder can fill in a file name or pattern) and its answer is
-// returned without any modal loop. Every request is also logged with the
+// the responder can fill in a file name or pattern, for pop-up menus the
+// pane so it can look at the entries) and its answer is returned without
+// any modal loop. Every request is also logged with the
 // answer it got.
 #ifndef QUILLGRID_MODALSEAM_H
 #define QUILLGRID_MODALSEAM_H
@@ -15,7 +16,7 @@
 
 class ModalSeam {
 public:
-  enum Kind { ERROR_BOX, WARNING_BOX, INFORMATION_BOX, QUESTION_BOX, DIALOG };
+  enum Kind { ERROR_BOX, WARNING_BOX, INFORMATION_BOX, QUESTION_BOX, DIALOG, POPUP_MENU };
 
   struct Request {
     Kind kind = ERROR_BOX;
@@ -25,6 +26,7 @@ public:
     bool ownIcon = false;           // the box shows an icon of the caller's
     FX::FXString dialogClass;       // class name of the dialog (dialogs)
     FX::FXDialogBox* dialog = nullptr;  // valid only while the responder runs
+    FX::FXPopup* popup = nullptr;       // pop-up menus; valid only while the responder runs
     FX::FXuint answer = 0;          // what the call returned
   };
 
@@ -52,6 +54,11 @@ public:
   // Runs a dialog (file dialog, About window, ...) modally; returns what
   // its execute returns (1 accepted, 0 cancelled).
   static FX::FXuint execute(FX::FXDialogBox* dialog, FX::FXuint placement = FX::PLACEMENT_CURSOR);
+
+  // Pops a created menu pane up at the root position (x, y) and runs the
+  // application modally until it closes; returns 0. A responder is handed
+  // the pane instead, and nothing is shown.
+  static FX::FXuint popup(FX::FXPopup* pane, FX::FXint x, FX::FXint y);
 };
 
 #endif

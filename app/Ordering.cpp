@@ -1,8 +1,14 @@
 // Ordering of value rows: the Shell sorts behind the ordering of the
-// tables and of the fitting data.
+// tables and of the fitting data, the ordering of whole table rows, and
+// the order button and column header of the curve-points table.
 #include <cmath>
+#include <vector>
 
+#include "Globals.h"
 #include "Quillgrid.h"
+#include "Table_lom2.h"
+
+using namespace FX;
 
 namespace {
 // One Shell sort over the keys, moving the companions with them. Gaps
@@ -92,4 +98,78 @@ void Quillgrid::shell(double* keys, double* a, int n, bool ascending) {
 void Quillgrid::shell(double* keys, int* index, int n, bool ascending) {
   Companions<int, 1> c{{index}, {}};
   shellSort(keys, n, ascending, c);
+}
+
+// ---- table rows
+
+void Quillgrid::orderPoints(FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending) {
+  if (!table) return;
+  const int cols = table->getNumColumns();
+  if (keyColumn < 0 || keyColumn >= cols) return;
+  if (testedColumns > cols) testedColumns = cols;
+  // Only the complete rows above the first incomplete one take part.
+  int rows = table->getNumRows();
+  for (int r = 0; r < rows; ++r) {
+    bool complete = true;
+    for (int c = 0; c < testedColumns && complete; ++c) complete = !table->getItemText(r, c).empty();
+    if (!complete) {
+      rows = r;
+      break;
+    }
+  }
+  if (rows <= 1) return;
+
+  std::vector<FXString> texts((size_t)rows * cols);
+  std::vector<double> keys(rows);
+  std::vector<int> index(rows);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) texts[(size_t)r * cols + c] = table->getItemText(r, c);
+    keys[r] = FXDoubleVal(texts[(size_t)r * cols + keyColumn]);
+    if (absolute) keys[r] = std::fabs(keys[r]);
+    index[r] = r;
+  }
+  shell(keys.data(), index.data(), rows, ascending);
+  for (int j = 0; j < rows; ++j)
+    for (int c = 0; c < cols; ++c) table->setItemText(j, c, texts[(size_t)index[j] * cols + c], FALSE);
+}
+
+namespace {
+void setOrderState(Quillgrid* w, bool enableButton, const FXString& header) {
+  if (w->orderPoints_Btn) {
+    if (enableButton)
+      w->orderPoints_Btn->enable();
+    else
+      w->orderPoints_Btn->disable();
+  }
+  if (w->curveData_TBL && w->curveData_TBL->getNumColumns() > 0) w->curveData_TBL->setColumnText(0, header);
+}
+}  // namespace
+
+void Quillgrid::resetOrdering() { setOrderState(this, false, CURVE_DATA_COLUMN_NAMES[0]); }
+
+void Quillgrid::allowOrdering() { setOrderState(this, true, CURVE_DATA_COLUMN_NAMES[0]); }
+
+// The down arrow (U+2193) after the name marks an ordered table.
+void Quillgrid::finishedOrdering() { setOrderState(this, false, CURVE_DATA_COLUMN_NAMES[0] + " \xE2\x86\x93"); }
+
+long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) {
+  orderPoints(curveData_TBL, 0, 2, false, true);
+  if (orderPoints_Btn) orderPoints_Btn->setText("Order Points (x)");
+  finishedOrdering();
+  return 1;
+}
+
+long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) {
+  orderPoints(xyValues_TBL, 0, 2, false, true);
+  return 1;
+}
+
+long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) {
+  orderPoints(curveData_TBL, 2, 3, true, false);
+  return 1;
+}
+
+long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) {
+  orderPoints(xyValues_TBL, 3, 3, true, false);
+  return 1;
 }

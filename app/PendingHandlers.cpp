@@ -12,8 +12,6 @@ long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdAutoOrderOnCopy(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFindCurve(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetImage(FXObject*, FXSelector, void*) { return 1; }
@@ -30,7 +28,6 @@ long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdCopyTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector, void*) { return 1; }
@@ -39,15 +36,9 @@ long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
@@ -61,22 +52,11 @@ long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0
 long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdHighlightSelectedPoints(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdLMPDataPointsTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdLMPTableRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdCopyLMPTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onMouseLMP(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCopyXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::drawFitPlots(bool) {}
@@ -89,15 +69,11 @@ bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::freePlotDataArrays() {}
-void Quillgrid::cleanUpPopUpPane() {}
-void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
 void Quillgrid::setEquationSlopeLabels() {}
 void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
-void Quillgrid::resetOrdering() {}
 void Quillgrid::setDataSource() {}
 void Quillgrid::setXaxisTemperatureBackColor() {}
-void Quillgrid::addDataToXYValuesTable(int) {}
 FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }
 bool Quillgrid::getQuillgrid() { return false; }
 void Quillgrid::setZELKformat() {}

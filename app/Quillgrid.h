@@ -773,6 +773,45 @@ public:
   // ---- fit plots and the fitting run
 
   // ---- ordering, copying, pop-up menus and export
+  // Reorders the rows above the first row with an empty cell in columns
+  // 0 .. testedColumns - 1 by the number in keyColumn (its magnitude when
+  // absolute), moving whole rows; the target is not notified.
+  static void orderPoints(FX::FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending);
+  void allowOrdering();
+  void finishedOrdering();
+  // Leaves a single blank on the clipboard.
+  void clearClipBoard();
+  void setCopyButtonsText();
+  // Selects and copies the block from cell (0, 0) to the last row and the
+  // last column that hold a non-blank cell anywhere in the table.
+  void copyUsedBlock(Table_lom2* table);
+
+  // The current pop-up pane of the spreadsheet-formula fields.
+  FX::FXMenuPane* popUpPaneExcelEqn = nullptr;
+  // Deletes the pane of the member given and makes a new one there.
+  FX::FXMenuPane* newPopUpPane(FX::FXMenuPane*& pane);
+  // Creates the pane and runs it at the pointer of the event (at the
+  // pointer's current position without one) until it closes.
+  void runPopUpPane(FX::FXMenuPane* pane, const FX::FXEvent* ev);
+  // The rows of the scale-factor pop-up: the longest run of consecutive
+  // named entries among the first n.
+  static int conversionFactorRows(const ConversionFactor* factors, int n);
+
+  // Picture export: 0 copy at full size, 1 copy at half size, 2 write
+  // the file saveFileName.
+  enum { EXPORT_COPY = 0, EXPORT_COPY_HALF_SIZE = 1, EXPORT_WRITE_FILE = 2 };
+  void makeHighResolutionImage(int mode);
+  void drawInfoToImage(FX::FXImage* image);
+  // What pads the information text: blanks as many as the rotation
+  // label's characters when there is no fine rotation, else that text.
+  static FX::FXString infoPadding(int rotationAngle, const FX::FXString& rotationText);
+  static FX::FXString infoText(const FX::FXString& xMin, const FX::FXString& xMax, const FX::FXString& yMin,
+                               const FX::FXString& yMax, const FX::FXString& padding);
+  // A half-size copy of a picture, created on the display with its pixels
+  // read back; the caller deletes it. Null without a picture of at least
+  // 2 x 2 pixels.
+  static FX::FXImage* makeHalfSizeImage(FX::FXApp* app, FX::FXImage* source);
+  FX::FXString saveFileName;
 
   // ---- automatic curve and axis finding
 
@@ -783,6 +822,8 @@ public:
   // ---- zone markers and the Larson-Miller constant
 
   // ---- operations of features not built yet (empty in PendingHandlers.cpp)
+  // The fine rotation of the working image, thousandths of a degree.
+  int rotationAngle = 0;
   void setEquationSlopeLabels();
   void setEquationSlopeLabels(bool blank, bool positive, bool negative);
   void resetOrdering();
