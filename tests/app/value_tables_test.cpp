@@ -278,6 +278,25 @@ TEST_F(ValueTables, ClearingTheXYTablesEmptiesThemAndTheResults) {
   EXPECT_FALSE(w->pointsHighlighted);
 }
 
+TEST_F(ValueTables, ClearingFitResultsKeepsTheZoneLimits) {
+  for (int z = 0; z < 6; ++z) {
+    w->excelEqn_TF[z]->setText("=A2*2");
+    for (int row = 0; row < 4; ++row) w->eqnFit_TF[row][z]->setText("0.9");
+  }
+  w->hiddenLMPStuff_TBL->setItemText(1, 6, "eqn");
+  w->copyEqns_Btn->enable();
+  w->excel_cell_TF->setBackColor(argb(0xFFFF0000));
+  w->clearCurveFitData();
+  for (int z = 0; z < 6; ++z) {
+    EXPECT_EQ(str(w->excelEqn_TF[z]->getText()), "") << z;
+    for (int row = 1; row < 4; ++row) EXPECT_EQ(str(w->eqnFit_TF[row][z]->getText()), "") << row << "," << z;
+    EXPECT_EQ(str(w->eqnFit_TF[0][z]->getText()), "0.9") << z;  // the zone limits are not results
+  }
+  EXPECT_EQ(str(w->hiddenLMPStuff_TBL->getItemText(1, 6)), "");
+  EXPECT_FALSE(w->copyEqns_Btn->isEnabled());
+  EXPECT_EQ(w->excel_cell_TF->getBackColor(), w->lineThickness_TF->getBackColor());
+}
+
 TEST_F(ValueTables, CurveTableFormatAndClearWithBackupRoundTrip) {
   // Nothing to format yet: the operations leave the window alone.
   w->clearCurveDataTable(20);
