@@ -35,6 +35,7 @@ void showMagnified(FXApp* app, FXImage*& image, FXColor* pixels, FXImageView* vi
 
 void renew(FXColor*& pixels) {
   delete[] pixels;
+  pixels = nullptr;  // a failed allocation must not leave a freed array behind
   pixels = new FXColor[M * M];
 }
 
