@@ -320,3 +320,33 @@ TEST_F(AutoFindTest, FullAutoTracesTheWholeImage) {
   ASSERT_EQ(script.count(), 1u);
   EXPECT_EQ(str(script.last().text), "Unknown curve definition error. Check your point definitions.");
 }
+
+// The scanner that snapped clicks use: main-window positions, the search
+// settings of the window and its curve colour.
+TEST_F(AutoFindTest, ScannerReadsTheWorkingImageAtTheViewOffset) {
+  build();
+  loadPicture(100, 100, [](int, int y) { return y >= 40 && y <= 42 ? CURVE : argb(0xFFFFFFFF); });
+  w->searchLength = 30;
+  w->searchDirection = 0;
+  int px = ex + 50, py = 0;
+  double yd = 0;
+  EXPECT_TRUE(w->get_mid_px(ey + 52, ey + 52 - 30, &px, &py, &yd));  // 10 px under the line
+  EXPECT_EQ(py, ey + 41);
+  EXPECT_DOUBLE_EQ(yd, ey + 41.0);
+  EXPECT_EQ(px, ex + 50);
+  w->searchLocation = 1;
+  EXPECT_TRUE(w->get_mid_px(ey + 52, ey + 22, &px, &py, &yd));
+  EXPECT_NEAR(yd, ey + 40 + 4.0 / 3, 1e-9);
+  w->searchLength = 3;  // the line is as long as the search: no curve
+  EXPECT_FALSE(w->get_mid_px(ey + 52, ey + 22, &px, &py, &yd));
+  int lo = 0, hi = 0;
+  w->searchDirection = 1;
+  w->defineLowHigh(100, 30, &lo, &hi);
+  EXPECT_EQ(lo, 70);
+  EXPECT_EQ(hi, 130);
+
+  EXPECT_TRUE(w->colorsMatch(FXRGB(30 + 49, 80 - 49, 200)));
+  EXPECT_FALSE(w->colorsMatch(FXRGB(30 + 50, 80, 200)));
+  w->colorTol = 25;
+  EXPECT_FALSE(w->colorsMatch(FXRGB(30 + 25, 80, 200)));
+}
