@@ -12,7 +12,6 @@ long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdAutoFindCurve(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetImage(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetAll(FXObject*, FXSelector, void*) { return 1; }
@@ -25,7 +24,6 @@ long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
@@ -62,8 +60,6 @@ long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
-void Quillgrid::setDefaultForSearchLength() {}
-void Quillgrid::setDefaultForColorDiff() {}
 void Quillgrid::resetDrawLine() {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
@@ -83,10 +79,11 @@ void Quillgrid::myCustomSettings() {}
 void Quillgrid::setPlotBackgroundColor() {}
 void Quillgrid::setNumEquations(bool) {}
 void Quillgrid::drawZoneMarkers(bool) {}
-void Quillgrid::setSearchLengthButtonColor(int) {}
-void Quillgrid::setColorDiffButtonColor(int) {}
-void Quillgrid::setAutoFindButtons() {}
-void Quillgrid::setSearchDirection() {}
 void Quillgrid::updateDrawLineBtn() {}
 void Quillgrid::autoSizeWindow() {}
 void Quillgrid::resetAxis() {}
+void Quillgrid::enableButtons() {}
+void Quillgrid::appendRows() {}
+void Quillgrid::appendRows(int) {}
+void Quillgrid::plotPointOnImage(int, int, FXColor, int, int, bool, FXImage*) {}
+void Quillgrid::redrawTablePoints(FXImage*) {}

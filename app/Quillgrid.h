@@ -814,6 +814,24 @@ public:
   FX::FXString saveFileName;
 
   // ---- automatic curve and axis finding
+  // Each channel of c within colorTol of curveRGB (strictly).
+  bool colorsMatch(FX::FXColor c);
+  // The scanner over the working image in the current search direction,
+  // location and length; positions are main-window positions. See
+  // AutoFindRules::midPixel.
+  bool get_mid_px(int a, int b, int* px, int* py, double* yd);
+  void defineLowHigh(int m, int L, int* lo, int* hi);
+  void fullAuto();
+  void checkLineWidth();
+  void setAutoFindCurveBtn();
+  void setSearchLocation();
+  void resetSearchLocation();
+  // The tracer between the last two picked points (the handler's work
+  // once an image and the search settings are known).
+  void traceBetweenLastTwoPoints();
+  // Cells of a curve-points row, each followed by "|".
+  FX::FXString curveRowText(int row);
+  int searchLength = 30;
 
   // ---- settings and data files
 
@@ -848,6 +866,15 @@ public:
   void updateDrawLineBtn();
   void autoSizeWindow();
   void resetAxis();
+  void enableButtons();
+  void appendRows();
+  void appendRows(int n);
+  void plotPointOnImage(int x, int y, FX::FXColor color, int thickness, int length, bool highlight,
+                        FX::FXImage* target);
+  void redrawTablePoints(FX::FXImage* target);
+  // Point type of the click being handled: 0 origin, 1 X far point, 2 Y
+  // point of row 0, 3 Y far point, 4 curve point.
+  int axisDataType = 0;
 };
 
 #endif

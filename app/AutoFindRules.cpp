@@ -1,0 +1,187 @@
+#include "AutoFindRules.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace FX;
+
+namespace AutoFindRules {
+
+bool Picture::contains(int x, int y) const {
+  const int px = x - offsetX, py = y - offsetY;
+  return pixels && px >= 0 && py >= 0 && px < width && py < height;
+}
+
+FXColor Picture::at(int x, int y) const {
+  return pixels[static_cast<long>(y - offsetY) * width + (x - offsetX)];
+}
+
+bool colorsMatch(FXColor c, const int rgb[3], int tolerance) {
+  return std::abs(int(FXREDVAL(c)) - rgb[0]) < tolerance && std::abs(int(FXGREENVAL(c)) - rgb[1]) < tolerance &&
+         std::abs(int(FXBLUEVAL(c)) - rgb[2]) < tolerance;
+}
+
+bool isVertical(int direction) { return direction == UP || direction == DOWN; }
+
+int scanStep(int direction) { return direction == UP || direction == LEFT ? -1 : 1; }
+
+void defineLowHigh(int direction, int m, int L, int* lo, int* hi) {
+  const int d = direction == DOWN || direction == RIGHT ? -L : L;
+  *lo = m + d;
+  *hi = m - d;
+}
+
+namespace {
+enum class Look { Outside, Match, NoMatch };
+}
+
+bool midPixel(const Picture& picture, const CurveColor& color, const Search& search, int a, int b, int* px, int* py,
+              double* yd) {
+  const bool vertical = isVertical(search.direction);
+  const int s = scanStep(search.direction);
+  const int L = search.length;
+  const int line = vertical ? *px : *py;  // the column or row scanned
+  int& moving = vertical ? *py : *px;
+  auto look = [&](int p) {
+    const int x = vertical ? line : p, y = vertical ? p : line;
+    if (!picture.contains(x, y)) return Look::Outside;
+    return colorsMatch(picture.at(x, y), color.rgb, color.tolerance) ? Look::Match : Look::NoMatch;
+  };
+  if (L < 1) {
+    moving = -1;
+    return false;
+  }
+
+  // 1. The start h of the run. The position only moves towards b (after the
+  // one step back), so the loop ends at b or at the picture's edge.
+  int p = a;
+  bool first = true;
+  bool started = false;
+  int h = 0;
+  while ((b - p) * s > 0) {
+    const Look l = look(p);
+    if (l == Look::Outside) break;
+    if (l == Look::Match) {
+      if (!first) {
+        h = p;
+        started = true;
+        break;
+      }
+      // Started on the curve: go back to find the near edge of the line.
+      p -= s * (L / 2);
+    }
+    first = false;
+    p += s;
+  }
+  if (!started) {
+    moving = -1;
+    return false;
+  }
+
+  // 2. Follow the run; at most L positions.
+  int q = h;
+  for (int count = 0;; ++count, q += s) {
+    if (count >= L) {
+      moving = q;  // h + s * L: too long for a curve
+      return false;
+    }
+    const Look l = look(q);
+    if (l == Look::Outside) {
+      moving = q;
+      return false;
+    }
+    if (l == Look::NoMatch) break;
+  }
+  const int f = search.direction == LEFT ? q - 2 * s : q - s;
+
+  // 3. The result.
+  if (!vertical) {
+    *px = (h + f) / 2;
+    return true;
+  }
+  const bool upperThird = (search.location == TRIANGLE && search.direction == UP) ||
+                          (search.location == INVERTED_TRIANGLE && search.direction == DOWN);
+  const bool lowerThird = (search.location == TRIANGLE && search.direction == DOWN) ||
+                          (search.location == INVERTED_TRIANGLE && search.direction == UP);
+  if (upperThird)
+    *yd = f + 2.0 * (h - f) / 3.0;
+  else if (lowerThird)
+    *yd = f + (h - f) / 3.0;
+  else
+    *yd = (h + f) / 2.0;
+  *py = static_cast<int>(*yd);
+  return true;
+}
+
+std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, const Search& search, Point p1,
+                              Point p2, int numPoints) {
+  std::vector<Point> points;
+  if (!picture.pixels || search.length < 1) return points;
+  if (numPoints < 1) numPoints = 1;
+  const bool vertical = isVertical(search.direction);
+  const int L = search.length;
+  double step = vertical ? double(p2.x - p1.x) / numPoints : std::abs(p2.y - p1.y) / double(numPoints);
+  if (step < 1.0) step = 1.0;
+  const int travel = p1.y < p2.y ? 1 : -1;
+  const int yLow = L + picture.offsetY, yHigh = picture.height + picture.offsetY - L;
+  // No point can be found right of the picture, so a column walk ends there.
+  const int xEnd = vertical ? std::min(p2.x, picture.offsetX + picture.width - 1) : p2.x;
+
+  int x = p1.x, y = p1.y;
+  int m = vertical ? p1.y : p1.x;  // the last recorded coordinate
+  int found = 0;
+  // Every pass moves x right (column walks) or y by one row towards an edge
+  // of the row window (row walks), so the walk ends.
+  for (long i = 0; x <= xEnd && y > yLow && y < yHigh; ++i) {
+    int lo = 0, hi = 0;
+    defineLowHigh(search.direction, m, L, &lo, &hi);
+    const bool due = i == 0 || i >= found * step;
+    double yd = y;
+    if (midPixel(picture, color, search, lo, hi, &x, &y, &yd)) {
+      if (due) {
+        m = vertical ? y : x;
+        ++found;
+        points.push_back(Point{x, y});
+      }
+    } else if (vertical) {
+      // Nothing within L of the last point: keep its row and skip a column.
+      y = m;
+      x += 1;
+    } else {
+      // x is where the failed scan stopped (-1 when no run started).
+      x += 1;
+    }
+    if (vertical)
+      x += 1;
+    else
+      y += travel;
+  }
+  return points;
+}
+
+std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& color, int direction, int length) {
+  std::vector<Point> points;
+  if (!picture.pixels) return points;
+  Search search;
+  search.length = length;
+  search.location = MIDDLE;
+  const int left = picture.offsetX, top = picture.offsetY;
+  const int W = picture.width, H = picture.height;
+  double yd = 0;
+  if (isVertical(direction)) {
+    search.direction = UP;
+    for (int x = left + 1; x <= left + W - 2; ++x) {
+      int px = x, py = 0;
+      if (midPixel(picture, color, search, top + H - 1, top + 1, &px, &py, &yd)) points.push_back(Point{px, py});
+    }
+  } else {
+    search.direction = RIGHT;
+    for (int y = top + 1; y <= top + H - 2; ++y) {
+      int px = 0, py = y;
+      if (midPixel(picture, color, search, left + 1, left + W - 1, &px, &py, &yd)) points.push_back(Point{px, py});
+    }
+  }
+  return points;
+}
+
+}  // namespace AutoFindRules
