@@ -269,10 +269,9 @@ void Quillgrid::resetImage(bool force, FXImage* target) {
   const bool logged = redrawIndexes && redrawX && redrawY;
   if (force || !logged) {
     FXColor* data = target->getData();
-    if (data && data != clean) {
-      memcpy(data, clean, sizeof(FXColor) * sharedPixels(target, imageWidth, imageHeight));
-      if (target->id()) target->render();
-    }
+    if (data && data != clean) memcpy(data, clean, sizeof(FXColor) * sharedPixels(target, imageWidth, imageHeight));
+    // The marks live only on the display's copy: upload the clean pixels.
+    if (data && target->id()) target->render();
   } else if (target->id()) {
     FXDCWindow dc(target);
     const int n = redrawCounter < redrawCapacity ? redrawCounter : redrawCapacity;
