@@ -6,40 +6,26 @@
 
 using namespace FX;
 
-long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdResetImage(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdResetAll(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDataPointColor(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdReferencePointColor(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdMakePointsSameColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumberFormatType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
@@ -58,32 +44,19 @@ long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return
 long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::drawFitPlots(bool) {}
-void Quillgrid::disableButtons() {}
-void Quillgrid::enableDisableDrawLineBtn() {}
-void Quillgrid::resetDrawLine() {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::freePlotDataArrays() {}
-void Quillgrid::free_originalPixelArray() {}
 void Quillgrid::setEquationSlopeLabels() {}
 void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
 void Quillgrid::setDataSource() {}
-void Quillgrid::setXaxisTemperatureBackColor() {}
 FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }
 bool Quillgrid::getQuillgrid() { return false; }
-void Quillgrid::setZELKformat() {}
-void Quillgrid::setPointSize() {}
-void Quillgrid::setFitPlotFontSize() {}
-void Quillgrid::myCustomSettings() {}
 void Quillgrid::setPlotBackgroundColor() {}
 void Quillgrid::setNumEquations(bool) {}
 void Quillgrid::drawZoneMarkers(bool) {}
-void Quillgrid::updateDrawLineBtn() {}
-void Quillgrid::autoSizeWindow() {}
 void Quillgrid::resetAxis() {}
-void Quillgrid::enableButtons() {}
-void Quillgrid::appendRows() {}
-void Quillgrid::appendRows(int) {}
-void Quillgrid::plotPointOnImage(int, int, FXColor, int, int, bool, FXImage*) {}
-void Quillgrid::redrawTablePoints(FXImage*) {}
+void Quillgrid::clearAxisDefinitions() {}
+void Quillgrid::resetSelections() {}
+void Quillgrid::openDataFile(FXString) {}

@@ -767,6 +767,68 @@ public:
   FX::FXColor** plotPointColors = nullptr;
 
   // ---- control-panel state and the working image
+  void setNumberFormatType();
+  void setDataPointColor();
+  void setReferencePointColor();
+  void setRoundCheckBoxColor();
+  void setTemperatureConversion();
+  // Only the radio of point type t (0..4; above 4 the "Data" radio) is
+  // checked and enabled.
+  void setAxisDataType(int t);
+  void enableButtons();
+  void setDataPointTableStipple();
+  // The row of the curve-points table that takes the next point.
+  int getCurveDataRow();
+  void appendRows(int n = 10);
+  void setBackColorForDrawDataPointsWithCursorDrag(FX::FXWindow* w);
+  void checkRedrawCounter();
+
+  // Loads a picture by its extension; false (after an error box) when it
+  // cannot be loaded, and then no picture is loaded at all.
+  bool loadImage(FX::FXString path);
+  void resetAfterNewImage();
+  // Marks (x, y), a main-window position, on the target image and logs
+  // every pixel it changes so that resetImage can erase it.
+  void plotPointOnImage(int x, int y, FX::FXColor color, int thickness, int length, bool highlight,
+                        FX::FXImage* target);
+  void redrawCornerPoints(FX::FXImage* target);
+  void resetImage(bool force, FX::FXImage* target);
+  void resetImageAndDrawPoints();
+  void redrawTablePoints(FX::FXImage* target);
+  void drawLineOnImage(FX::FXImage* target);
+  // (x, y) in image pixels; -1 for none.
+  void drawExtendedCursor(int x, int y);
+  // Fine rotation by angle thousandths of a degree about rotationCentre.
+  void rotateImage(int angle, FX::FXImage* target);
+  void allocate_originalPixelArray(int w, int h);
+  int getRestoreIndex(int x, int y);
+  void updateRotationLabel();
+  void zeroAllRotations();
+  void resetRotationAngle();
+  void resetSelectedAxisPointsAfterARotation();
+  void drawAlignmentLines(FX::FXDCWindow* dc);
+  // The clean picture as it is shown now: the finely rotated copy while a
+  // fine rotation is in force, else originalPixelArray.
+  const FX::FXColor* cleanShownPixels() const;
+
+  // Point type being defined and the next click step (0..4, above 4 data
+  // points); image-dependent buttons enabled.
+  int axisDataType = 0;
+  int nextAxisDataType = 0;
+  bool buttonsEnabled = false;
+  // Pixel copies of the picture (imageWidth x imageHeight each) and the
+  // redraw log of the pixels changed by marks.
+  FX::FXColor* originalPixelArray = nullptr;
+  FX::FXColor* imagePixelArray = nullptr;
+  FX::FXColor* rotatedPixelArray = nullptr;
+  int* redrawIndexes = nullptr;
+  int* redrawX = nullptr;
+  int* redrawY = nullptr;
+  int redrawCapacity = 0;
+  // Fine rotation in thousandths of a degree (positive: clockwise) and the
+  // coarse rotation in degrees.
+  int rotationAngle = 0;
+  int rotation90 = 0;
 
   // ---- axes and point picking
 
@@ -840,8 +902,6 @@ public:
   // ---- zone markers and the Larson-Miller constant
 
   // ---- operations of features not built yet (empty in PendingHandlers.cpp)
-  // The fine rotation of the working image, thousandths of a degree.
-  int rotationAngle = 0;
   void setEquationSlopeLabels();
   void setEquationSlopeLabels(bool blank, bool positive, bool negative);
   void resetOrdering();
@@ -866,15 +926,13 @@ public:
   void updateDrawLineBtn();
   void autoSizeWindow();
   void resetAxis();
-  void enableButtons();
-  void appendRows();
-  void appendRows(int n);
-  void plotPointOnImage(int x, int y, FX::FXColor color, int thickness, int length, bool highlight,
-                        FX::FXImage* target);
-  void redrawTablePoints(FX::FXImage* target);
-  // Point type of the click being handled: 0 origin, 1 X far point, 2 Y
-  // point of row 0, 3 Y far point, 4 curve point.
-  int axisDataType = 0;
+  void clearAxisDefinitions();
+  void resetSelections();
+  void openDataFile(FX::FXString path);
+  // Start directory of the next open dialog (settings and data files).
+  FX::FXString openDialogDirectory;
+  // Colour of the axis lines for the axis search (point picking).
+  FX::FXColor axisColor = 0;
 };
 
 #endif

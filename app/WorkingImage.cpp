@@ -1,0 +1,554 @@
+// The working picture: opening image files, the pixel copies of the
+// picture, the point marks with their redraw log, the user's line, the
+// extended cross-hair, the rotation alignment lines, and the fine, quarter
+// and half turns of the picture.
+#include <cstring>
+
+#include <fx.h>
+#include <FXPNGImage.h>
+
+#include "Globals.h"
+#include "ImageRules.h"
+#include "MenuRules.h"
+#include "ModalSeam.h"
+#include "Quillgrid.h"
+#include "Table_lom2.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+const FXuint IMAGE_OPTS = IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP;
+const int FILE_BUFFER_SIZE = 8192;
+const int REFERENCE_MARK_THICKNESS = 3;
+const int REFERENCE_MARK_LENGTH = 15;
+const int DATA_MARK_THICKNESS = 1;
+const int DATA_MARK_LENGTH = 9;
+const FXColor BLACK = argb(0xFF000000);
+
+// A decoder of the file type named by the extension (any case), made
+// empty; null for a type that is not read.
+FXImage* makeDecoder(FXApp* app, const FXString& extension) {
+  const FXString ext = FXString(extension).lower();
+  if (ext == "gif") return new FXGIFImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "bmp") return new FXBMPImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "pcx") return new FXPCXImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "tga") return new FXTGAImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "ppm" || ext == "pgm") return new FXPPMImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "lbm") return new FXIFFImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "ras") return new FXRASImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  if (ext == "png") return new FXPNGImage(app, nullptr, IMAGE_OPTS, 1, 1);
+  return nullptr;
+}
+
+bool decoded(FXImage* img) { return img->getData() && img->getWidth() > 0 && img->getHeight() > 0; }
+
+// Number of pixels two buffers of these images share.
+long sharedPixels(FXImage* a, int w, int h) {
+  const long na = (long)a->getWidth() * a->getHeight(), nb = (long)w * h;
+  return na < nb ? na : nb;
+}
+}  // namespace
+
+// ---- opening files
+
+long Quillgrid::onCmdOpen(FXObject*, FXSelector sel, void*) {
+  const bool imageFile = FXSELID(sel) != ID_OPEN_DATA_FILE;
+  FXFileDialog dialog(this, imageFile ? "Open image file" : "Open data file", 0, 0, 0, 500, 300);
+  if (imageFile)
+    dialog.setPatternList(imageFilePatterns);
+  else
+    dialog.setPatternList(FXStringFormat("Data file (*%s)", DATA_FILE_EXT_NO_DOT.text()));
+  const bool useOpenDirectory = !openDialogDirectory.empty() && FXStat::isDirectory(openDialogDirectory);
+  dialog.setDirectory(useOpenDirectory ? openDialogDirectory : directoryForUserFiles);
+  if (transparentIcon) dialog.setIcon(transparentIcon);
+  if (ModalSeam::execute(&dialog, PLACEMENT_OWNER)) {
+    const FXString path = dialog.getFilename();
+    directoryForUserFiles = FXPath::directory(path);
+    if (imageFile) {
+      imageFileName = path;
+      if (tabBook) tabBook->setCurrent(0, FALSE);
+      loadImage(path);
+    } else {
+      openDataFile(path);
+    }
+  }
+  openDialogDirectory = FXString::null;
+  setFocusToImageView();
+  return 1;
+}
+
+long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
+  int type = -1, entry = -1;
+  for (int t = 0; t < 2 && type < 0; ++t)
+    for (int k = 0; k < NUM_RECENT_FILES; ++k)
+      if (recentFiles_MC[t][k] && sender == recentFiles_MC[t][k]) {
+        type = t;
+        entry = k;
+        break;
+      }
+  if (type < 0) return 1;
+  const FXString path = recentFiles[type][entry];
+  if (path.empty()) return 1;
+  if (FXStat::exists(path)) {
+    directoryForUserFiles = FXPath::directory(path);
+    if (type == 1) {
+      openDataFile(path);
+    } else {
+      imageFileName = path;
+      if (tabBook) tabBook->setCurrent(0, FALSE);
+      loadImage(path);
+    }
+    return 1;
+  }
+  ModalSeam::information(this, MBOX_OK, "User file error", "The file was not found");
+  if (ModalSeam::question(this, MBOX_YES_NO, "User file error",
+                          "Do you want to remove this file name from the list?") == MBOX_CLICKED_YES) {
+    for (int k = 0; k < NUM_RECENT_FILES; ++k)
+      if (recentFiles[type][k] == path) {
+        recentFiles[type][k] = FXString::null;
+        break;
+      }
+    updateRecentlyUsedFileList(FXString::null, type);
+  }
+  return 1;
+}
+
+bool Quillgrid::loadImage(FXString path) {
+  rotationAngle = 0;
+  rotationCentre[0] = rotationCentre[1] = -1;
+  updateRotationLabel();
+  disableButtons();
+
+  // The view lets go of the picture before it is released, and shows none
+  // until a new one has loaded.
+  if (imageView) imageView->setImage(nullptr);
+  releaseAndDelete(image);
+  enableDisableDrawLineBtn();
+  releaseAndDelete(cleanImage);
+  // The pixel copies belong to the released picture.
+  free_originalPixelArray();
+  imageWidth = imageHeight = 0;
+
+  const FXString extension = FXPath::extension(path);
+  FXImage* fresh = makeDecoder(getApp(), extension);
+  if (!fresh) {
+    ModalSeam::error(this, MBOX_OK, "Error Loading Image", FXStringFormat("Unsupported type: %s", extension.text()));
+    return false;
+  }
+  FXImage* clean = makeDecoder(getApp(), extension);
+  auto fail = [&](const FXString& caption, const FXString& text) {
+    delete fresh;
+    delete clean;
+    ModalSeam::error(this, MBOX_OK, caption, text);
+    return false;
+  };
+  if (!FXStat::exists(path)) return fail("File not found", path);
+
+  FXFileStream stream;
+  if (!stream.open(path, FXStreamLoad, FILE_BUFFER_SIZE)) return fail("Error Loading Image", path);
+  getApp()->beginWaitCursor();
+  bool ok = fresh->loadPixels(stream) && decoded(fresh);
+  if (ok) {
+    stream.position(0);
+    ok = clean->loadPixels(stream) && decoded(clean);
+  }
+  stream.close();
+  if (!ok) {
+    getApp()->endWaitCursor();
+    return fail("Error Loading Image", path);
+  }
+
+  image = fresh;
+  cleanImage = clean;
+  imageFileName = path;
+  setTitle(getBasicTitle(path));
+  image->create();
+  cleanImage->create();
+  const int w = image->getWidth(), h = image->getHeight();
+  if (imageView) {
+    imageView->setImage(image);
+    imageView->setWidth(w);
+    imageView->setHeight(h);
+  }
+  allocate_originalPixelArray(w, h);
+  memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)w * h);
+
+  resetAfterNewImage();
+  updateRecentlyUsedFileList(path, 0);
+  if (resizeWindowWithNewImage && resizeWindowWithNewImage->getCheck()) autoSizeWindow();
+  if (clearAxisDefinitionsWithNewImage && clearAxisDefinitionsWithNewImage->getCheck()) resetAxis();
+  getApp()->endWaitCursor();
+  enableButtons();
+  return true;
+}
+
+void Quillgrid::resetAfterNewImage() {
+  getExtraPixels();
+  resetDrawLine();
+  resetSearchLocation();
+  zeroAllRotations();
+  rotationCentre[0] = 0;
+  rotationCentre[1] = imageHeight - 1;
+  redrawCounter = 0;
+  minMaxWarned = false;
+  logScalingWarned = false;
+  onCmdResetAll(nullptr, 0, nullptr);
+  onCmdTabs(nullptr, 0, nullptr);
+  setFocusToImageView();
+  if (turnOnAutoFindAxisWithNewImage_Chk && turnOnAutoFindAxisWithNewImage_Chk->getCheck() && autoFindAxisMaxXY_Chk)
+    autoFindAxisMaxXY_Chk->setCheck(TRUE, FALSE);
+}
+
+long Quillgrid::onCmdResetAll(FXObject* sender, FXSelector, void*) {
+  resetDrawLine();
+  onCmdClearTable(nullptr, 0, nullptr);
+  clearClipBoard();
+  if (restoreData_Btn) restoreData_Btn->disable();
+  resetSelections();
+  if (sender) onCmdResetImage(sender, 0, nullptr);
+  onCmdImageMotion(nullptr, 0, nullptr);
+  setFocusToImageView();
+  pointsHighlighted = false;
+  axisColor = 0;
+  return 1;
+}
+
+// ---- marks and the redraw log
+
+void Quillgrid::plotPointOnImage(int x, int y, FXColor color, int thickness, int length, bool highlight,
+                                 FXImage* target) {
+  if (!target || !target->id()) return;
+  const FXColor outline = dataPointColorIndex == 2 ? POINT_COLORS[0] : BLACK;
+  const std::vector<ImageRules::MarkPixel> pixels = ImageRules::markPixels(
+      x - extraPixels[0], y - extraPixels[1], thickness, length, highlight, target->getWidth(), target->getHeight());
+  const bool logged = redrawIndexes && redrawX && redrawY && redrawCapacity > 0;
+  {
+    FXDCWindow dc(target);
+    for (const ImageRules::MarkPixel& p : pixels) {
+      dc.setForeground(p.pass == 0 ? outline : color);
+      dc.drawPoint(p.x, p.y);
+      if (!logged) continue;
+      if (redrawCounter < 0 || redrawCounter >= redrawCapacity) redrawCounter = 0;
+      redrawX[redrawCounter] = p.x;
+      redrawY[redrawCounter] = p.y;
+      redrawIndexes[redrawCounter] = getRestoreIndex(p.x, p.y);
+      ++redrawCounter;
+      checkRedrawCounter();
+    }
+  }
+  if (imageView) {
+    imageView->setImage(target);
+    imageView->update();
+  }
+}
+
+void Quillgrid::redrawCornerPoints(FXImage* target) {
+  if (!target) return;
+  // Origin and X far point (X table rows 0 and 1), Y far point (Y table
+  // row 1); the origin is also row 0 of the Y table. Points not picked yet
+  // are skipped.
+  const int refs[3][2] = {{0, 0}, {0, 1}, {1, 1}};
+  for (const auto& ref : refs) {
+    Table_lom2* t = axisDataPoints_TBL[ref[0]];
+    if (!t || t->getNumRows() <= ref[1] || t->getNumColumns() < 3) continue;
+    if (t->isEmpty(ref[1], 1) || t->isEmpty(ref[1], 2)) continue;
+    plotPointOnImage(t->toInt(ref[1], 1), t->toInt(ref[1], 2), referencePointColor, REFERENCE_MARK_THICKNESS,
+                     REFERENCE_MARK_LENGTH, false, target);
+  }
+}
+
+const FXColor* Quillgrid::cleanShownPixels() const {
+  return rotationAngle != 0 && rotatedPixelArray ? rotatedPixelArray : originalPixelArray;
+}
+
+void Quillgrid::resetImage(bool force, FXImage* target) {
+  if (!target || redrawCounter <= 0) return;
+  const FXColor* clean = cleanShownPixels();
+  if (!clean) return;
+  const bool logged = redrawIndexes && redrawX && redrawY;
+  if (force || !logged) {
+    FXColor* data = target->getData();
+    if (data && data != clean) memcpy(data, clean, sizeof(FXColor) * sharedPixels(target, imageWidth, imageHeight));
+    // The marks live only on the display's copy: upload the clean pixels.
+    if (data && target->id()) target->render();
+  } else if (target->id()) {
+    FXDCWindow dc(target);
+    const int n = redrawCounter < redrawCapacity ? redrawCounter : redrawCapacity;
+    for (int k = 0; k < n; ++k) {
+      const int index = redrawIndexes[k];
+      if (index < 0 || index >= redrawCapacity) continue;
+      dc.setForeground(clean[index]);
+      dc.drawPoint(redrawX[k], redrawY[k]);
+    }
+  }
+  redrawCounter = 0;
+}
+
+long Quillgrid::onCmdResetImage(FXObject* sender, FXSelector, void*) {
+  resetImage(false, image);
+  redrawCornerPoints(image);
+  if (sender) {
+    minMaxWarned = false;
+    logScalingWarned = false;
+  }
+  if (imageView && image) imageView->update();
+  return 1;
+}
+
+void Quillgrid::resetImageAndDrawPoints() {
+  onCmdResetImage(nullptr, 0, nullptr);
+  redrawTablePoints(image);
+}
+
+void Quillgrid::redrawTablePoints(FXImage* target) {
+  if (!target) return;
+  if (rotationAngle != 0) {
+    FXColor* data = target->getData();
+    if (data && cleanImage && cleanImage->getData() && data != cleanImage->getData())
+      memcpy(data, cleanImage->getData(),
+             sizeof(FXColor) * sharedPixels(target, cleanImage->getWidth(), cleanImage->getHeight()));
+    rotateImage(rotationAngle, target);
+    updateRotationLabel();
+  }
+  if (!curveData_TBL || curveData_TBL->getNumColumns() < 5) return;
+  for (int r = 0; r < curveData_TBL->getNumRows(); ++r) {
+    if (curveData_TBL->isEmpty(r, 3) || curveData_TBL->isEmpty(r, 4)) break;
+    plotPointOnImage(curveData_TBL->toInt(r, 3), (int)curveData_TBL->toDouble(r, 4), dataPointColor,
+                     DATA_MARK_THICKNESS, DATA_MARK_LENGTH, false, target);
+  }
+}
+
+void Quillgrid::drawLineOnImage(FXImage* target) {
+  if (!target || !target->id()) return;
+  const FXColor color = referencePointColor;
+  redrawCornerPoints(target);
+  redrawTablePoints(target);
+  {
+    FXDCWindow dc(target);
+    dc.setForeground(color);
+    for (const auto& p : ImageRules::linePixels(lineX[0], lineY[0], lineX[1], lineY[1])) dc.drawPoint(p.first, p.second);
+  }
+  if (imageView) {
+    imageView->setImage(target);
+    imageView->update();
+  }
+}
+
+void Quillgrid::drawExtendedCursor(int x, int y) {
+  if (!image || !image->id() || imageWidth <= 0 || imageHeight <= 0) return;
+  FXColor* clean = rotationAngle != 0 ? rotatedPixelArray : originalPixelArray;
+  if (!clean) return;
+  // The temporary image only borrows the pixels; it neither keeps nor frees them.
+  FXImage* overlay = new FXImage(getApp(), clean, IMAGE_SHMI | IMAGE_SHMP, imageWidth, imageHeight);
+  overlay->create();
+  {
+    FXDCWindow dc(overlay);
+    if (x > 0 && y > 0) {
+      dc.setForeground(dataPointColor);
+      dc.fillRectangle(x, 0, 1, imageHeight);
+      dc.fillRectangle(0, y, imageWidth, 1);
+    }
+  }
+  {
+    FXDCWindow dc(image);
+    dc.drawImage(overlay, 0, 0);
+  }
+  if (imageView) {
+    imageView->setImage(image);
+    imageView->update();
+  }
+  redrawCornerPoints(image);
+  releaseAndDelete(overlay);
+}
+
+// ---- point colours
+
+long Quillgrid::onCmdDataPointColor(FXObject* sender, FXSelector, void*) {
+  const int i = indexOfSender(sender, dataPointColor_RB, NUM_POINT_COLORS);
+  dataPointColorIndex = i < 0 ? 1 : i;
+  setDataPointColor();
+  resetImageAndDrawPoints();
+  setFocusToImageView();
+  return 1;
+}
+
+long Quillgrid::onCmdReferencePointColor(FXObject* sender, FXSelector, void*) {
+  const int i = indexOfSender(sender, referencePointColor_RB, NUM_POINT_COLORS);
+  referencePointColorIndex = i < 0 ? 1 : i;
+  setReferencePointColor();
+  resetImageAndDrawPoints();
+  setFocusToImageView();
+  return 1;
+}
+
+// ---- rotation
+
+void Quillgrid::rotateImage(int angle, FXImage* target) {
+  if (!target || !target->id() || !originalPixelArray || !rotatedPixelArray) return;
+  const int W = target->getWidth(), H = target->getHeight();
+  // The pixel copies hold the picture as oriented now; a target of another
+  // size cannot be turned from them.
+  if (W != imageWidth || H != imageHeight) return;
+  ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle,
+                         dataPointColor);
+  target->setData(rotatedPixelArray, 0);
+  target->render();
+  {
+    FXDCWindow dc(target);
+    drawAlignmentLines(&dc);
+  }
+  redrawCornerPoints(target);
+  if (imageView) {
+    imageView->recalc();
+    imageView->update();
+  }
+}
+
+void Quillgrid::drawAlignmentLines(FXDCWindow* dc) {
+  if (!dc) return;
+  const int cx = rotationCentre[0], cy = rotationCentre[1];
+  if (cx == 0 && cy == imageHeight - 1) return;  // the centre a new picture starts with
+  if (cx < 0 || cx >= imageWidth || cy < 0 || cy >= imageHeight) return;
+  dc->setForeground(dataPointColor);
+  dc->fillRectangle(0, cy, imageWidth, 1);
+  dc->fillRectangle(cx, 0, 1, imageHeight);
+}
+
+long Quillgrid::onCmdRotateImage(FXObject*, FXSelector sel, void*) {
+  if (!image) return 1;
+  resetSelectedAxisPointsAfterARotation();
+  switch (FXSELID(sel)) {
+    case ID_ROTATE_CW_COARSE:
+      rotationAngle += 100;
+      break;
+    case ID_ROTATE_CW_FINE:
+      rotationAngle += 25;
+      break;
+    case ID_ROTATE_CCW_COARSE:
+      rotationAngle -= 100;
+      break;
+    case ID_ROTATE_CCW_FINE:
+      rotationAngle -= 25;
+      break;
+    default:
+      break;
+  }
+  rotateImage(rotationAngle, image);
+  updateRotationLabel();
+  resetDrawLine();
+  setFocusToImageView();
+  return 1;
+}
+
+void Quillgrid::resetSelectedAxisPointsAfterARotation() {
+  resetDrawLine();
+  // Right after the origin click the origin stays: it is the pivot.
+  if (!(axisDataType_RB[1] && axisDataType_RB[1]->getCheck())) {
+    setAxisDataType(0);
+    nextAxisDataType = 0;
+    clearAxisDefinitions();
+  }
+  if (curveData_TBL)
+    for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
+      for (int c = 0; c < curveData_TBL->getNumColumns(); ++c)
+        if (curveData_TBL->getItem(r, c)) curveData_TBL->setItemText(r, c, FXString::null);
+  setDataPointTableStipple();
+}
+
+long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
+  if (!image || !originalPixelArray || !imagePixelArray) return 1;
+  const bool clockwise = FXSELID(sel) == ID_ROTATE_90_CW;
+  rotation90 += clockwise ? 90 : -90;
+  const int w = imageWidth, h = imageHeight;
+  ImageRules::quarterTurn(originalPixelArray, imagePixelArray, w, h, clockwise);
+  memcpy(originalPixelArray, imagePixelArray, sizeof(FXColor) * (size_t)w * h);
+  imageWidth = h;
+  imageHeight = w;
+  if (imageView) imageView->setImage(nullptr);
+  releaseAndDelete(image);
+  image = new FXImage(getApp(), imagePixelArray, IMAGE_OPTS, imageWidth, imageHeight);
+  image->create();
+  if (imageView) {
+    imageView->setImage(image);
+    imageView->setWidth(imageWidth);
+    imageView->setHeight(imageHeight);
+    imageView->recalc();
+  }
+  const int kept = rotation90;
+  resetAfterNewImage();
+  resetRotationAngle();
+  rotation90 = kept;
+  updateRotationLabel();
+  setFocusToImageView();
+  return 1;
+}
+
+long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) {
+  if (!image || !originalPixelArray || !rotatedPixelArray) return 1;
+  const int n = imageWidth * imageHeight;
+  if (image->getWidth() * image->getHeight() != n) return 1;
+  ImageRules::halfTurn(originalPixelArray, rotatedPixelArray, n);
+  image->setData(rotatedPixelArray, 0);
+  image->render();
+  memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)n);
+  if (imageView) {
+    imageView->recalc();
+    imageView->update();
+  }
+  rotation90 += 180;
+  const int kept = rotation90;
+  resetAfterNewImage();
+  resetRotationAngle();
+  rotation90 = kept;
+  updateRotationLabel();
+  setFocusToImageView();
+  return 1;
+}
+
+void Quillgrid::updateRotationLabel() {
+  rotation90 = ImageRules::wrapCoarseRotation(rotation90);
+  if (rotation_Lbl) rotation_Lbl->setText(ImageRules::rotationLabelText(rotation90, rotationAngle));
+}
+
+void Quillgrid::zeroAllRotations() {
+  rotation90 = 0;
+  rotationAngle = 0;
+  updateRotationLabel();
+}
+
+void Quillgrid::resetRotationAngle() { rotationAngle = ImageRules::keptFineAngle(rotationAngle); }
+
+// ---- pixel arrays
+
+void Quillgrid::allocate_originalPixelArray(int w, int h) {
+  free_originalPixelArray();
+  if (w < 0) w = 0;
+  if (h < 0) h = 0;
+  const int n = w * h;
+  originalPixelArray = new FXColor[n];
+  imagePixelArray = new FXColor[n];
+  rotatedPixelArray = new FXColor[n];
+  imageHeight = h;
+  imageWidth = w;
+  redrawCapacity = n;
+  redrawIndexes = new int[n]();
+  redrawX = new int[n]();
+  redrawY = new int[n]();
+  redrawCounter = 0;
+}
+
+void Quillgrid::free_originalPixelArray() {
+  delete[] originalPixelArray;
+  delete[] imagePixelArray;
+  delete[] rotatedPixelArray;
+  delete[] redrawIndexes;
+  delete[] redrawX;
+  delete[] redrawY;
+  originalPixelArray = imagePixelArray = rotatedPixelArray = nullptr;
+  redrawIndexes = redrawX = redrawY = nullptr;
+  redrawCapacity = 0;
+  redrawCounter = 0;
+}
+
+int Quillgrid::getRestoreIndex(int x, int y) { return x + y * imageWidth; }

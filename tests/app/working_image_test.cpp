@@ -1,0 +1,429 @@
+// The working picture: loading image files by extension, the error boxes,
+// point marks read back from the shown picture, erasing them from the
+// redraw log, the user line, the extended cursor, the alignment lines and
+// the fine, quarter and half turns.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <fx.h>
+#include <FXBMPImage.h>
+#include <FXGIFImage.h>
+#include <FXPNGImage.h>
+
+#include "Globals.h"
+#include "MainWindowFixture.h"
+#include "MenuButtonWin10Style.h"
+#include "MenuRules.h"
+#include "Quillgrid.h"
+#include "Table_lom2.h"
+#include "TestHarness.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+const FXColor WHITE = argb(0xFFFFFFFF);
+const FXColor BLACK = argb(0xFF000000);
+const FXColor RED = argb(0xFFFF0000);
+const FXColor BLUE = argb(0xFF0000FF);
+
+typedef std::function<FXColor(int, int)> Painter;
+
+FXColor white(int, int) { return WHITE; }
+
+// The colour without its alpha: pictures read back from the display, and
+// some decoders, leave the alpha byte 0, and the view ignores it.
+FXColor opaque(FXColor c) { return FXRGB(FXREDVAL(c), FXGREENVAL(c), FXBLUEVAL(c)); }
+
+class WorkingImageTest : public MainWindowFixture {
+protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    if (IsSkipped()) return;
+    w = make();
+    // The mark colours from their radios, as the settings step applies them.
+    w->setDataPointColor();
+    w->setReferencePointColor();
+  }
+  void TearDown() override { delete w; }
+
+  // Writes a picture in the format its extension names (any case).
+  std::string writeImage(const std::string& name, int width, int height, const Painter& paint = white) {
+    std::vector<FXColor> px((size_t)width * height);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) px[x + (size_t)width * y] = paint(x, y);
+    const std::string path = dir.path() + "/" + name;
+    FXFileStream s;
+    EXPECT_TRUE(s.open(path.c_str(), FXStreamSave));
+    const FXString ext = FXPath::extension(path.c_str()).lower();
+    if (ext == "gif")
+      fxsaveGIF(s, px.data(), width, height);
+    else if (ext == "bmp")
+      fxsaveBMP(s, px.data(), width, height);
+    else
+      fxsavePNG(s, px.data(), width, height);
+    s.close();
+    return path;
+  }
+  void load(int width, int height, const Painter& paint = white) {
+    ASSERT_TRUE(w->loadImage(writeImage("picture.png", width, height, paint).c_str()));
+  }
+  // What the view shows: the picture read back from the display.
+  FXColor shown(int x, int y) {
+    w->image->restore();
+    return opaque(w->image->getPixel(x, y));
+  }
+  int countShown(FXColor c) {
+    w->image->restore();
+    int n = 0;
+    for (int y = 0; y < w->image->getHeight(); ++y)
+      for (int x = 0; x < w->image->getWidth(); ++x) n += opaque(w->image->getPixel(x, y)) == c;
+    return n;
+  }
+  // A mark at an image pixel (the mark takes main-window positions).
+  void mark(int px, int py, FXColor c, int t, int L, bool highlight = false) {
+    w->plotPointOnImage(px + w->extraPixels[0], py + w->extraPixels[1], c, t, L, highlight, w->image);
+  }
+  long command(FXObject* sender, FXSelector id) { return w->handle(sender, FXSEL(SEL_COMMAND, id), nullptr); }
+  std::string label() { return w->rotation_Lbl->getText().text(); }
+
+  Quillgrid* w = nullptr;
+};
+}  // namespace
+
+TEST_F(WorkingImageTest, LoadsEachWrittenFormatByExtensionInAnyCase) {
+  const char* names[] = {"a.png", "b.PNG", "c.gif", "d.Bmp"};
+  auto paint = [](int x, int y) { return x == 7 && y == 3 ? RED : (x + y) % 2 ? BLACK : WHITE; };
+  for (const char* name : names) {
+    const std::string path = writeImage(name, 21, 13, paint);
+    ASSERT_TRUE(w->loadImage(path.c_str())) << name;
+    ASSERT_NE(w->image, nullptr);
+    ASSERT_NE(w->cleanImage, nullptr);
+    EXPECT_EQ(w->imageWidth, 21);
+    EXPECT_EQ(w->imageHeight, 13);
+    EXPECT_EQ(w->imageView->getImage(), w->image);
+    EXPECT_EQ(w->imageView->getWidth(), 21);
+    EXPECT_EQ(w->imageView->getHeight(), 13);
+    EXPECT_EQ(w->redrawCapacity, 21 * 13);
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 21; ++x)
+        ASSERT_EQ(opaque(w->originalPixelArray[x + 21 * y]), paint(x, y)) << name << " " << x << "," << y;
+    EXPECT_EQ(shown(7, 3), RED);
+    EXPECT_TRUE(w->buttonsEnabled && w->resetAll_Btn->isEnabled() && w->rotate180_TB->isEnabled());
+    EXPECT_EQ(w->rotationCentre[0], 0);
+    EXPECT_EQ(w->rotationCentre[1], 12);
+    EXPECT_EQ(label(), "rotation = 0.000 deg.");
+    EXPECT_EQ(std::string(w->getTitle().text()), std::string(Quillgrid::getBasicTitle(path.c_str()).text()));
+    EXPECT_EQ(std::string(w->recentFiles[0][0].text()), path);
+  }
+}
+
+TEST_F(WorkingImageTest, FailedLoadsReportAndLeaveNoPicture) {
+  load(20, 20);
+  writeImage("photo.jpg", 20, 20);
+  qgtest::writeFile("broken.png", "not a picture at all");
+  const struct {
+    std::string file, caption, text;
+  } cases[] = {
+      {"photo.jpg", "Error Loading Image", "Unsupported type: jpg"},
+      {"gone.png", "File not found", dir.path() + "/gone.png"},
+      {"broken.png", "Error Loading Image", dir.path() + "/broken.png"},
+  };
+  for (const auto& c : cases) {
+    load(20, 20);
+    qgtest::ModalScript script;
+    EXPECT_FALSE(w->loadImage((dir.path() + "/" + c.file).c_str())) << c.file;
+    ASSERT_EQ(script.count(), 1u);
+    EXPECT_EQ(script.last().kind, ModalSeam::ERROR_BOX);
+    EXPECT_EQ(script.last().buttons, (FXuint)MBOX_OK);
+    EXPECT_EQ(std::string(script.last().caption.text()), c.caption);
+    EXPECT_EQ(std::string(script.last().text.text()), c.text);
+    // The previous picture is gone and nothing counts as loaded.
+    EXPECT_EQ(w->image, nullptr);
+    EXPECT_EQ(w->cleanImage, nullptr);
+    EXPECT_EQ(w->imageView->getImage(), nullptr);
+    EXPECT_EQ(w->originalPixelArray, nullptr);
+    EXPECT_FALSE(w->buttonsEnabled || w->resetAll_Btn->isEnabled());
+    // Without a picture the marks and turns do nothing.
+    w->drawExtendedCursor(5, 5);
+    EXPECT_EQ(command(nullptr, Quillgrid::ID_ROTATE_90_CW), 1);
+    EXPECT_EQ(command(nullptr, Quillgrid::ID_ROTATE_CW_COARSE), 1);
+    EXPECT_EQ(w->rotationAngle, 0);
+  }
+}
+
+TEST_F(WorkingImageTest, MarksAreDrawnLoggedAndErased) {
+  load(40, 30);
+  const FXColor green = argb(0xFF00FF00);
+  mark(10, 10, green, 1, 9);
+  EXPECT_EQ(w->redrawCounter, 18);  // both bars; the centre is logged twice
+  EXPECT_EQ(shown(10, 10), green);
+  EXPECT_EQ(shown(14, 10), green);
+  EXPECT_EQ(shown(10, 6), green);
+  EXPECT_EQ(shown(15, 10), WHITE);
+  EXPECT_EQ(shown(11, 11), WHITE);
+  EXPECT_EQ(countShown(green), 17);
+
+  // A plain mark within two pixels of an edge is left out whole.
+  mark(2, 10, RED, 3, 15);
+  mark(20, 28, RED, 3, 15);
+  EXPECT_EQ(w->redrawCounter, 18);
+  EXPECT_EQ(countShown(RED), 0);
+
+  // A highlight near the corner is clipped and never touches row or column 0.
+  mark(1, 1, BLUE, 1, 9, true);
+  EXPECT_GT(countShown(BLUE), 0);
+  EXPECT_GT(countShown(BLACK), 0);  // the dark rim
+  for (int k = 0; k < 40; ++k) ASSERT_EQ(shown(k, 0), WHITE) << k;
+  for (int k = 0; k < 30; ++k) ASSERT_EQ(shown(0, k), WHITE) << k;
+
+  // "Reset image" restores the picture as loaded.
+  EXPECT_EQ(command(w->resetImage_Btn, Quillgrid::ID_RESET_IMAGE), 1);
+  EXPECT_EQ(w->redrawCounter, 0);
+  EXPECT_EQ(countShown(WHITE), 40 * 30);
+}
+
+TEST_F(WorkingImageTest, ReferenceAndTablePointsAreRedrawn) {
+  load(60, 50);
+  const int ex = w->extraPixels[0], ey = w->extraPixels[1];
+  // The origin and the X far point; the Y far point is not picked yet.
+  w->axisDataPoints_TBL[0]->setItemText(0, 1, FXStringVal(10 + ex));
+  w->axisDataPoints_TBL[0]->setItemText(0, 2, FXStringVal(40 + ey));
+  w->axisDataPoints_TBL[0]->setItemText(1, 1, FXStringVal(50 + ex));
+  w->axisDataPoints_TBL[0]->setItemText(1, 2, FXStringVal(40 + ey));
+  w->curveData_TBL->setItemText(0, 3, FXStringVal(20 + ex));
+  w->curveData_TBL->setItemText(0, 4, FXStringFormat("%.4f", 25.75 + ey));
+  w->curveData_TBL->setItemText(1, 3, FXStringVal(30 + ex));
+  w->curveData_TBL->setItemText(1, 4, FXStringVal(20 + ey));
+  w->curveData_TBL->setItemText(3, 3, FXStringVal(45 + ex));  // after the first gap: not drawn
+  w->curveData_TBL->setItemText(3, 4, FXStringVal(10 + ey));
+
+  w->resetImageAndDrawPoints();
+  const FXColor ref = w->referencePointColor, data = w->dataPointColor;
+  ASSERT_EQ(ref, data);  // both green by default
+  EXPECT_EQ(shown(10, 47), ref);  // reference arms reach 7 pixels
+  EXPECT_EQ(shown(57, 40), ref);
+  EXPECT_EQ(shown(11, 41), ref);  // three pixels thick
+  EXPECT_EQ(shown(24, 25), data);  // the y value's integer part
+  EXPECT_EQ(shown(30, 16), data);
+  EXPECT_EQ(shown(45, 10), WHITE);
+  // 2 reference marks of 3 x 15 twice, 2 data marks of 9 twice.
+  EXPECT_EQ(w->redrawCounter, 2 * 90 + 2 * 18);
+
+  // A new data colour erases the marks and draws them again in it.
+  command(w->dataPointColor_RB[2], Quillgrid::ID_DATA_POINT_COLOR);
+  EXPECT_EQ(shown(24, 25), BLUE);
+  EXPECT_EQ(shown(10, 47), BLUE);  // the same-colour option is on
+  EXPECT_EQ(countShown(argb(0xFF00FF00)), 0);
+}
+
+TEST_F(WorkingImageTest, ErasingAfterTheLogWrapsRestoresOnlyTheNewEntries) {
+  load(10, 10);
+  ASSERT_EQ(w->redrawCapacity, 100);
+  const FXColor green = argb(0xFF00FF00);
+  mark(4, 4, BLUE, 1, 5);  // entries 0..9
+  for (int k = 0; k < 8; ++k) mark(5, 5, RED, 1, 5);  // entries 10..89
+  mark(6, 6, green, 1, 5);  // entries 90..98, then the log restarts with its last pixel
+  EXPECT_EQ(w->redrawCounter, 1);
+  w->resetImage(false, w->image);
+  EXPECT_EQ(w->redrawCounter, 0);
+  EXPECT_EQ(shown(6, 8), WHITE);  // the one entry since the wrap
+  EXPECT_EQ(shown(6, 7), green);
+  EXPECT_EQ(shown(3, 5), RED);
+  EXPECT_EQ(shown(2, 4), BLUE);
+}
+
+TEST_F(WorkingImageTest, LineExtendedCursorAndAlignmentLines) {
+  load(30, 20);
+  const FXColor ref = w->referencePointColor;
+  w->lineX[0] = w->lineX[1] = 5;
+  w->lineY[0] = w->lineY[1] = 5;
+  w->drawLineOnImage(w->image);
+  EXPECT_EQ(countShown(WHITE), 600);  // coinciding points draw nothing
+  w->lineX[0] = 2;
+  w->lineX[1] = 8;
+  w->lineY[0] = w->lineY[1] = 3;
+  w->drawLineOnImage(w->image);
+  EXPECT_EQ(countShown(ref), 6);  // the end point itself is not drawn
+  EXPECT_EQ(shown(2, 3), ref);
+  EXPECT_EQ(shown(7, 3), ref);
+  EXPECT_EQ(w->redrawCounter, 0);  // the line is not logged
+
+  // The cross-hair is drawn over a clean copy: the line is gone.
+  w->drawExtendedCursor(11, 7);
+  EXPECT_EQ(countShown(w->dataPointColor), 30 + 20 - 1);
+  EXPECT_EQ(shown(11, 0), w->dataPointColor);
+  EXPECT_EQ(shown(29, 7), w->dataPointColor);
+  EXPECT_EQ(shown(2, 3), WHITE);
+  w->drawExtendedCursor(-1, -1);
+  EXPECT_EQ(countShown(WHITE), 600);
+
+  // A new picture's centre (0, h - 1) shows no alignment lines.
+  {
+    FXDCWindow dc(w->image);
+    w->drawAlignmentLines(&dc);
+  }
+  EXPECT_EQ(countShown(WHITE), 600);
+  w->rotationCentre[0] = 12;
+  w->rotationCentre[1] = 4;
+  {
+    FXDCWindow dc(w->image);
+    w->drawAlignmentLines(&dc);
+  }
+  EXPECT_EQ(countShown(w->dataPointColor), 30 + 20 - 1);
+  EXPECT_EQ(shown(12, 19), w->dataPointColor);
+  EXPECT_EQ(shown(0, 4), w->dataPointColor);
+}
+
+TEST_F(WorkingImageTest, FineRotationTurnsAboutTheCentre) {
+  load(41, 41, [](int x, int y) { return x == 30 && y == 20 ? BLACK : WHITE; });
+  w->rotationCentre[0] = w->rotationCentre[1] = 20;
+  w->rotateImage(90000, w->image);  // a quarter turn clockwise on screen
+  ASSERT_EQ(w->image->getData(), w->rotatedPixelArray);
+  EXPECT_EQ(w->image->getPixel(20, 30), BLACK);
+  EXPECT_EQ(w->image->getPixel(30, 20), WHITE);
+  EXPECT_EQ(w->originalPixelArray[30 + 41 * 20], BLACK);  // the source stays as loaded
+  // The alignment lines through the centre are drawn on the shown picture.
+  EXPECT_EQ(shown(20, 0), w->dataPointColor);
+  EXPECT_EQ(shown(0, 20), w->dataPointColor);
+  EXPECT_EQ(shown(5, 5), WHITE);
+
+  // Four fine clicks of 0.025 degree, clockwise.
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(command(w->rotateCwFine_TB, Quillgrid::ID_ROTATE_CW_FINE), 1);
+  EXPECT_EQ(w->rotationAngle, 100);
+  EXPECT_EQ(label(), "rotation = 0.100 deg.");
+  command(w->rotateCcw_TB, Quillgrid::ID_ROTATE_CCW_COARSE);
+  command(w->rotateCcw_TB, Quillgrid::ID_ROTATE_CCW_COARSE);
+  EXPECT_EQ(label(), "rotation = -0.100 deg.");
+  command(w->rotateCw_TB, Quillgrid::ID_ROTATE_CW_COARSE);
+  EXPECT_EQ(w->rotationAngle, 0);
+}
+
+TEST_F(WorkingImageTest, RotationResetsTheAxisStepUnlessTheOriginWasJustTaken) {
+  load(30, 30);
+  w->curveData_TBL->setItemText(0, 3, "5");
+  w->setAxisDataType(4);
+  command(nullptr, Quillgrid::ID_ROTATE_CW_FINE);
+  EXPECT_TRUE(w->axisDataType_RB[0]->getCheck());
+  EXPECT_EQ(w->nextAxisDataType, 0);
+  EXPECT_TRUE(w->curveData_TBL->isEmpty(0, 3));
+  EXPECT_EQ(w->curveData_TBL->getItemStipple(0, 0), STIPPLE_CROSSDIAG);
+
+  w->setAxisDataType(1);
+  w->nextAxisDataType = 1;
+  command(nullptr, Quillgrid::ID_ROTATE_CW_FINE);
+  EXPECT_TRUE(w->axisDataType_RB[1]->getCheck());
+  EXPECT_EQ(w->nextAxisDataType, 1);
+}
+
+TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
+  auto paint = [](int x, int y) { return x == 25 && y == 3 ? BLACK : WHITE; };
+  load(30, 20, paint);
+  command(nullptr, Quillgrid::ID_ROTATE_CW_FINE);
+  ASSERT_EQ(w->rotationAngle, 25);
+
+  EXPECT_EQ(command(w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW), 1);
+  EXPECT_EQ(w->imageWidth, 20);
+  EXPECT_EQ(w->imageHeight, 30);
+  EXPECT_EQ(w->imageView->getWidth(), 20);  // the old height
+  EXPECT_EQ(w->imageView->getHeight(), 30);
+  EXPECT_EQ(w->imageView->getImage(), w->image);
+  EXPECT_EQ(w->rotationAngle, 0);
+  EXPECT_EQ(w->rotationCentre[1], 29);
+  EXPECT_EQ(label(), "rotation = 90.000 deg.");
+  EXPECT_EQ(w->originalPixelArray[16 + 20 * 25], BLACK);  // (x, y) -> (h - 1 - y, x)
+  EXPECT_EQ(shown(16, 25), BLACK);
+
+  command(nullptr, Quillgrid::ID_ROTATE_90_CW);
+  EXPECT_EQ(label(), "rotation = 180.000 deg.");
+  EXPECT_EQ(w->originalPixelArray[(30 - 1 - 25) + 30 * (20 - 1 - 3)], BLACK);
+  command(nullptr, Quillgrid::ID_ROTATE_90_CW);
+  command(nullptr, Quillgrid::ID_ROTATE_90_CW);
+  EXPECT_EQ(label(), "rotation = 0.000 deg.");  // 360 wraps to 0
+  EXPECT_EQ(w->originalPixelArray[25 + 30 * 3], BLACK);
+  command(nullptr, Quillgrid::ID_ROTATE_90_CW);
+  EXPECT_EQ(label(), "rotation = 90.000 deg.");
+  command(nullptr, Quillgrid::ID_ROTATE_90_CCW);
+  EXPECT_EQ(label(), "rotation = 0.000 deg.");
+  EXPECT_EQ(w->imageWidth, 30);
+
+  // The half turn, and the clean copy stays as loaded.
+  EXPECT_EQ(command(w->rotate180_TB, Quillgrid::ID_ROTATE_180), 1);
+  EXPECT_EQ(label(), "rotation = 180.000 deg.");
+  EXPECT_EQ(w->originalPixelArray[(30 - 1 - 25) + 30 * (20 - 1 - 3)], BLACK);
+  EXPECT_EQ(shown(4, 16), BLACK);
+  EXPECT_EQ(w->cleanImage->getPixel(25, 3), BLACK);
+  // Marks are erased from the turned picture.
+  mark(10, 10, RED, 1, 9);
+  w->resetImage(false, w->image);
+  EXPECT_EQ(shown(10, 10), WHITE);
+  EXPECT_EQ(shown(4, 16), BLACK);
+}
+
+TEST_F(WorkingImageTest, DrawLineOffersItselfOnlyForDataPoints) {
+  load(30, 30);
+  EXPECT_FALSE(w->drawLine_Btn->isEnabled());
+  w->setAxisDataType(1);
+  w->enableDisableDrawLineBtn();
+  EXPECT_FALSE(w->drawLine_Btn->isEnabled());
+  w->setAxisDataType(5);
+  w->enableDisableDrawLineBtn();
+  EXPECT_TRUE(w->drawLine_Btn->isEnabled());
+  // A drawn line keeps the button disabled until the line is reset.
+  w->lineDrawn = true;
+  w->drawLine_Btn->disable();
+  w->enableDisableDrawLineBtn();
+  EXPECT_FALSE(w->drawLine_Btn->isEnabled());
+  w->resetDrawLine();
+  EXPECT_TRUE(w->drawLine_Btn->isEnabled());
+}
+
+TEST_F(WorkingImageTest, OpenDialogAndRecentFiles) {
+  const std::string path = writeImage("scan.gif", 12, 9);
+  w->tabBook->setCurrent(3);
+  w->openDialogDirectory = "/no/such/directory";
+  {
+    qgtest::ModalScript script;
+    script.acceptFile(path.c_str());
+    EXPECT_EQ(command(nullptr, Quillgrid::ID_OPEN_IMAGE_FILE), 1);
+    ASSERT_EQ(script.count(), 1u);
+    EXPECT_EQ(std::string(script.last().caption.text()), "Open image file");
+  }
+  ASSERT_NE(w->image, nullptr);
+  EXPECT_EQ(w->imageWidth, 12);
+  EXPECT_EQ(std::string(w->imageFileName.text()), path);
+  EXPECT_EQ(std::string(w->directoryForUserFiles.text()), dir.path());
+  EXPECT_EQ(w->tabBook->getCurrent(), 0);
+  EXPECT_TRUE(w->openDialogDirectory.empty());
+  {
+    qgtest::ModalScript script;
+    script.cancel();
+    command(nullptr, Quillgrid::ID_OPEN_DATA_FILE);
+    ASSERT_EQ(script.count(), 1u);
+    EXPECT_EQ(std::string(script.last().caption.text()), "Open data file");
+  }
+  EXPECT_EQ(w->imageWidth, 12);
+
+  // A recent entry that still exists opens; a missing one may be dropped.
+  const std::string other = writeImage("other.bmp", 7, 5);
+  w->updateRecentlyUsedFileList(other.c_str(), 0);
+  ASSERT_EQ(std::string(w->recentFiles[0][0].text()), other);
+  command(w->recentFiles_MC[0][0], Quillgrid::ID_OPEN_RECENT_FILE);
+  EXPECT_EQ(w->imageWidth, 7);
+  ASSERT_EQ(std::string(w->recentFiles[0][1].text()), path);
+  ASSERT_EQ(::remove(path.c_str()), 0);
+  {
+    qgtest::ModalScript script;
+    script.press(MBOX_CLICKED_OK).press(MBOX_CLICKED_YES);
+    command(w->recentFiles_MC[0][1], Quillgrid::ID_OPEN_RECENT_FILE);
+    ASSERT_EQ(script.count(), 2u);
+    EXPECT_EQ(script.requests()[0].kind, ModalSeam::INFORMATION_BOX);
+    EXPECT_EQ(std::string(script.requests()[0].text.text()), "The file was not found");
+    EXPECT_EQ(script.requests()[1].kind, ModalSeam::QUESTION_BOX);
+    EXPECT_EQ(std::string(script.requests()[1].caption.text()), "User file error");
+  }
+  EXPECT_EQ(std::string(w->recentFiles[0][0].text()), other);
+  EXPECT_TRUE(w->recentFiles[0][1].empty());
+  EXPECT_EQ(w->imageWidth, 7);
+}
