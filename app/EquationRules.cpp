@@ -1,5 +1,6 @@
 #include "EquationRules.h"
 
+#include <climits>
 #include <cmath>
 
 #include "ExcelEquation.h"
@@ -144,8 +145,11 @@ FXString variableName(const FXString& cellText, bool simpleFormat, int curveFitT
 }
 
 double roundLimit(double x, bool forceWholeNumbers, double plotXmin, double plotXmax) {
-  if (forceWholeNumbers && plotXmin >= 1 && plotXmax >= 100) return Utilities_lom2::round(x);
-  return x;
+  if (!(forceWholeNumbers && plotXmin >= 1 && plotXmax >= 100)) return x;
+  if (std::fabs(x) < static_cast<double>(INT_MAX)) return Utilities_lom2::round(x);
+  // Beyond the range of an int the same half-away-from-zero rule in double
+  // keeps the limit where it is (an int result would pin it at INT_MAX).
+  return x > 0 ? std::floor(x + 0.5) : -std::floor(0.5 - x);
 }
 
 bool adjustedCoefficients(int anchorZone, int numEquations, const int* orders, const int* exponents, const double* b,

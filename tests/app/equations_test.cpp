@@ -120,6 +120,10 @@ TEST(EquationRules, WholeNumberLimits) {
   EXPECT_EQ(eqn::roundLimit(250.4, false, 1.0, 250.4), 250.4);
   EXPECT_EQ(eqn::roundLimit(50.4, true, 0.5, 250.0), 50.4);
   EXPECT_EQ(eqn::roundLimit(50.4, true, 1.0, 99.0), 50.4);
+  // Limits beyond the range of an int keep their place.
+  EXPECT_EQ(eqn::roundLimit(5.0e9 + 0.4, true, 1.0, 1.0e10), 5.0e9);
+  EXPECT_EQ(eqn::roundLimit(5.0e9 + 0.5, true, 1.0, 1.0e10), 5.0e9 + 1.0);
+  EXPECT_EQ(eqn::roundLimit(-1e100, true, 1.0, 1.0e10), -1e100);
 }
 
 namespace {
