@@ -56,6 +56,7 @@ std::vector<std::pair<int, int>> linePixels(int x1, int y1, int x2, int y2) {
 void rotateFine(const FXColor* src, FXColor* dst, int W, int H, int cx, int cy, int angle, FXColor fill) {
   const long n = (long)W * H;
   for (long k = 0; k < n; ++k) dst[k] = fill;
+  std::vector<bool> reached((size_t)(n > 0 ? n : 0), false);
   const double theta = angle / 1000.0 * M_PI / 180.0;
   for (int i = 0; i < H; ++i) {
     for (int j = 0; j < W; ++j) {
@@ -69,8 +70,24 @@ void rotateFine(const FXColor* src, FXColor* dst, int W, int H, int cx, int cy, 
       if (fx <= -1 || fy <= -1 || fx >= W || fy >= H) continue;
       const int nx = (int)fx, ny = (int)fy;
       dst[nx + (long)W * ny] = src[j + (long)W * i];
+      reached[nx + (size_t)W * ny] = true;
     }
   }
+  // Carrying pixels forward leaves some destinations unreached, which would
+  // show as speckles of the fill colour all over the picture (and could be
+  // taken for curve pixels). Those take the source pixel they turn back to;
+  // only what turns back from outside the picture keeps the fill.
+  const double c = std::cos(theta), s = std::sin(theta);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      if (reached[x + (size_t)W * y]) continue;
+      const double dx = x - cx, dy = y - cy;
+      const double sx = cx + dx * c + dy * s + 0.5, sy = cy - dx * s + dy * c + 0.5;
+      if (sx <= -1 || sy <= -1 || sx >= W || sy >= H) continue;
+      const int j = (int)sx, i = (int)sy;
+      if (j < 0 || i < 0) continue;
+      dst[x + (long)W * y] = src[j + (long)W * i];
+    }
 }
 
 void quarterTurn(const FXColor* src, FXColor* dst, int w, int h, bool clockwise) {
