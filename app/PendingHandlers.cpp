@@ -43,7 +43,6 @@ long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1;
 long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
@@ -54,7 +53,6 @@ long Quillgrid::onCmdDrawLine(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLengths(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
@@ -63,10 +61,7 @@ long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdFitPlotImageResize(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onLeftBtnPressFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
@@ -89,10 +84,8 @@ long Quillgrid::onCmdProMode(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::setUpPlotImageUI() {}
-void Quillgrid::drawFitPlots(bool) {}
 void Quillgrid::disableButtons() {}
 void Quillgrid::enableDisableDrawLineBtn() {}
 void Quillgrid::makeCursors() {}
@@ -103,22 +96,29 @@ void Quillgrid::setDefaultColorTextfieldFrame() {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
-void Quillgrid::freePlotDataArrays() {}
 void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
 void Quillgrid::free_originalPixelArray() {}
-void Quillgrid::setEquationSlopeLabels() {}
-void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
 void Quillgrid::resetOrdering() {}
-void Quillgrid::setDataSource() {}
 void Quillgrid::setXaxisTemperatureBackColor() {}
 void Quillgrid::addDataToXYValuesTable(int) {}
-FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }
-bool Quillgrid::getQuillgrid() { return false; }
 void Quillgrid::setZELKformat() {}
 void Quillgrid::setPointSize() {}
 void Quillgrid::setFitPlotFontSize() {}
 void Quillgrid::myCustomSettings() {}
-void Quillgrid::setPlotBackgroundColor() {}
 void Quillgrid::setNumEquations(bool) {}
-void Quillgrid::drawZoneMarkers(bool) {}
+// Interim form until the zone markers are built: keeps the zone limits
+// inside the data (evenly spaced when one leaves it or on reset) and
+// refreshes the limit fields, which the fitting run reads. No markers are
+// drawn on the plot.
+void Quillgrid::drawZoneMarkers(bool reset) {
+  const int n = numEquations < 1 ? 1 : (numEquations > 6 ? 6 : numEquations);
+  const double top = roundLimitsToWholeNumbers(plotXmax);
+  if (fitPlotZoneMarkers_real_x[n - 1] > top) fitPlotZoneMarkers_real_x[n - 1] = top;
+  bool outside = reset;
+  for (int j = 0; j < n; ++j)
+    if (fitPlotZoneMarkers_real_x[j] < plotXmin || fitPlotZoneMarkers_real_x[j] > top) outside = true;
+  if (outside)
+    for (int j = 0; j < n; ++j) fitPlotZoneMarkers_real_x[j] = plotXmin + (plotXmax - plotXmin) / n * (j + 1);
+  updateEquationZoneLimitsTextfields();
+}
