@@ -59,6 +59,12 @@ protected:
     w->dataSource = 1;
     w->setDataSource();
   }
+  // y = 2x^2 - 3x + 5 at x = 1..10 in the XY values table.
+  void typeQuadratic() {
+    std::vector<Row> rows;
+    for (int x = 1; x <= 10; ++x) rows.push_back({(double)x, 2.0 * x * x - 3.0 * x + 5.0, 0});
+    typeXY(rows);
+  }
   // Rows of time, stress and temperature, and the Larson-Miller fit type.
   void typeLMP(const std::vector<Row>& rows) {
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -81,6 +87,14 @@ protected:
   // The last picture of a plot, read back; kept as a PNG when
   // QG_PLOT_PNG_DIR names a directory.
   FX::FXImage* picture(DataPlot* plot, const char* name);
+  // The whole screen as a PNG when QG_PLOT_PNG_DIR names a directory.
+  void screenshot(const char* name) {
+    const char* dir = std::getenv("QG_PLOT_PNG_DIR");
+    if (!dir || !*dir) return;
+    qgtest::runFor(1500);
+    const std::string command = std::string("import -window root ") + dir + "/" + name + ".png";
+    if (std::system(command.c_str()) != 0) ADD_FAILURE() << command;
+  }
   // What a canvas shows, read back from the display.
   FX::FXImage* grab(FX::FXCanvas* canvas) {
     FX::FXImage* img = new FX::FXImage(qgtest::app(), nullptr, FX::IMAGE_KEEP | FX::IMAGE_SHMI | FX::IMAGE_SHMP,

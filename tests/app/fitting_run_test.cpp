@@ -12,15 +12,7 @@ using namespace FX;
 
 namespace {
 
-class FittingRun : public FitWindowFixture {
-protected:
-  // y = 2x^2 - 3x + 5 at x = 1..10.
-  void typeQuadratic() {
-    std::vector<Row> rows;
-    for (int x = 1; x <= 10; ++x) rows.push_back({(double)x, 2.0 * x * x - 3.0 * x + 5.0, 0});
-    typeXY(rows);
-  }
-};
+class FittingRun : public FitWindowFixture {};
 
 TEST_F(FittingRun, QuadraticFromTheXYValuesTable) {
   qgtest::ModalScript script;
@@ -169,6 +161,7 @@ TEST_F(FittingRun, LarsonMillerFit) {
   typeLMP(rows);
   ASSERT_EQ(w->dataSource, 2);
   ASSERT_TRUE(w->getQuillgrid());
+  screenshot("larson_miller_fit");
   EXPECT_EQ(script.count(), 0u);
   EXPECT_EQ(cell(w->lmpData_TBL, 0, 3), "16800");  // (1 + 20) * 800
   for (int r = 0; r < 6; ++r) EXPECT_NEAR(FXDoubleVal(w->lmpData_TBL->getItemText(r, 4)), 0, 0.051) << r;
