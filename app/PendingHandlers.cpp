@@ -19,19 +19,14 @@ long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdFitPlotImageResize(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onLeftBtnPressFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
@@ -41,22 +36,28 @@ long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdSavePlot(FXObject*, FXSelector, void*) { return 1; }
 
-void Quillgrid::drawFitPlots(bool) {}
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
-void Quillgrid::freePlotDataArrays() {}
-void Quillgrid::setEquationSlopeLabels() {}
-void Quillgrid::setEquationSlopeLabels(bool, bool, bool) {}
-void Quillgrid::setDataSource() {}
-FXColor Quillgrid::getPlotPointColor(unsigned) { return FXRGB(0, 0, 0); }
-bool Quillgrid::getQuillgrid() { return false; }
-void Quillgrid::setPlotBackgroundColor() {}
 void Quillgrid::setNumEquations(bool) {}
-void Quillgrid::drawZoneMarkers(bool) {}
 void Quillgrid::resetAxis() {}
 void Quillgrid::clearAxisDefinitions() {}
 void Quillgrid::resetSelections() {}
 void Quillgrid::openDataFile(FXString) {}
+
+// Interim form until the zone markers are built: keeps the zone limits
+// inside the data (evenly spaced when one leaves it or on reset) and
+// refreshes the limit fields, which the fitting run reads. No markers are
+// drawn on the plot.
+void Quillgrid::drawZoneMarkers(bool reset) {
+  const int n = numEquations < 1 ? 1 : (numEquations > 6 ? 6 : numEquations);
+  const double top = roundLimitsToWholeNumbers(plotXmax);
+  if (fitPlotZoneMarkers_real_x[n - 1] > top) fitPlotZoneMarkers_real_x[n - 1] = top;
+  bool outside = reset;
+  for (int j = 0; j < n; ++j)
+    if (fitPlotZoneMarkers_real_x[j] < plotXmin || fitPlotZoneMarkers_real_x[j] > top) outside = true;
+  if (outside)
+    for (int j = 0; j < n; ++j) fitPlotZoneMarkers_real_x[j] = plotXmin + (plotXmax - plotXmin) / n * (j + 1);
+  updateEquationZoneLimitsTextfields();
+}

@@ -833,6 +833,33 @@ public:
   // ---- axes and point picking
 
   // ---- fit plots and the fitting run
+  // Plot-data arrays handed to the plots (array new, one array per series;
+  // series 0 the data points, series 1 the fitted curve). plotPointColors
+  // and numPlotSeries are declared with the value tables.
+  int* plotDataCounts = nullptr;
+  double** plotDataX = nullptr;
+  double** plotDataY = nullptr;
+  // Note of the fit plots; the Larson-Miller summary of the last fit.
+  FX::FXString plotNote;
+  // Larson-Miller results of the last fit.
+  double maxAbsPercentDiff = 0.0;
+  double minTemperature = 1e100;
+  double maxTemperature = -1.0;
+  // File chosen in the last "Save plot" dialog; written by the export timer.
+  FX::FXString saveFileName;
+
+  void allocatePlotDataArrays(int n);
+  void sizeHalfWidthPlot();
+  FX::FXString addNewlinesToPlotNote(FX::FXString note);
+  void showHideEqnCoefficientTables();
+  // Reads rows 0..n-1 of the data source, transformed by the fit type;
+  // temperatures, xs and ys may be null (xs and ys are filled only when
+  // both are given).
+  void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
+                     double* xs, double* ys);
+  // The plot that draws on a canvas of the fit plots (null for another).
+  DataPlot* plotOfCanvas(FX::FXObject* canvas);
+
 
   // ---- ordering, copying, pop-up menus and export
   // Reorders the rows above the first row with an empty cell in columns
@@ -873,7 +900,6 @@ public:
   // read back; the caller deletes it. Null without a picture of at least
   // 2 x 2 pixels.
   static FX::FXImage* makeHalfSizeImage(FX::FXApp* app, FX::FXImage* source);
-  FX::FXString saveFileName;
 
   // ---- automatic curve and axis finding
   // Each channel of c within colorTol of curveRGB (strictly).

@@ -128,6 +128,19 @@ long DelayedMessage::onFire(FXObject*, FXSelector, void*) {
   return 1;
 }
 
+namespace detail {
+// What a box or dialog gets when no script answers it: OK, No or Cancel,
+// and a dialog is cancelled. No test can block in a modal loop.
+FXuint defaultAnswer(ModalSeam::Request& req) {
+  if (req.kind == ModalSeam::DIALOG || req.kind == ModalSeam::POPUP_MENU) return 0;
+  switch (req.buttons & 0xF0000000u) {
+    case MBOX_OK: return MBOX_CLICKED_OK;
+    case MBOX_YES_NO: return MBOX_CLICKED_NO;
+    default: return MBOX_CLICKED_CANCEL;
+  }
+}
+}  // namespace detail
+
 ModalScript::ModalScript() {
   ModalSeam::clearLog();
   ModalSeam::setResponder([this](ModalSeam::Request& req) -> FXuint {
@@ -136,16 +149,11 @@ ModalScript::ModalScript() {
       answers_.pop_front();
       return a(req);
     }
-    if (req.kind == ModalSeam::DIALOG) return 0;
-    switch (req.buttons & 0xF0000000u) {
-      case MBOX_OK: return MBOX_CLICKED_OK;
-      case MBOX_YES_NO: return MBOX_CLICKED_NO;
-      default: return MBOX_CLICKED_CANCEL;
-    }
+    return detail::defaultAnswer(req);
   });
 }
 
-ModalScript::~ModalScript() { ModalSeam::setResponder(ModalSeam::Responder()); }
+ModalScript::~ModalScript() { ModalSeam::setResponder(detail::defaultAnswer); }
 
 ModalScript& ModalScript::press(FXuint button) {
   answers_.push_back([button](ModalSeam::Request&) { return button; });

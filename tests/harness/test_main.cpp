@@ -14,6 +14,7 @@ extern FX::FXApp* theApp;
 extern bool display;
 extern std::string startDir;
 extern std::string workDir;
+FX::FXuint defaultAnswer(ModalSeam::Request& req);
 }  // namespace detail
 }  // namespace qgtest
 
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
 
   static FX::FXApp app("Quillgrid", "VORN");
   qgtest::detail::theApp = &app;
+  // Boxes and dialogs that no test script answers get a default answer
+  // instead of a modal loop that nobody would end.
+  ModalSeam::setResponder(qgtest::detail::defaultAnswer);
   qgtest::detail::display = haveDisplay;
   if (haveDisplay) {
     app.init(argc, argv);
