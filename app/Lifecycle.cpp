@@ -270,6 +270,7 @@ Quillgrid::~Quillgrid() {
   // Timers still pending would otherwise reach a window that is gone.
   getApp()->removeTimeout(this, ID_WINDOW_POSITION_TIMER);
   getApp()->removeTimeout(this, ID_IMAGE_VIEW_TOP_TIMER);
+  getApp()->removeTimeout(this, ID_WRITE_PLOT_FILE_TIMER);
 
   writeIniFile(INI_FILE);
 
