@@ -3,6 +3,7 @@
 // handler leaves the event to the widget's own handling. They move to the
 // file of their area as the features are built.
 #include "Quillgrid.h"
+#include "Table_lom2.h"
 
 using namespace FX;
 
@@ -10,8 +11,6 @@ long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoOrderOnCopy(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFindCurve(FXObject*, FXSelector, void*) { return 1; }
@@ -21,15 +20,9 @@ long Quillgrid::onCmdResetAll(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataPointColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdReferencePointColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdMakePointsSameColor(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberFormatType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSearchLocation(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataTypePopUp(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage(FXObject*, FXSelector, void*) { return 1; }
@@ -40,7 +33,6 @@ long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyHiddenEquationStuff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdFontSize(FXObject*, FXSelector, void*) { return 1; }
@@ -48,10 +40,7 @@ long Quillgrid::onCmdHideEqnCoefficientTables(FXObject*, FXSelector, void*) { re
 long Quillgrid::onCmdYaxisScaleFactorRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdExcelEqnRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdCopyExcelEqn(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdFitPlotImageResize(FXObject*, FXSelector, void*) { return 0; }
@@ -73,7 +62,6 @@ long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { re
 long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboardHalfSize(FXObject*, FXSelector, void*) { return 1; }
@@ -113,4 +101,45 @@ void Quillgrid::setAutoFindButtons() {}
 void Quillgrid::setSearchDirection() {}
 void Quillgrid::updateDrawLineBtn() {}
 void Quillgrid::autoSizeWindow() {}
-void Quillgrid::resetAxis() {}
+
+// Called by the axes and point picking; built with the working image, the
+// control state, automatic finding, copying and editing points.
+void Quillgrid::plotPointOnImage(int, int, FXColor, int, int, bool, FXImage*) {}
+void Quillgrid::drawLineOnImage(FXImage*) {}
+void Quillgrid::drawExtendedCursor(int, int) {}
+void Quillgrid::resetAfterNewImage() {}
+// Only the step in progress can be chosen; above 4 the "Data" radio.
+void Quillgrid::setAxisDataType(int t) {
+  for (int i = 0; i < 5; ++i) {
+    if (!axisDataType_RB[i]) continue;
+    const bool current = i == t || (t > 4 && i == 4);
+    axisDataType_RB[i]->setCheck(current);
+    if (current)
+      axisDataType_RB[i]->enable();
+    else
+      axisDataType_RB[i]->disable();
+  }
+}
+void Quillgrid::setNumberFormatType() {}
+void Quillgrid::setRoundCheckBoxColor() {}
+void Quillgrid::setDataPointTableStipple() {}
+void Quillgrid::setBackColorForDrawDataPointsWithCursorDrag(FXWindow*) {}
+// The first row whose "x px" cell is empty; row 0 when all are used.
+int Quillgrid::getCurveDataRow() {
+  for (int r = 0; curveData_TBL && r < curveData_TBL->getNumRows(); ++r)
+    if (curveData_TBL->getItemText(r, 3).empty()) {
+      if (dragMode) dragRow = r;
+      return r;
+    }
+  return 0;
+}
+void Quillgrid::appendRows(int n) {
+  if (curveData_TBL && n > 0) curveData_TBL->insertRows(curveData_TBL->getNumRows(), n, FALSE);
+}
+void Quillgrid::appendRows() { appendRows(10); }
+bool Quillgrid::get_mid_px(int, int, int*, int*, double*) { return false; }
+bool Quillgrid::colorsMatch(FXColor) { return false; }
+void Quillgrid::checkLineWidth() {}
+void Quillgrid::unHighlightPoints(bool) {}
+void Quillgrid::clearClipBoard() {}
+void Quillgrid::allowOrdering() {}
