@@ -450,7 +450,10 @@ long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) {
   if (drawLineMode && lineClickCount == 1 && lineBackupPixels) {
     lineX[1] = x - extraPixels[0];
     lineY[1] = y - extraPixels[1];
-    FXImage* band = new FXImage(getApp(), lineBackupPixels, IMAGE_SHMI | IMAGE_SHMP, lineBackupWidth, lineBackupHeight);
+    // The picture is kept client-side (the magnifier reads the shown
+    // image); the line goes onto the server-side copy only.
+    FXImage* band = new FXImage(getApp(), lineBackupPixels, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, lineBackupWidth,
+                                lineBackupHeight);
     band->create();
     {
       FXDCWindow dc(band);
