@@ -51,18 +51,20 @@ bool rewriteExpForm(Table_lom2* t, int r, int c) {
 
 // ---- checking and converting
 
-AxisRules::Axis Quillgrid::axisDefinition(int axis) {
-  // Each axis is converted from its own pixel coordinate: column 1 of the X
-  // table, column 2 of the Y table.
-  Table_lom2* t = axisDataPoints_TBL[axis];
+namespace {
+// One axis (0 X, 1 Y) as its table defines it. Each axis is converted from
+// its own pixel coordinate: column 1 of the X table, column 2 of the Y one.
+AxisRules::Axis axisDefinition(const Quillgrid* w, int axis) {
+  Table_lom2* t = w->axisDataPoints_TBL[axis];
   AxisRules::Axis a;
-  a.scaleType = axis == 0 ? axisScaleType_x : axisScaleType_y;
+  a.scaleType = axis == 0 ? w->axisScaleType_x : w->axisScaleType_y;
   a.P1 = t->toDouble(0, axis + 1);
   a.P2 = t->toDouble(1, axis + 1);
   a.V1 = t->toDouble(0, 0);
   a.V2 = t->toDouble(1, 0);
   return a;
 }
+}  // namespace
 
 bool Quillgrid::areBothAxisDefined() {
   for (Table_lom2* t : axisDataPoints_TBL) {
@@ -106,7 +108,7 @@ bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* 
     p[1] = cy;
   }
   for (int axis = 0; axis < 2; ++axis) {
-    const AxisRules::Axis a = axisDefinition(axis);
+    const AxisRules::Axis a = axisDefinition(this, axis);
     double v = 0;
     switch (AxisRules::pixelToReal(a, p[axis], &v)) {
       case AxisRules::Conversion::Ok:
@@ -155,7 +157,7 @@ void Quillgrid::realValuesToPixels(double x, double y, int* px, int* py) {
   const double v[2] = {x, y};
   int* out[2] = {px, py};
   for (int axis = 0; axis < 2; ++axis) {
-    const AxisRules::Axis a = axisDefinition(axis);
+    const AxisRules::Axis a = axisDefinition(this, axis);
     if (AxisRules::realToPixel(a, v[axis], out[axis]) != AxisRules::Conversion::Ok) return;
   }
 }

@@ -8,9 +8,6 @@
 #include <ctime>
 #include <functional>
 
-namespace AxisRules {
-struct Axis;
-}
 class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
@@ -792,8 +789,6 @@ public:
   // The pointer position in main-window coordinates, the convention of the
   // axis and curve-points tables and of updateMagnifiedImage.
   void pointerPosition(int* x, int* y);
-  // One axis (0 X, 1 Y) as its table defines it.
-  AxisRules::Axis axisDefinition(int axis);
 
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);

@@ -454,6 +454,14 @@ TEST_F(PickingTest, CurveColourIsPickedFromTheImage) {
   EXPECT_EQ(w->imageView->getDefaultCursor(), w->cursors[w->cursorColorIndex]);
   EXPECT_EQ(w->lastUsedCurveRow(), -1) << "the pick adds no point";
 
+  // A click off the picture ends the pick with the colour unchanged.
+  colorBoxRelease();
+  w->curve_color->setBackColor(RED);
+  EXPECT_EQ(click(-5, 10), 1);
+  EXPECT_FALSE(w->pickColorMode);
+  EXPECT_EQ(w->curve_color->getBackColor(), RED);
+  EXPECT_EQ(w->imageView->getDefaultCursor(), w->cursors[w->cursorColorIndex]);
+
   // A second release cancels a pick and brings the colour back.
   colorBoxRelease();
   motion(200, 250);
