@@ -3,28 +3,17 @@
 // handler leaves the event to the widget's own handling. They move to the
 // file of their area as the features are built.
 #include "Quillgrid.h"
+#include "Table_lom2.h"
 
 using namespace FX;
 
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberFormatType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRoundXvalue(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSwitchXYRealValues(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdLeftClickColor(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
@@ -35,15 +24,11 @@ long Quillgrid::onMouseLMP(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
 
 bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
 void Quillgrid::writeIniFile(const FXString&) {}
 void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::setNumEquations(bool) {}
-void Quillgrid::resetAxis() {}
-void Quillgrid::clearAxisDefinitions() {}
-void Quillgrid::resetSelections() {}
 void Quillgrid::openDataFile(FXString) {}
 
 // Interim form until the zone markers are built: keeps the zone limits
@@ -61,3 +46,4 @@ void Quillgrid::drawZoneMarkers(bool reset) {
     for (int j = 0; j < n; ++j) fitPlotZoneMarkers_real_x[j] = plotXmin + (plotXmax - plotXmin) / n * (j + 1);
   updateEquationZoneLimitsTextfields();
 }
+void Quillgrid::unHighlightPoints(bool) {}

@@ -6,6 +6,7 @@
 #include <fx.h>
 
 #include <ctime>
+#include <functional>
 
 class DataPlot;
 class MenuButtonWin10Style;
@@ -831,6 +832,62 @@ public:
   int rotation90 = 0;
 
   // ---- axes and point picking
+  // Axis definition: the two reference tables, the scales and the
+  // conversion of a main-window position into real values.
+  bool areBothAxisDefined();
+  bool getRealValues(int row, bool showErrors, int px, int py, double* x, double* y);
+  bool getRealValues(int row);
+  bool checkAxisLogScalingDefinitions();
+  bool checkAxisMinMaxDefinitions();
+  void checkAxisMinMaxForLog(int axis);
+  void setAxisScale();
+  void clearAxisDefinitions();
+  void clearAxisRealValesTableTipText(int axis);
+  void resetSelections();
+  double getXYAxisCurrentAngle(int axis);
+  void realValuesToPixels(double x, double y, int* px, int* py);
+  FX::FXObject* getTable(FX::FXObject* sender);
+  void moveMinMaxTableCell(int fromAxis, int toAxis, int row);
+  // The pointer position in main-window coordinates, the convention of the
+  // axis and curve-points tables and of updateMagnifiedImage.
+  void pointerPosition(int* x, int* y);
+
+  // Point picking: clicks, pointer motion and keys on the image.
+  void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
+  void addDataPoint(int row, int x, int y, double yd);
+  void restoreFirstPointAfterAutoFindAxisFails();
+  // The colour of the image pixel under main-window position (x, y);
+  // false when the position is not over the image.
+  bool imagePixelAt(int x, int y, FX::FXColor* color);
+  // The selection swatch in a colour, its text in a contrasting one.
+  void setSelectionSwatch(FX::FXColor color);
+  // The image view's cursor as the cursor settings choose it.
+  void setNormalImageCursor();
+  // The index of the last curve-points row in use (column 3 filled),
+  // counting from the top to the first unused row; -1 for none.
+  int lastUsedCurveRow();
+  // The axis search from the origin click, in image pixels of a W x H
+  // picture: matches(x, y) tells whether a pixel has the axis colour (false
+  // outside the picture) and lineBeside() whether the other axis' line runs
+  // beside the origin. The X search gives the far end e of the X axis on
+  // the origin's row, the Y search the far end f on its column. Result -1
+  // when found, else the failure number (0..2 for X, 3..5 for Y).
+  static int findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
+                          const std::function<bool()>& lineBeside, int* e);
+  static int findYAxisEnd(int x, int y, int H, const std::function<bool(int, int)>& matches,
+                          const std::function<bool()>& lineBeside, int* f);
+  // Runs the axis search after an origin click at main-window (x, y);
+  // false after a failure, which has been reported and undone.
+  bool autoFindAxisEnds(int x, int y, double yd);
+  // Reports failure n of the axis search and undoes it.
+  void autoFindAxisFailed(int failure, int savedSearchDirection);
+
+  FX::FXColor axisColor = 0;
+  int firstClick[2] = {-1, -1};
+  double firstClickValue = 0.0;
+  // Size of the picture copied into lineBackupPixels.
+  int lineBackupWidth = 0;
+  int lineBackupHeight = 0;
 
   // ---- fit plots and the fitting run
   // Plot-data arrays handed to the plots (array new, one array per series;
@@ -952,13 +1009,10 @@ public:
   void updateDrawLineBtn();
   void autoSizeWindow();
   void resetAxis();
-  void clearAxisDefinitions();
-  void resetSelections();
   void openDataFile(FX::FXString path);
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;
-  // Colour of the axis lines for the axis search (point picking).
-  FX::FXColor axisColor = 0;
+  void unHighlightPoints(bool clearSelection);
 };
 
 #endif
