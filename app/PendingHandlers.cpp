@@ -7,8 +7,6 @@
 using namespace FX;
 
 long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
@@ -37,7 +35,6 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
@@ -85,9 +82,6 @@ void Quillgrid::enableDisableDrawLineBtn() {}
 void Quillgrid::setDefaultForSearchLength() {}
 void Quillgrid::setDefaultForColorDiff() {}
 void Quillgrid::resetDrawLine() {}
-bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
-void Quillgrid::writeIniFile(const FXString&) {}
-void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::freePlotDataArrays() {}
 void Quillgrid::cleanUpPopUpPane() {}
 void Quillgrid::cleanUpPopUpPaneExcelEqn() {}
@@ -114,3 +108,16 @@ void Quillgrid::setSearchDirection() {}
 void Quillgrid::updateDrawLineBtn() {}
 void Quillgrid::autoSizeWindow() {}
 void Quillgrid::resetAxis() {}
+void Quillgrid::setAxisDataType(int) {}
+void Quillgrid::setDataPointTableStipple() {}
+void Quillgrid::setAxisScale() {}
+void Quillgrid::checkAxisMinMaxForLog(int) {}
+void Quillgrid::zeroAllRotations() {}
+void Quillgrid::setDataPointColor() {}
+void Quillgrid::setReferencePointColor() {}
+void Quillgrid::setNumberFormatType() {}
+void Quillgrid::setCopyButtonsText() {}
+void Quillgrid::setRoundCheckBoxColor() {}
+void Quillgrid::setTemperatureConversion() {}
+void Quillgrid::showHideEqnCoefficientTables() {}
+void Quillgrid::setSearchLocation() {}

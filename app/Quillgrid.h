@@ -777,6 +777,24 @@ public:
   // ---- automatic curve and axis finding
 
   // ---- settings and data files
+  // Applies one line of a settings or data file; true when its key is one
+  // the files hold (in a data file the directory and recent-file lines
+  // are not).
+  bool assignVariablesFromIni(FX::FXString key, FX::FXString value, bool isDataFile);
+  // Clears both value tables, reads the data file and applies it.
+  void openDataFile(FX::FXString path);
+  // Shows the tab that holds loaded data.
+  void setDefaultTab();
+  // Every line of the settings file, in their order.
+  FX::FXString settingsText();
+  // Writes settingsText() to the path, replacing the file only once the
+  // whole text is written; false when nothing was written.
+  bool writeSettingsFile(const FX::FXString& path);
+
+  // The version of the last file read (that of this program before any).
+  double version = 2.81;
+  // The name chosen in the last save dialog.
+  FX::FXString saveFileName;
 
   // ---- editing curve points
 
@@ -807,6 +825,22 @@ public:
   void updateDrawLineBtn();
   void autoSizeWindow();
   void resetAxis();
+  // Point-type step of the axis definition and its radios.
+  int axisDataType = 0;
+  int nextAxisDataType = 0;
+  void setAxisDataType(int t);
+  void setDataPointTableStipple();
+  void setAxisScale();
+  void checkAxisMinMaxForLog(int axis);
+  void zeroAllRotations();
+  void setDataPointColor();
+  void setReferencePointColor();
+  void setNumberFormatType();
+  void setCopyButtonsText();
+  void setRoundCheckBoxColor();
+  void setTemperatureConversion();
+  void showHideEqnCoefficientTables();
+  void setSearchLocation();
 };
 
 #endif
