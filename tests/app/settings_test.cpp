@@ -261,6 +261,7 @@ TEST_F(SettingsTest, EveryKeyIsWrittenInOrderAndReadBackIntoAFreshWindow) {
             std::string::npos);
 
   Quillgrid* b = window();
+  EXPECT_DOUBLE_EQ(b->version, FXDoubleVal(VERSION_NUMBER));  // before any file is read
   ASSERT_TRUE(b->readIniFile("rt.ini", false));
   EXPECT_EQ(b->version, 2.81);
   EXPECT_EQ(str(b->directoryForUserFiles), dir.path());
@@ -530,14 +531,28 @@ TEST_F(SettingsTest, DataFileSavedThroughTheDialogOpensInAnotherWindow) {
   EXPECT_EQ(str(a->recentFiles[1][0]), path);
   EXPECT_TRUE(a->clearRecentFiles_MC[1]->isEnabled());
 
+  // Saving over the file asks first; No keeps the file and asks for a name
+  // again, Yes replaces it.
+  a->xyValues_TBL->setItemText(5, 0, "6");
+  a->xyValues_TBL->setItemText(5, 1, "60");
+  script.acceptFile(path.c_str()).press(MBOX_CLICKED_NO).cancel();
+  a->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_SAVE_DATA_FILE), nullptr);
+  EXPECT_EQ(str(script.requests()[2].caption), "Overwrite");
+  EXPECT_EQ(qgtest::readFile("saved.qwr").find("<xyValues>5 6 60\n"), std::string::npos);
+  script.acceptFile(path.c_str()).press(MBOX_CLICKED_YES);
+  a->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_SAVE_DATA_FILE), nullptr);
+  EXPECT_NE(qgtest::readFile("saved.qwr").find("<xyValues>5 6 60\n"), std::string::npos);
+  const size_t requests = script.count();
+
   Quillgrid* b = window();
   b->xyValues_TBL->setItemText(7, 0, "old");
   b->lmpData_TBL->setItemText(9, 2, "old");
   b->tabBook->setCurrent(0, FALSE);
   b->openDataFile(path.c_str());
-  EXPECT_EQ(script.count(), 1u);  // no error box
+  EXPECT_EQ(script.count(), requests);  // no error box
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 2; ++c) EXPECT_EQ(cell(b->xyValues_TBL, r, c), xy[r][c]);
+  EXPECT_EQ(cell(b->xyValues_TBL, 5, 1), "60");
   EXPECT_EQ(cell(b->xyValues_TBL, 7, 0), "");
   EXPECT_EQ(cell(b->lmpData_TBL, 9, 2), "");
   EXPECT_EQ(cell(b->lmpData_TBL, 0, 0), "100");
