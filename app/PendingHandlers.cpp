@@ -7,12 +7,9 @@
 
 using namespace FX;
 
-long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
@@ -25,11 +22,7 @@ long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
 
-bool Quillgrid::readIniFile(const FXString&, bool) { return false; }
-void Quillgrid::writeIniFile(const FXString&) {}
-void Quillgrid::afterReadingDatafiles(bool) {}
 void Quillgrid::setNumEquations(bool) {}
-void Quillgrid::openDataFile(FXString) {}
 
 // Interim form until the zone markers are built: keeps the zone limits
 // inside the data (evenly spaced when one leaves it or on reset) and

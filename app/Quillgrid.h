@@ -979,6 +979,22 @@ public:
   int searchLength = 30;
 
   // ---- settings and data files
+  // Applies one line of a settings or data file; true when its key is one
+  // the files hold (in a data file the directory and recent-file lines
+  // are not).
+  bool assignVariablesFromIni(FX::FXString key, FX::FXString value, bool isDataFile);
+  // Clears both value tables, reads the data file and applies it.
+  void openDataFile(FX::FXString path);
+  // Shows the tab that holds loaded data.
+  void setDefaultTab();
+  // Every line of the settings file, in their order.
+  FX::FXString settingsText();
+  // Writes settingsText() to the path, replacing the file only once the
+  // whole text is written; false when nothing was written.
+  bool writeSettingsFile(const FX::FXString& path);
+
+  // The version of the last file read (that of this program before any).
+  double version = 2.81;
 
   // ---- editing curve points
 
@@ -1009,7 +1025,6 @@ public:
   void updateDrawLineBtn();
   void autoSizeWindow();
   void resetAxis();
-  void openDataFile(FX::FXString path);
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;
   void unHighlightPoints(bool clearSelection);

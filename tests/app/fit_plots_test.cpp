@@ -94,11 +94,11 @@ TEST_F(FitPlots, NoteLinesBreaksAndOption) {
   w->eqnFit_TF[2][0]->setText("1.5");
   w->showEquationOnImage_Chk->setCheck(TRUE);
   EXPECT_EQ(str(w->addNewlinesToPlotNote("")),
-            "y = 1*A2^5 + 2*A2^4\n+ 3*A2^3   1.000000e+00 - 1.000000e+01  R^2 = 0.999   Max. diff. = 1.5%\n");
+            "y = 1*A2^5 + 2*A2^4\n+ 3*A2^3   1.00000 - 10.0000  R^2 = 0.999   Max. diff. = 1.5%\n");
   // 1/x limits unless they are written as numbers.
   w->curveFitType = 4;
   w->excelEqn_TF[0]->setText("f");
-  EXPECT_EQ(str(w->addNewlinesToPlotNote("")), "y f   1.000000e+00 - 1.000000e-01  R^2 = 0.999   Max. diff. = 1.5%\n");
+  EXPECT_EQ(str(w->addNewlinesToPlotNote("")), "y f   1.00000 - 1.000000e-01  R^2 = 0.999   Max. diff. = 1.5%\n");
   w->curveFitType = 5;
   w->plotNote = "C = 20";
   EXPECT_EQ(str(w->addNewlinesToPlotNote("")), "C = 20");

@@ -227,13 +227,14 @@ TEST_F(FittingRun, RefusalsAndTheirMessages) {
          setFitType(2);
        },
        "Illegal values", "Some of your y values are 0 or negative, pick a different plot type."},
+      // Linear axes start with the decimal number format for x.
       {"too few points",
        [this] {
          typeXY({{1, 1, 0}, {2, 4, 0}, {3, 9, 0}});
          setOrder(0, 3);
        },
        "Bad boundaries",
-       "There are not enough points between 9.999990e-01 and 3.000002e+00 for a 3-order fit (Eqn. #1) with 2 "
+       "There are not enough points between 1.00000 and 3.0000 for a 3-order fit (Eqn. #1) with 2 "
        "overlap points."},
       {"empty intercept",
        [this] {

@@ -174,7 +174,7 @@ TEST_F(MainMenuTest, ToolBarWidgets) {
                      b("", "Rotate image clockwise at 0.025 degree/click", true, Q::ID_ROTATE_CW_FINE, "h"),
                      b("", "Rotate image 90 counter-clockwise", true, Q::ID_ROTATE_90_CCW, ""),
                      b("", "Rotate image 90 clockwise", true, Q::ID_ROTATE_90_CW, ""),
-                     b("180", "Rotate image 180", false, Q::ID_ROTATE_180, ""), "FXLabel|rotation = 0|||0"}));
+                     b("180", "Rotate image 180", false, Q::ID_ROTATE_180, ""), "FXLabel|rotation = 0.000 deg.|||0"}));
   EXPECT_EQ(w->paste_TB->getHelpText(), FXString("Ctl-V"));
   EXPECT_EQ(w->toolBar->getParent(), w->topDockSite);
   delete w;

@@ -159,7 +159,8 @@ TEST_F(ValueTables, ColumnLayoutsOfTheXYAndLarsonMillerTables) {
   EXPECT_EQ(widths(lmpT), (std::vector<int>(6, 80)));
   EXPECT_EQ(headers(lmpT), (std::vector<std::string>{"Time", "Stress", "T (K or R)", "LMP", "% difference",
                                                       "Point color"}));
-  EXPECT_EQ(headers(conv), (std::vector<std::string>{"x", "y", "Fit y", "% difference"}));
+  // Start-up applies the settings, which heads the table by data source.
+  EXPECT_EQ(headers(conv), (std::vector<std::string>{"Image x", "Image y (Original)", "Fit y", "% difference"}));
   for (FXTable* t : {static_cast<FXTable*>(xy), static_cast<FXTable*>(conv), static_cast<FXTable*>(lmpT)}) {
     EXPECT_EQ(t->getRowHeaderWidth(), 40);
     EXPECT_EQ(t->getColumnHeaderHeight(), 24);

@@ -1,0 +1,36 @@
+// Data files: the settings together with the axis values and both value
+// tables, saved and opened by the user.
+#include "Globals.h"
+#include "ModalSeam.h"
+#include "Quillgrid.h"
+#include "Utilities_lom2.h"
+
+using namespace FX;
+
+void Quillgrid::openDataFile(FXString path) {
+  onCmdClearXYValuesTable(nullptr, 0, nullptr);
+  onCmdClearLMPTable(nullptr, 0, nullptr);
+  if (readIniFile(path, true)) {
+    updateRecentlyUsedFileList(path, 1);
+  } else {
+    ModalSeam::error(this, MBOX_OK, "Error", "Unknown error reading file");
+    updateRecentlyUsedFileList(FXString::null, 1);
+  }
+  afterReadingDatafiles(false);
+}
+
+long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) {
+  const FXString pattern = FXStringFormat("Quillgrid (*.%s)", DATA_FILE_EXT_NO_DOT.text());
+  if (!Utilities_lom2::saveFile(this, "Save datafile", pattern, FXString::null, directoryForUserFiles, &saveFileName,
+                                false))
+    return 1;
+  directoryForUserFiles = FXPath::directory(saveFileName);
+  // A file that could not be written is not offered as a recent file: the
+  // user is told, and the previous file of that name is left as it was.
+  if (!writeSettingsFile(saveFileName)) {
+    ModalSeam::error(this, MBOX_OK, "Error", FXStringFormat("Could not write the file \"%s\".", saveFileName.text()));
+    return 1;
+  }
+  updateRecentlyUsedFileList(saveFileName, 1);
+  return 1;
+}

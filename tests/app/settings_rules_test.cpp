@@ -1,0 +1,249 @@
+// Lines of the settings and data files, without a display.
+#include <climits>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "SettingsRules.h"
+#include "TestHarness.h"
+
+using namespace FX;
+
+namespace {
+std::string str(const FXString& s) { return s.text(); }
+}  // namespace
+
+TEST(SettingsRules, SplitLineAtTheFirstAngleBracket) {
+  struct Case {
+    const char* line;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"<width>900", "<width>", "900"},
+      {"<excel_cell_TF>A>2", "<excel_cell_TF>", "A>2"},  // the value keeps later '>'
+      {"no bracket", "no bracket>", ""},
+      {"", ">", ""},
+      {"<_window_x>5", "<window_x>", "5"},
+      {"<y_axisScaleFactor> 2.5 ", "<y_axisScaleFactor>", " 2.5 "},
+      {"<Width>900", "<Width>", "900"},  // case is kept, so it matches nothing
+  };
+  for (const Case& c : cases) {
+    const ini::Line l = ini::splitLine(c.line);
+    EXPECT_EQ(str(l.key), c.key) << c.line;
+    EXPECT_EQ(str(l.value), c.value) << c.line;
+  }
+}
+
+TEST(SettingsRules, IntegersFlagsAndRanges) {
+  EXPECT_EQ(ini::toInt(" 12 "), 12);
+  EXPECT_EQ(ini::toInt("3.9"), 3);
+  EXPECT_EQ(ini::toInt("abc"), 0);
+  EXPECT_EQ(ini::toInt(""), 0);
+  EXPECT_EQ(ini::toInt("99999999999999999999"), INT_MAX);
+  EXPECT_EQ(ini::toInt("-99999999999999999999"), INT_MIN);
+  EXPECT_TRUE(ini::toFlag("1"));
+  EXPECT_TRUE(ini::toFlag(" 1 "));
+  EXPECT_FALSE(ini::toFlag("2"));
+  EXPECT_FALSE(ini::toFlag("0"));
+  EXPECT_FALSE(ini::toFlag("yes"));
+  EXPECT_FALSE(ini::toFlag("4294967297"));  // not 1 by wrapping around
+  EXPECT_EQ(ini::windowSize(399, 900), 900);
+  EXPECT_EQ(ini::windowSize(400, 900), 400);
+  EXPECT_EQ(ini::windowSize(INT_MAX, 900), 900);
+  EXPECT_EQ(ini::windowPosition(-1, 100), -1);
+  EXPECT_EQ(ini::windowPosition(INT_MIN, 100), 100);
+  EXPECT_EQ(ini::inRangeOr(6, 0, 5, 0), 0);
+  EXPECT_EQ(ini::inRangeOr(5, 0, 5, 0), 5);
+  EXPECT_DOUBLE_EQ(ini::toReal("1.3"), 1.3);
+  EXPECT_DOUBLE_EQ(ini::toReal("x"), 0.0);
+}
+
+TEST(SettingsRules, FitOrderLines) {
+  struct Case {
+    const char* value;
+    ini::FitOrderEffect effect;
+    int index, order;
+  } cases[] = {
+      {"7 3", ini::FIT_ORDER_ALL_ONES, 0, 0},
+      {"-1 3", ini::FIT_ORDER_ALL_ONES, 0, 0},
+      {"2 16", ini::FIT_ORDER_SET, 2, 2},
+      {"4", ini::FIT_ORDER_SET, 4, 2},  // the missing order counts as 0
+      {"3 9", ini::FIT_ORDER_SET, 3, 9},
+      {"5 15", ini::FIT_ORDER_SET, 5, 15},
+      {"1 0", ini::FIT_ORDER_SET, 1, 2},
+      {"", ini::FIT_ORDER_SET, 0, 2},
+  };
+  for (const Case& c : cases) {
+    int index = -9, order = -9;
+    EXPECT_EQ(ini::fitOrder(c.value, index, order), c.effect) << c.value;
+    if (c.effect == ini::FIT_ORDER_SET) {
+      EXPECT_EQ(index, c.index) << c.value;
+      EXPECT_EQ(order, c.order) << c.value;
+    }
+  }
+}
+
+TEST(SettingsRules, ZoneMarkerAndCurveColourLines) {
+  int i = -1;
+  double x = 0.0;
+  EXPECT_TRUE(ini::zoneMarker("2 1.500000e+02", i, x));
+  EXPECT_EQ(i, 2);
+  EXPECT_DOUBLE_EQ(x, 150.0);
+  for (const char* bad : {"6 1.0", "-1 1.0", "2", "", "2 abc", "2 nan", "2 1e999"}) {
+    i = -1;
+    EXPECT_FALSE(ini::zoneMarker(bad, i, x)) << bad;
+    EXPECT_EQ(i, -1) << bad;
+  }
+
+  FXColor c = 0;
+  ASSERT_TRUE(ini::curveColor("10 20 30", c));
+  EXPECT_EQ(c, FXRGB(10, 20, 30));
+  ASSERT_TRUE(ini::curveColor("300 -5 256", c));
+  EXPECT_EQ(c, FXRGB(44, 251, 0));  // each channel keeps its lowest eight bits
+  c = 7;
+  EXPECT_FALSE(ini::curveColor("1 2", c));
+  EXPECT_FALSE(ini::curveColor("red", c));
+  EXPECT_EQ(c, 7u);
+}
+
+TEST(SettingsRules, TableRowLines) {
+  int row = -1;
+  FXString cells[3];
+  ASSERT_TRUE(ini::tableRow("3 1.5 2", 2, row, cells));
+  EXPECT_EQ(row, 3);
+  EXPECT_EQ(str(cells[0]), "1.5");
+  EXPECT_EQ(str(cells[1]), "2");
+  // The cells keep the text as written, not the number read.
+  ASSERT_TRUE(ini::tableRow("0\t 1e3   -2.50 ", 2, row, cells));
+  EXPECT_EQ(row, 0);
+  EXPECT_EQ(str(cells[0]), "1e3");
+  EXPECT_EQ(str(cells[1]), "-2.50");
+  ASSERT_TRUE(ini::tableRow("7 1000 150 811", 3, row, cells));
+  EXPECT_EQ(str(cells[2]), "811");
+  // A decimal comma stops the number scan before three numbers are read.
+  for (const char* bad : {"3 1,5 2", "3 1.5", "x 1 2", "", "3 a b"}) EXPECT_FALSE(ini::tableRow(bad, 2, row, cells)) << bad;
+  EXPECT_FALSE(ini::tableRow("7 1000 150", 3, row, cells));
+}
+
+TEST(SettingsRules, RecentFileLinesAndButtons) {
+  int i = -1;
+  FXString path;
+  ASSERT_TRUE(ini::recentFile("  2 /data/my plot.png  ", i, path));
+  EXPECT_EQ(i, 2);
+  EXPECT_EQ(str(path), "/data/my plot.png");
+  for (const char* bad : {"10 /x", "-1 /x", "3", "3 ", ""}) EXPECT_FALSE(ini::recentFile(bad, i, path)) << bad;
+
+  const int lengths[][2] = {{10, 0}, {20, 1}, {30, 2}, {50, 3}, {100, 4}, {40, 2}, {0, 2}};
+  for (const auto& l : lengths) EXPECT_EQ(ini::searchLengthButton(l[0]), l[1]) << l[0];
+  const int tolerances[][2] = {{25, 0}, {50, 1}, {100, 2}, {75, 1}, {-3, 1}};
+  for (const auto& t : tolerances) EXPECT_EQ(ini::colorDiffButton(t[0]), t[1]) << t[0];
+}
+
+TEST(SettingsRules, NumberTextsOfNumericFields) {
+  FXString text;
+  ASSERT_TRUE(ini::numberText(" 2.5 ", text));
+  EXPECT_EQ(str(text), "2.5");
+  ASSERT_TRUE(ini::numberText("1,5", text));
+  EXPECT_EQ(str(text), "1,5");
+  ASSERT_TRUE(ini::numberText("-1.5E-3", text));
+  text = "kept";
+  for (const char* bad : {"", "  ", "abc", "12a", "1e999", "inf", "nan", "0x10", "1.2.3"}) {
+    EXPECT_FALSE(ini::numberText(bad, text)) << bad;
+    EXPECT_EQ(str(text), "kept");
+  }
+}
+
+TEST(SettingsRules, LinesAsWritten) {
+  EXPECT_EQ(str(ini::line("width", 1100)), "<width>1100\n");
+  EXPECT_EQ(str(ini::line("excel_cell_TF", FXString("A2"))), "<excel_cell_TF>A2\n");
+  EXPECT_EQ(str(ini::line("k", FXString("a\nb\rc"))), "<k>a b c\n");  // one line whatever the value
+  EXPECT_EQ(str(ini::zoneMarkerLine(0, 100.0)), "<fitPlotZoneMarkers_real_x>0 1.000000e+02\n");
+  EXPECT_EQ(str(ini::zoneMarkerLine(5, -1e100)), "<fitPlotZoneMarkers_real_x>5 -1.000000e+100\n");
+  EXPECT_EQ(str(ini::fitOrderLine(3, 7)), "<fit_order>3 7\n");
+  EXPECT_EQ(str(ini::curveColorLine(FXRGB(255, 0, 12))), "<curve_color>255 0 12\n");
+  const FXString cells[3] = {"1000", "150", "811"};
+  EXPECT_EQ(str(ini::tableRowLine("LMPValues", 4, cells, 3)), "<LMPValues>4 1000 150 811\n");
+  EXPECT_EQ(str(ini::recentFileLine("RecentDataFiles", 1, "/d/a.qwr")), "<RecentDataFiles>1 /d/a.qwr\n");
+  EXPECT_TRUE(ini::recentFileLine("RecentDataFiles", 1, "").empty());
+  EXPECT_TRUE(ini::recentFileLine("RecentDataFiles", 1, "/d/a\nb.qwr").empty());
+
+  // What is written reads back.
+  const ini::Line marker = ini::splitLine(ini::zoneMarkerLine(4, 12.5).before('\n'));
+  int i = -1;
+  double x = 0;
+  ASSERT_TRUE(ini::zoneMarker(marker.value, i, x));
+  EXPECT_EQ(i, 4);
+  EXPECT_DOUBLE_EQ(x, 12.5);
+  const ini::Line row = ini::splitLine(ini::tableRowLine("xyValues", 9, cells, 2).before('\n'));
+  EXPECT_EQ(str(row.key), "<xyValues>");
+  FXString back[2];
+  ASSERT_TRUE(ini::tableRow(row.value, 2, i, back));
+  EXPECT_EQ(i, 9);
+  EXPECT_EQ(str(back[1]), "150");
+}
+
+class ReplaceFile : public ::testing::Test {
+protected:
+  qgtest::TempDir dir;
+  static mode_t modeOf(const char* path) {
+    struct stat st;
+    return stat(path, &st) == 0 ? (st.st_mode & 07777) : 0;
+  }
+  // Files in the working directory other than the ones named.
+  static int leftovers() {
+    int n = 0;
+    FXString* names = nullptr;
+    const FXint count = FXDir::listFiles(names, ".", "*", FXDir::AllFiles | FXDir::HiddenFiles);
+    for (FXint k = 0; k < count; ++k)
+      if (names[k] != "." && names[k] != ".." && names[k] != "s.ini" && names[k] != "link.ini" && names[k] != "ro")
+        ++n;
+    delete[] names;
+    return n;
+  }
+};
+
+TEST_F(ReplaceFile, WritesANewFileAndReplacesAnOldOneKeepingItsMode) {
+  ASSERT_TRUE(ini::replaceFile("s.ini", "<a>1\n"));
+  EXPECT_EQ(qgtest::readFile("s.ini"), "<a>1\n");
+  const mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(modeOf("s.ini"), 0666 & ~mask);
+
+  chmod("s.ini", 0640);
+  ASSERT_TRUE(ini::replaceFile("s.ini", "<b>2\n"));
+  EXPECT_EQ(qgtest::readFile("s.ini"), "<b>2\n");
+  EXPECT_EQ(modeOf("s.ini"), 0640u);
+  EXPECT_EQ(leftovers(), 0);
+}
+
+TEST_F(ReplaceFile, AFailedWriteLeavesThePreviousFile) {
+  qgtest::writeFile("s.ini", "old\n");
+  EXPECT_FALSE(ini::replaceFile("missing-dir/s.ini", "new\n"));
+  EXPECT_FALSE(ini::replaceFile("", "new\n"));
+  EXPECT_FALSE(ini::replaceFile("s.ini/inside.ini", "new\n"));  // a file where a directory should be
+  // A directory where the file should be.
+  mkdir("ro", 0755);
+  EXPECT_FALSE(ini::replaceFile("ro", "new\n"));
+  if (geteuid() != 0) {  // root may write anything
+    chmod("s.ini", 0444);
+    EXPECT_FALSE(ini::replaceFile("s.ini", "new\n"));
+    chmod("s.ini", 0644);
+    chmod("ro", 0555);
+    EXPECT_FALSE(ini::replaceFile("ro/s.ini", "new\n"));
+    chmod("ro", 0755);
+  }
+  EXPECT_EQ(qgtest::readFile("s.ini"), "old\n");
+  EXPECT_EQ(leftovers(), 0);
+}
+
+TEST_F(ReplaceFile, ASymbolicLinkKeepsPointingAtItsFile) {
+  qgtest::writeFile("s.ini", "old\n");
+  ASSERT_EQ(symlink("s.ini", "link.ini"), 0);
+  ASSERT_TRUE(ini::replaceFile("link.ini", "new\n"));
+  struct stat st;
+  ASSERT_EQ(lstat("link.ini", &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(qgtest::readFile("s.ini"), "new\n");
+  EXPECT_EQ(leftovers(), 0);
+}
