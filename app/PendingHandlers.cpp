@@ -9,20 +9,17 @@ using namespace FX;
 long Quillgrid::onCmdOpen(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetDirectory(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdSetAxisScale(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdRecalData(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoOrderOnCopy(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFindCurve(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetImage(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdResetAll(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataPointColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdReferencePointColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdMakePointsSameColor(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumberFormatType(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumberFormat(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAxisDataType(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdArrheniusPlot(FXObject*, FXSelector, void*) { return 1; }
@@ -38,7 +35,6 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdDataSource(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOpenRecentFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdClearRecentProjectList(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAppendImageDataToXYValuesTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdNumericFormatMatchesAxisScaling(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) { return 1; }
@@ -52,15 +48,12 @@ long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onImageKeyRelease(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdRedrawFitPlots(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdFitPlotImageResize(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnPressFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdHighlightSelectedPoints(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPDataPointsTable(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdLMPTableRightButton(FXObject*, FXSelector, void*) { return 0; }
@@ -72,7 +65,6 @@ long Quillgrid::onCmdCopyXYValuesTable(FXObject*, FXSelector, void*) { return 1;
 long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdOrderXYvaluesPointsByDiff(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onAxisMinMaxTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdWritePlotFile(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdCopyToClipboard(FXObject*, FXSelector, void*) { return 1; }
@@ -114,3 +106,11 @@ void Quillgrid::setSearchDirection() {}
 void Quillgrid::updateDrawLineBtn() {}
 void Quillgrid::autoSizeWindow() {}
 void Quillgrid::resetAxis() {}
+void Quillgrid::plotPointOnImage(int, int, FXColor, int, int, bool, FXImage*) {}
+void Quillgrid::redrawCornerPoints(FXImage*) {}
+void Quillgrid::resetImage(bool, FXImage*) {}
+void Quillgrid::resetImageAndDrawPoints() {}
+void Quillgrid::rotateImage(int, FXImage*) {}
+void Quillgrid::appendRows(int) {}
+void Quillgrid::allowOrdering() {}
+bool Quillgrid::loadImage(FXString) { return false; }
