@@ -307,25 +307,30 @@ TEST_F(EditPointsTest, HighlightMarksThePixelsAndUnhighlightTakesThemBack) {
   t->setItemText(0, 1, "2");
   t->setItemText(0, 3, FXStringVal(ix + w->extraPixels[0]));
   t->setItemText(0, 4, FXStringFormat("%.4lf", double(iy + w->extraPixels[1])));
+  // Read back from the display, without the alpha byte.
   auto pixel = [&](int x, int y) {
     w->image->restore();
-    return w->image->getPixel(x, y);
+    const FXColor c = w->image->getPixel(x, y);
+    return FXRGB(FXREDVAL(c), FXGREENVAL(c), FXBLUEVAL(c));
   };
   const FXColor white1 = FXRGB(255, 255, 255);
+  ASSERT_EQ(pixel(ix, iy), white1);
+  w->dataPointColor = FXRGB(0, 255, 0);
 
   t->selectRange(0, 0, 0, 4, FALSE);
   w->onCmdHighlightSelectedPoints(nullptr, 0, nullptr);
-  // A bold cross with an open centre in the point colour, rimmed dark.
+  // A bold cross in the point colour, rimmed dark, around the plain mark.
   EXPECT_EQ(pixel(ix + 10, iy), w->dataPointColor);
   EXPECT_EQ(pixel(ix, iy - 10), w->dataPointColor);
-  EXPECT_EQ(pixel(ix, iy), white1);
-  EXPECT_NE(pixel(ix + 19, iy - 2), white1);
-  EXPECT_NE(pixel(ix + 19, iy - 2), w->dataPointColor);
+  EXPECT_EQ(pixel(ix + 19, iy - 2), FXRGB(0, 0, 0));
+  EXPECT_EQ(pixel(ix + 3, iy), w->dataPointColor);
+  EXPECT_EQ(pixel(ix + 3, iy + 3), white1);  // the centre stays open
 
   w->onCmdUnHighlightPoints(nullptr, 0, nullptr);
   EXPECT_FALSE(t->isAnythingSelected());
   // Back to the plain mark of the point.
   EXPECT_EQ(pixel(ix + 10, iy), white1);
+  EXPECT_EQ(pixel(ix, iy - 10), white1);
   EXPECT_EQ(pixel(ix + 19, iy - 2), white1);
   EXPECT_EQ(pixel(ix + 3, iy), w->dataPointColor);
 }
