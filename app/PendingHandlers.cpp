@@ -7,20 +7,12 @@
 
 using namespace FX;
 
-long Quillgrid::onCmdDeleteLastPoint(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdUnHighlightPoints(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onFitPlotMotion(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onLeftBtnReleaseFitPlot(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onMouseEqnZones(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onDataPointsTableKeyPress(FXObject*, FXSelector, void*) { return 0; }
-long Quillgrid::onCmdHighlightSelectedPoints(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onMouseLMP(FXObject*, FXSelector, void*) { return 0; }
 long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) { return 1; }
 long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) { return 1; }
-long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector, void*) { return 1; }
 
 void Quillgrid::setNumEquations(bool) {}
 
@@ -39,4 +31,3 @@ void Quillgrid::drawZoneMarkers(bool reset) {
     for (int j = 0; j < n; ++j) fitPlotZoneMarkers_real_x[j] = plotXmin + (plotXmax - plotXmin) / n * (j + 1);
   updateEquationZoneLimitsTextfields();
 }
-void Quillgrid::unHighlightPoints(bool) {}

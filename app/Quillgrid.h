@@ -997,6 +997,33 @@ public:
   double version = 2.81;
 
   // ---- editing curve points
+  // Deletes the selected rows of the curve-points table when row (the
+  // current cell's row) holds anything, then selects cell (row, col) or the
+  // row above it, as the last arrow key decides; rehighlight marks the new
+  // selection on the image.
+  void deletePointsInImageTable(int row, int col, bool rehighlight);
+  // Marks the point of a curve-points row as highlighted, after redrawing
+  // the image with its plain marks when resetFirst is set.
+  void highlightPoint(bool resetFirst, int row);
+  // Redraws the image with its plain marks; clearSelection also clears the
+  // curve-points table's selection.
+  void unHighlightPoints(bool clearSelection);
+  // Makes (row, col) the current and only selected cell of the curve-points
+  // table and scrolls it into view.
+  void selectCurveTableCell(int row, int col);
+  // The row selected after deleting row: the row that moved into its place
+  // after a Down key, the row above (not below 0) after an Up key.
+  static int rowAfterDeletion(int row, bool moveDown);
+  // What a key does in the curve-points table with the current cell in
+  // column col.
+  enum CurveTableKey { CURVE_KEY_PASS, CURVE_KEY_RESELECT, CURVE_KEY_UP, CURVE_KEY_DOWN, CURVE_KEY_DELETE };
+  static CurveTableKey curveTableKeyAction(FX::FXuint code, int col);
+  // Runs the image's right-button menu at the root position (x, y) until it
+  // closes. A test sets imagePopUpRunner to be handed the built pane
+  // instead; while a modal responder is installed and no runner is set,
+  // nothing is shown either, so no test can block on the menu.
+  void runImagePopUp(FX::FXMenuPane* pane, int x, int y);
+  static std::function<void(FX::FXMenuPane* pane, int x, int y)> imagePopUpRunner;
 
   // ---- zone markers and the Larson-Miller constant
 
@@ -1027,7 +1054,6 @@ public:
   void resetAxis();
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;
-  void unHighlightPoints(bool clearSelection);
 };
 
 #endif
