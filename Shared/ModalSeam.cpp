@@ -84,6 +84,8 @@ FXuint ModalSeam::popup(FXPopup* pane, FXint x, FXint y) {
     req.kind = POPUP_MENU;
     req.dialogClass = pane->getClassName();
     req.popup = pane;
+    req.x = x;
+    req.y = y;
     return answered(req);
   }
   pane->popup(nullptr, x, y);

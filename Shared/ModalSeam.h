@@ -27,6 +27,7 @@ public:
     FX::FXString dialogClass;       // class name of the dialog (dialogs)
     FX::FXDialogBox* dialog = nullptr;  // valid only while the responder runs
     FX::FXPopup* popup = nullptr;       // pop-up menus; valid only while the responder runs
+    FX::FXint x = 0, y = 0;             // pop-up menus: root position asked for
     FX::FXuint answer = 0;          // what the call returned
   };
 

@@ -43,7 +43,6 @@ void enableIfPresent(FXWindow* w) {
 }
 }  // namespace
 
-std::function<void(FXMenuPane*, int, int)> Quillgrid::imagePopUpRunner;
 
 // ---- rules
 
@@ -258,13 +257,7 @@ long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) {
 
 void Quillgrid::runImagePopUp(FXMenuPane* pane, int x, int y) {
   pane->create();
-  if (imagePopUpRunner) {
-    imagePopUpRunner(pane, x, y);
-    return;
-  }
-  if (ModalSeam::hasResponder()) return;
-  pane->popup(nullptr, x, y);
-  getApp()->runModalWhileShown(pane);
+  ModalSeam::popup(pane, x, y);
 }
 
 long Quillgrid::onCmdRightButtonOnImage(FXObject*, FXSelector, void* ptr) {

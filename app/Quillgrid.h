@@ -1019,11 +1019,8 @@ public:
   enum CurveTableKey { CURVE_KEY_PASS, CURVE_KEY_RESELECT, CURVE_KEY_UP, CURVE_KEY_DOWN, CURVE_KEY_DELETE };
   static CurveTableKey curveTableKeyAction(FX::FXuint code, int col);
   // Runs the image's right-button menu at the root position (x, y) until it
-  // closes. A test sets imagePopUpRunner to be handed the built pane
-  // instead; while a modal responder is installed and no runner is set,
-  // nothing is shown either, so no test can block on the menu.
+  // closes (through the modal seam, so that tests can look at the pane).
   void runImagePopUp(FX::FXMenuPane* pane, int x, int y);
-  static std::function<void(FX::FXMenuPane* pane, int x, int y)> imagePopUpRunner;
 
   // ---- zone markers and the Larson-Miller constant
 
