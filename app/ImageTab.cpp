@@ -5,6 +5,7 @@
 // behind those panels.
 #include "ChangeWidgetColors.h"
 #include "Globals.h"
+#include "PointerImageView.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "Utilities_lom2.h"
@@ -57,8 +58,8 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
 
   // 1. The image view.
   imageFrame = new FXVerticalFrame(frame, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
-  imageView = new FXImageView(imageFrame, nullptr, this, ID_IMAGE_VIEW, LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0,
-                              500, 500);
+  imageView = new PointerImageView(imageFrame, nullptr, this, ID_IMAGE_VIEW, LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT,
+                                   0, 0, 500, 500);
 
   // 2. The margin before the magnified views.
   new FXVerticalFrame(frame, LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);

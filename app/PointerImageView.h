@@ -1,0 +1,23 @@
+// The image view of the Image tab. FOX 1.6's image view keeps pointer
+// motion to itself, with or without a button held; the picking, the readouts, the
+// magnifier and the rubber-band line need every motion, so this view also
+// hands each one to its target.
+#ifndef QUILLGRID_POINTERIMAGEVIEW_H
+#define QUILLGRID_POINTERIMAGEVIEW_H
+
+#include <fx.h>
+
+class PointerImageView : public FX::FXImageView {
+  FXDECLARE(PointerImageView)
+
+protected:
+  PointerImageView() {}
+
+public:
+  PointerImageView(FX::FXComposite* p, FX::FXImage* img = nullptr, FX::FXObject* tgt = nullptr,
+                   FX::FXSelector sel = 0, FX::FXuint opts = 0, FX::FXint x = 0, FX::FXint y = 0,
+                   FX::FXint w = 0, FX::FXint h = 0);
+  long onMotion(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+};
+
+#endif
