@@ -138,6 +138,11 @@ long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector sel, void*) {
     // Empty rows take the place of the removed ones at the end: a table
     // with no empty row left would have its next point written over row 0.
     appendRows(removed);
+  }
+  // The rows that moved up keep their old numbers in the row header:
+  // number them again from the first removed row on.
+  for (int r = a; r < table->getNumRows(); ++r) table->setRowText(r, FXStringVal(r + 1));
+  if (table == curveData_TBL) {
     resetImageAndDrawPoints();
     if (getLastRowWithData() <= 0) resetOrdering();
     pointsHighlighted = false;

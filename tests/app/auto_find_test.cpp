@@ -30,24 +30,25 @@ protected:
     return w;
   }
 
-  // Puts a width x height picture into the window as the working image;
-  // the pixel at (x, y) is colourOf(x, y).
+  // Opens a width x height picture, written to a file first, as the
+  // working image; the pixel at (x, y) is colourOf(x, y).
   template <class ColourOf>
   void loadPicture(int width, int height, ColourOf colourOf) {
-    FXColor* pixels = nullptr;
-    FXMALLOC(&pixels, FXColor, width * height);
+    std::vector<FXColor> pixels(width * height);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) pixels[y * width + x] = colourOf(x, y);
-    FXImage* img = new FXImage(qgtest::app(), pixels, IMAGE_KEEP | IMAGE_OWNED, width, height);
-    img->create();
-    w->image = img;
-    w->imageView->setImage(img);
-    w->imageView->setWidth(width);
-    w->imageView->setHeight(height);
+    {
+      FXFileStream out;
+      ASSERT_TRUE(out.open("picture.bmp", FXStreamSave));
+      ASSERT_TRUE(fxsaveBMP(out, pixels.data(), width, height));
+    }
+    ASSERT_TRUE(w->loadImage("picture.bmp"));
+    w->recalc();
     qgtest::runFor(50);
     w->getExtraPixels();
     ex = w->extraPixels[0];
     ey = w->extraPixels[1];
+    w->autoFindAxisMaxXY_Chk->setCheck(FALSE);
     w->setCurveColorBox(CURVE);
     w->getPlotRGBColors();
     // Axes, so that the points can be given real values.
@@ -352,4 +353,52 @@ TEST_F(AutoFindTest, ScannerReadsTheWorkingImageAtTheViewOffset) {
   EXPECT_FALSE(w->colorsMatch(FXRGB(30 + 50, 80, 200)));
   w->colorTol = 25;
   EXPECT_FALSE(w->colorsMatch(FXRGB(30 + 25, 80, 200)));
+}
+
+// The whole run as a person makes it: the picture opened from a file, the
+// axes and two curve points clicked (each snapped to the line), then the
+// "Auto-find curve" button. Every traced row gets its real values from the
+// clicked axes.
+TEST_F(AutoFindTest, TraceFromTwoClickedPointsOnAnOpenedPictureGivesRealValues) {
+  build();
+  qgtest::ModalScript script;
+  loadPicture(300, 200, slopedLine);
+  w->autoFindPoint_Chk->setCheck(TRUE);
+  w->searchDirection = 0;
+
+  auto click = [&](int ix, int iy) {
+    w->setCursorPosition(ex + ix, ey + iy);
+    FXEvent ev;
+    ev.type = SEL_LEFTBUTTONPRESS;
+    ev.code = LEFTBUTTON;
+    ev.state = 0;
+    return w->handle(w->imageView, FXSEL(SEL_LEFTBUTTONPRESS, Quillgrid::ID_IMAGE_VIEW), &ev);
+  };
+  // Origin where the black axes cross, X far point 260 pixels right, Y far
+  // point 160 up: real x = column - 20, real y = 180 - row.
+  click(20, 180);
+  click(280, 180);
+  click(20, 20);
+  const char* values[2][2] = {{"0", "260"}, {"0", "160"}};
+  for (int a = 0; a < 2; ++a)
+    for (int r = 0; r < 2; ++r) w->axisDataPoints_TBL[a]->setItemText(r, 0, values[a][r]);
+  // Two curve points, each clicked 10 pixels under the line.
+  EXPECT_EQ(click(60, lineRow(60) + 10), 1);
+  EXPECT_EQ(click(240, lineRow(240) + 10), 1);
+  ASSERT_EQ(number(1, 3), ex + 240);
+  ASSERT_EQ(number(1, 4), ey + lineRow(240));
+
+  choosePointCount(" 30 ");
+  EXPECT_EQ(autoFind(), 1);
+  EXPECT_EQ(script.count(), 0u) << str(script.last().text);
+  for (int k = 0; k <= 30; ++k) {
+    const int x = 60 + 6 * k;
+    ASSERT_EQ(number(k, 3), ex + x) << k;
+    const int y = number(k, 4) - ey;
+    EXPECT_NEAR(y, lineRow(x), 1) << k;
+    EXPECT_NEAR(w->curveData_TBL->toDouble(k, 0), x - 20, 1e-6) << k;
+    EXPECT_NEAR(w->curveData_TBL->toDouble(k, 1), 180 - y, 1e-6) << k;
+  }
+  EXPECT_EQ(cell(31, 0), "");
+  EXPECT_EQ(cell(31, 3), "");
 }

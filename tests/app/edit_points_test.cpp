@@ -83,6 +83,14 @@ protected:
     w->image = img;
     w->imageView->setImage(img);
   }
+  // Opens a white side x side picture, written to a file first.
+  bool openWhitePicture(int side) {
+    std::vector<FXColor> white(side * side, FXRGB(255, 255, 255));
+    FXFileStream out;
+    if (!out.open("white.bmp", FXStreamSave) || !fxsaveBMP(out, white.data(), side, side)) return false;
+    out.close();
+    return w->loadImage("white.bmp");
+  }
   FXColor magnifiedCentre() const { return w->magnifiedPixels[0][Quillgrid::MAGNIFIED_SIZE / 2 * (Quillgrid::MAGNIFIED_SIZE + 1)]; }
 
   Quillgrid* w = nullptr;
@@ -245,6 +253,8 @@ TEST_F(EditPointsTest, DeleteRowsOfTheCurveAndXYTables) {
   EXPECT_EQ(w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_DELETE_CURVE_ROWS), nullptr), 1);
   EXPECT_EQ(xPixels(2), (std::vector<int>{px(2), -1}));
   EXPECT_FALSE(w->pointsHighlighted);
+  // Every row is still numbered by its place, the appended ones too.
+  for (int r = 0; r < t->getNumRows(); ++r) ASSERT_EQ(str(t->getRowText(r)), std::to_string(r + 1)) << r;
 
   Table_lom2* xy = w->xyValues_TBL;
   for (int r = 0; r < 4; ++r) xy->setItemText(r, 0, FXStringVal(r));
@@ -252,6 +262,7 @@ TEST_F(EditPointsTest, DeleteRowsOfTheCurveAndXYTables) {
   EXPECT_EQ(w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_DELETE_XY_ROWS), nullptr), 1);
   EXPECT_EQ(str(xy->getItemText(0, 0)), "0");
   EXPECT_EQ(str(xy->getItemText(1, 0)), "3");
+  for (int r = 0; r < xy->getNumRows(); ++r) ASSERT_EQ(str(xy->getRowText(r)), std::to_string(r + 1)) << r;
   EXPECT_EQ(script.count(), 1u);
 }
 
@@ -299,14 +310,7 @@ TEST_F(EditPointsTest, HighlightAndUnhighlightTheSelection) {
 
 TEST_F(EditPointsTest, HighlightMarksThePixelsAndUnhighlightTakesThemBack) {
   build();
-  const int side = 200;
-  std::vector<FXColor> white(side * side, FXRGB(255, 255, 255));
-  {
-    FXFileStream out;
-    ASSERT_TRUE(out.open("white.bmp", FXStreamSave));
-    ASSERT_TRUE(fxsaveBMP(out, white.data(), side, side));
-  }
-  ASSERT_TRUE(w->loadImage("white.bmp"));
+  ASSERT_TRUE(openWhitePicture(200));
   ASSERT_NE(w->image, nullptr);
 
   const int ix = 100, iy = 100;  // image pixel of the point
@@ -372,6 +376,30 @@ TEST_F(EditPointsTest, RestoreAfterClearGivesBackEveryRow) {
   // Scrolled to the row after the last restored one.
   EXPECT_TRUE(t->isItemVisible(n, 0));
   EXPECT_FALSE(t->isItemVisible(0, 0));
+}
+
+// With a picture the restore replays a click with the pointer on it: the
+// click's steps run (the step count goes on) but no point is added.
+TEST_F(EditPointsTest, RestoreReplaysAClickThatAddsNoPoint) {
+  build();
+  ASSERT_TRUE(openWhitePicture(200));
+  const char* axis[2][2][3] = {{{"0", "10", "190"}, {"100", "190", "190"}}, {{"0", "10", "190"}, {"50", "10", "10"}}};
+  for (int a = 0; a < 2; ++a)
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 3; ++c) w->axisDataPoints_TBL[a]->setItemText(r, c, axis[a][r][c]);
+  w->autoFindPoint_Chk->setCheck(FALSE);
+  fillPoints(3);
+  w->nextAxisDataType = 6;
+  w->setCursorPosition(w->extraPixels[0] + 100, w->extraPixels[1] + 100);
+  qgtest::ModalScript script;
+  w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_CLEAR_CURVE_POINTS), nullptr);
+  ASSERT_EQ(w->getLastRowWithData(), -1);
+  EXPECT_EQ(w->handle(w->restoreData_Btn, FXSEL(SEL_COMMAND, Quillgrid::ID_RESTORE_TABLE), nullptr), 1);
+  EXPECT_EQ(w->nextAxisDataType, 7);
+  EXPECT_EQ(xPixels(4), (std::vector<int>{px(0), px(1), px(2), -1}));
+  EXPECT_EQ(str(t->getItemText(2, 0)), "2.5");
+  EXPECT_FALSE(w->restoringTable);
+  EXPECT_EQ(script.count(), 0u);
 }
 
 // ---- the right-button menu on the image
