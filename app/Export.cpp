@@ -61,10 +61,17 @@ void Quillgrid::makeHighResolutionImage(int mode) {
   // Only a picture that is on the display can be read back and copied.
   if (!picture || !picture->id()) return;
 
-  // What was drawn on the display is what is exported.
+  // What was drawn on the display is what is exported. The picture's own
+  // pixels are put back afterwards: the point searches, the colour pick and
+  // the magnifier read them as the picture without its marks, and the
+  // rubber-band line borrows the backup of the clean picture as its pixels.
+  std::vector<FXColor> kept;
+  FXColor* own = picture->getData();
+  if (own) kept.assign(own, own + (size_t)picture->getWidth() * picture->getHeight());
   picture->restore();
 
   bool ok = true;
+  bool written = true;
   if (tab == IMAGE_TAB && mode == EXPORT_COPY_HALF_SIZE) {
     FXImage* half = makeHalfSizeImage(getApp(), picture);
     if (half) {
@@ -73,14 +80,15 @@ void Quillgrid::makeHighResolutionImage(int mode) {
       delete half;
     }
   } else if (mode == EXPORT_WRITE_FILE) {
-    if (!Utilities_lom2::saveImageToFile(getApp(), picture, saveFileName)) {
-      ModalSeam::error(this, MBOX_OK, "File error",
-                       FXStringFormat("File \"%s\" could not be written, try a different name.", saveFileName.text()));
-    }
-    return;
+    written = Utilities_lom2::saveImageToFile(getApp(), picture, saveFileName);
   } else {
     ok = Utilities_lom2::copyToClipboard(getApp(), picture);
   }
+  if (own && picture->getData() == own) std::copy(kept.begin(), kept.end(), own);
+
+  if (!written)
+    ModalSeam::error(this, MBOX_OK, "File error",
+                     FXStringFormat("File \"%s\" could not be written, try a different name.", saveFileName.text()));
   if (!ok) ModalSeam::error(this, MBOX_OK, "Clipboard error", "Unknown error when copying plot to clipboard.");
 }
 

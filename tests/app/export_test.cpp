@@ -1,6 +1,7 @@
 // Picture export: the half-size copy, the information box drawn into the
 // shown image, and the BMP written for the current tab.
 #include <string>
+#include <vector>
 
 #include "DataPlot.h"
 #include "Globals.h"
@@ -113,6 +114,38 @@ TEST_F(ExportTest, ImageTabWritesTheShownImageAsBMP) {
   w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_COPY_PLOT_TO_CLIPBOARD), nullptr);
   w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_COPY_PLOT_TO_CLIPBOARD_HALF), nullptr);
   EXPECT_EQ(script.count(), 0u);
+}
+
+TEST_F(ExportTest, ExportKeepsTheWorkingPicturesOwnPixelsFreeOfMarks) {
+  // A loaded white picture with a red mark and the information box drawn
+  // on the display: both are exported, while the pixels the point searches
+  // read stay the clean picture.
+  std::vector<FXColor> white(60 * 40, FXRGB(255, 255, 255));
+  {
+    FXFileStream s;
+    ASSERT_TRUE(s.open("white.bmp", FXStreamSave));
+    fxsaveBMP(s, white.data(), 60, 40);
+  }
+  ASSERT_TRUE(w->loadImage("white.bmp"));
+  w->plotPointOnImage(30 + w->extraPixels[0], 30 + w->extraPixels[1], FXRGB(255, 0, 0), 2, 5, false, w->image);
+  w->includeRotationOnImage_Chk->setCheck(TRUE);
+  w->dataPointColorIndex = 1;
+  qgtest::ModalScript script;
+  for (int id : {Quillgrid::ID_COPY_PLOT_TO_CLIPBOARD, Quillgrid::ID_COPY_PLOT_TO_CLIPBOARD_HALF})
+    w->handle(nullptr, FXSEL(SEL_COMMAND, id), nullptr);
+  writeFile("marked.bmp");
+  EXPECT_EQ(script.count(), 0u);
+
+  FXBMPImage* bmp = readBMP("marked.bmp");
+  ASSERT_NE(bmp, nullptr);
+  EXPECT_EQ(FXGREENVAL(bmp->getPixel(30, 30)), 0u);  // the mark is in the file
+  delete bmp;
+  int notWhite = 0;
+  for (FXColor c : std::vector<FXColor>(w->image->getData(), w->image->getData() + 60 * 40)) notWhite += !isWhite(c);
+  EXPECT_EQ(notWhite, 0);
+  FXColor c = 0;
+  ASSERT_TRUE(w->imagePixelAt(30 + w->extraPixels[0], 30 + w->extraPixels[1], &c));
+  EXPECT_TRUE(isWhite(c));
 }
 
 TEST_F(ExportTest, InformationBoxIsCentredWithItsTextOverTheBlankPadding) {
