@@ -1,3 +1,4 @@
+#include "ClipboardPicture.h"
 #include "Utilities_lom2.h"
 
 #include <errno.h>
@@ -742,9 +743,16 @@ bool Utilities_lom2::saveImageToFile(FXApp* app, const FXDrawable* drawable, con
   return ok;
 }
 
+// The picture drawn off-screen and read back goes onto the clipboard (as
+// PNG and BMP). Nothing to copy is no failure; a clipboard that cannot be
+// taken is.
 bool Utilities_lom2::copyToClipboard(FXApp* app, const FXImage* image) {
-  if (image) delete offscreenCopy(app, nullptr, image, image->getWidth(), image->getHeight());
-  return true;
+  if (!image) return true;
+  FXBMPImage* copy = offscreenCopy(app, nullptr, image, image->getWidth(), image->getHeight());
+  if (!copy) return true;
+  const bool offered = ClipboardPicture::offer(app, copy->getData(), copy->getWidth(), copy->getHeight());
+  delete copy;
+  return offered;
 }
 
 bool Utilities_lom2::copyToClipboard(FXApp* app, const FXCanvas* canvas, int width, int height) {
@@ -754,7 +762,12 @@ bool Utilities_lom2::copyToClipboard(FXApp* app, const FXCanvas* canvas, int wid
     app->flush();
     app->runWhileEvents();
     app->flush();
-    delete offscreenCopy(app, canvas, nullptr, width, height);
+    FXBMPImage* copy = offscreenCopy(app, canvas, nullptr, width, height);
+    if (copy) {
+      const bool offered = ClipboardPicture::offer(app, copy->getData(), copy->getWidth(), copy->getHeight());
+      delete copy;
+      return offered;
+    }
   }
   return true;
 }

@@ -188,8 +188,10 @@ public:
   // completely written.
   static bool saveImageToFile(FX::FXApp* app, const FX::FXDrawable* drawable, const FX::FXString& fileName);
 
-  // Render the picture into an off-screen BMP image; nothing is placed on
-  // the clipboard. Always true.
+  // Render the picture into an off-screen BMP image and put it on the
+  // clipboard (PNG and BMP). True when there was nothing to copy or the
+  // picture is on the clipboard; false when the clipboard could not be
+  // taken.
   static bool copyToClipboard(FX::FXApp* app, const FX::FXImage* image);
   static bool copyToClipboard(FX::FXApp* app, const FX::FXCanvas* canvas, int width, int height);
   static bool copyToClipboard(FX::FXApp* app, const FX::FXCanvas* canvas);
