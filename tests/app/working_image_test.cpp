@@ -2,6 +2,7 @@
 // point marks read back from the shown picture, erasing them from the
 // redraw log, the user line, the extended cursor, the alignment lines and
 // the fine, quarter and half turns.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -69,17 +70,23 @@ protected:
   void load(int width, int height, const Painter& paint = white) {
     ASSERT_TRUE(w->loadImage(writeImage("picture.png", width, height, paint).c_str()));
   }
-  // What the view shows: the picture read back from the display.
-  FXColor shown(int x, int y) {
-    w->image->restore();
-    return opaque(w->image->getPixel(x, y));
+  // What the view shows: the picture read back from the display. The
+  // picture's own pixel buffer (the clean copy the program erases marks
+  // from, while a fine rotation is in force) is left as it was.
+  std::vector<FXColor> screen() {
+    FXImage* img = w->image;
+    const size_t n = (size_t)img->getWidth() * img->getHeight();
+    const std::vector<FXColor> kept(img->getData(), img->getData() + n);
+    img->restore();
+    std::vector<FXColor> out(n);
+    for (size_t k = 0; k < n; ++k) out[k] = opaque(img->getData()[k]);
+    std::copy(kept.begin(), kept.end(), img->getData());
+    return out;
   }
+  FXColor shown(int x, int y) { return screen()[x + (size_t)w->image->getWidth() * y]; }
   int countShown(FXColor c) {
-    w->image->restore();
-    int n = 0;
-    for (int y = 0; y < w->image->getHeight(); ++y)
-      for (int x = 0; x < w->image->getWidth(); ++x) n += opaque(w->image->getPixel(x, y)) == c;
-    return n;
+    const std::vector<FXColor> px = screen();
+    return (int)std::count(px.begin(), px.end(), c);
   }
   // A mark at an image pixel (the mark takes main-window positions).
   void mark(int px, int py, FXColor c, int t, int L, bool highlight = false) {
@@ -288,6 +295,15 @@ TEST_F(WorkingImageTest, FineRotationTurnsAboutTheCentre) {
   EXPECT_EQ(shown(20, 0), w->dataPointColor);
   EXPECT_EQ(shown(0, 20), w->dataPointColor);
   EXPECT_EQ(shown(5, 5), WHITE);
+  // While the turn is in force, erasing a mark brings back the turned
+  // picture, not the picture as loaded.
+  w->rotationAngle = 90000;
+  mark(20, 30, RED, 1, 9);
+  EXPECT_EQ(shown(22, 30), RED);
+  w->resetImage(false, w->image);
+  EXPECT_EQ(shown(20, 30), BLACK);
+  EXPECT_EQ(shown(22, 30), WHITE);
+  w->rotationAngle = 0;
 
   // Four fine clicks of 0.025 degree, clockwise.
   for (int k = 0; k < 4; ++k) EXPECT_EQ(command(w->rotateCwFine_TB, Quillgrid::ID_ROTATE_CW_FINE), 1);
@@ -396,14 +412,48 @@ TEST_F(WorkingImageTest, OpenDialogAndRecentFiles) {
   EXPECT_EQ(std::string(w->directoryForUserFiles.text()), dir.path());
   EXPECT_EQ(w->tabBook->getCurrent(), 0);
   EXPECT_TRUE(w->openDialogDirectory.empty());
+
+  // A data file through the dialog is read as a data file: its settings
+  // apply, it joins the recent data files, and the picture stays.
+  const std::string data = dir.path() + "/points.qwr";
+  w->fitPlotFontSize = 14;
+  ASSERT_TRUE(w->writeSettingsFile(data.c_str()));
+  w->fitPlotFontSize = 10;
+  // An existing directory asked for by the caller is where the dialog starts.
+  const std::string sub = dir.path() + "/sub";
+  ASSERT_TRUE(FXDir::create(sub.c_str()));
+  w->openDialogDirectory = sub.c_str();
+  std::string patterns, start;
   {
     qgtest::ModalScript script;
-    script.cancel();
-    command(nullptr, Quillgrid::ID_OPEN_DATA_FILE);
-    ASSERT_EQ(script.count(), 1u);
+    script.then([&](ModalSeam::Request& r) -> FXuint {
+      FXFileDialog* d = dynamic_cast<FXFileDialog*>(r.dialog);
+      if (!d) return 0;
+      patterns = d->getPatternList().text();
+      start = d->getDirectory().text();
+      d->setFilename(data.c_str());
+      return 1;
+    });
+    EXPECT_EQ(command(nullptr, Quillgrid::ID_OPEN_DATA_FILE), 1);
+    ASSERT_EQ(script.count(), 1u);  // no error box
     EXPECT_EQ(std::string(script.last().caption.text()), "Open data file");
   }
+  EXPECT_EQ(patterns, "Data file (*qwr)");
+  EXPECT_EQ(start, sub);
+  EXPECT_TRUE(w->openDialogDirectory.empty());
+  EXPECT_EQ(w->fitPlotFontSize, 14);
+  EXPECT_EQ(std::string(w->recentFiles[1][0].text()), data);
   EXPECT_EQ(w->imageWidth, 12);
+  // Its recent entry opens it again as a data file, not as a picture.
+  w->fitPlotFontSize = 10;
+  {
+    qgtest::ModalScript script;
+    command(w->recentFiles_MC[1][0], Quillgrid::ID_OPEN_RECENT_FILE);
+    EXPECT_EQ(script.count(), 0u);
+  }
+  EXPECT_EQ(w->fitPlotFontSize, 14);
+  EXPECT_EQ(w->imageWidth, 12);
+  EXPECT_EQ(std::string(w->imageFileName.text()), path);
 
   // A recent entry that still exists opens; a missing one may be dropped.
   const std::string other = writeImage("other.bmp", 7, 5);
