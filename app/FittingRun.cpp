@@ -209,9 +209,8 @@ bool Quillgrid::getQuillgrid() {
   // 8. Boundaries. The end margins widen the range for either sign, so
   // the smallest and the largest point always lie inside.
   double b[NUM_ZONES + 1];
-  b[0] = plotXmin - 1e-6 * std::fabs(plotXmin);
+  PipelineRules::outerZoneLimits(plotXmin, plotXmax, &b[0], &b[n]);
   for (int j = 1; j < n; ++j) b[j] = fieldNumber(eqnFit_TF[0][j - 1]);
-  b[n] = plotXmax + 6e-7 * std::fabs(plotXmax);
 
   // 9. Sort series 0 by x.
   double* px = plotDataX[0];

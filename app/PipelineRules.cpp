@@ -42,6 +42,15 @@ double xScaleFactor(int type, double plotXmax) {
   return std::pow(10.0, p);
 }
 
+void outerZoneLimits(double xmin, double xmax, double* lower, double* upper) {
+  *lower = xmin - 1e-6 * std::fabs(xmin);
+  *upper = xmax + 6e-7 * std::fabs(xmax);
+  // At x = 0 the margin is taken from the range, and for a single x value
+  // the next larger double still keeps the point inside.
+  if (!(*upper > xmax)) *upper = xmax + 6e-7 * (xmax - xmin);
+  if (!(*upper > xmax)) *upper = std::nextafter(xmax, HUGE_VAL);
+}
+
 void fixedInterceptZones(const double* b, int n, bool* zones) {
   for (int j = 0; j < n; ++j) zones[j] = false;
   if (n <= 0) return;

@@ -27,6 +27,14 @@ double lmpValue(double time, double C, double T);
 // 1 to 4 and a plotXmax <= 0 use 1.
 double xScaleFactor(int type, double plotXmax);
 
+// The outer zone limits b[0] and b[numEquations] for data from xmin to
+// xmax: 0.999999 xmin and 1.0000006 xmax for positive x, and for any sign
+// just below xmin and strictly above xmax, so that the smallest and the
+// largest point both lie inside the zones (a zone holds b[j] <= x <
+// b[j+1]; data ending at x = 0 would otherwise lose its last point to
+// zone 0).
+void outerZoneLimits(double xmin, double xmax, double* lower, double* upper);
+
 // The zones that take a fixed y-intercept, given the boundaries
 // b[0..numEquations]: zone 0 when b[0] >= 0, the last zone when
 // b[numEquations] <= 0, else every zone j with b[j] <= 0 <= b[j+1] (two
