@@ -494,13 +494,9 @@ bool Quillgrid::getQuillgrid() {
   for (int t = 0; t < 2; ++t) {
     if (n > 1) texts[t] = headers[t];
     for (int j = 0; j <= n; ++j) {
-      double value = roundLimitsToWholeNumbers(b[j]);
-      if (isChecked(writeBoundaryValuesAsNumbersNotLn_Chk)) {
-        if ((curveFitType == 1 || curveFitType == 3) && value > 0)
-          value = std::exp(value);
-        else if (curveFitType == 4)
-          value = 1 / value;
-      }
+      // A limit below x = 1 has a negative ln and is converted too.
+      const double value = PipelineRules::limitForCopy(
+          curveFitType, isChecked(writeBoundaryValuesAsNumbersNotLn_Chk), roundLimitsToWholeNumbers(b[j]));
       texts[t] += FXStringFormat("t[%d] = %s", j, getFormattedBoundaryValueForOutput(value).text());
       texts[t] += separator;
     }

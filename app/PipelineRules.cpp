@@ -80,6 +80,13 @@ void pointBudgets(const int* counts, int n, int overlap, int numPoints, int* bud
   }
 }
 
+double limitForCopy(int type, bool asNumbers, double limit) {
+  if (!asNumbers) return limit;
+  if (type == LNX_VS_Y || type == LNX_VS_LNY) return std::exp(limit);
+  if (type == INVX_VS_LNY) return 1 / limit;
+  return limit;
+}
+
 FXString finishedFormula(int type, bool simpleFormat, const FXString& variable, const FXString& formula) {
   FXString v = variable;
   v.trim();

@@ -1,7 +1,8 @@
 // Arithmetic of the fitting run that needs no widget: the transform of a
-// data row by the curve fit type, the x scaling the fits see, the zones
-// that take a fixed intercept, the point budget per zone, and the final
-// form of a spreadsheet formula.
+// data row by the curve fit type, the x scaling the fits see, the outer
+// zone limits, the zones that take a fixed intercept, the point budget per
+// zone, the zone limits of the copied equations, and the final form of a
+// spreadsheet formula.
 #ifndef QUILLGRID_PIPELINERULES_H
 #define QUILLGRID_PIPELINERULES_H
 
@@ -48,6 +49,11 @@ void fixedInterceptZones(const double* b, int numEquations, bool* zones);
 // that zone and the later ones keep their own count. One zone: its own
 // count.
 void pointBudgets(const int* counts, int numEquations, int overlap, int numPoints, int* budgets);
+
+// A zone limit as the copied equations write it: with asNumbers, the x
+// value itself instead of ln x (types 1 and 3, for limits of either sign)
+// or 1/x (type 4); otherwise the limit unchanged.
+double limitForCopy(int type, bool asNumbers, double limit);
 
 // The formula text as the equation field shows it: an empty variable name
 // gives the request for a cell; type 5 in the simple format loses every

@@ -1,6 +1,7 @@
 // Arithmetic of the fitting run: row transforms per fit type, the x
 // scaling, the outer zone limits, the fixed-intercept zones, the point
-// budgets and the finished formula text.
+// budgets, the limits of the copied equations and the finished formula
+// text.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -73,6 +74,26 @@ TEST(FitZones, OuterLimitsHoldBothEndsOfTheData) {
   outerZoneLimits(2, 500, &lower, &upper);
   EXPECT_DOUBLE_EQ(lower, 0.999999 * 2);
   EXPECT_DOUBLE_EQ(upper, 1.0000006 * 500);
+}
+
+TEST(FitZones, LimitsForTheCopiedEquations) {
+  const double e = std::exp(1.0);
+  const struct {
+    int type;
+    bool asNumbers;
+    double limit, copied;
+  } cases[] = {
+      {LNX_VS_Y, true, std::log(0.2), 0.2},  // x below 1: a negative ln
+      {LNX_VS_LNY, true, 1, e},
+      {LNX_VS_Y, true, 0, 1},
+      {INVX_VS_LNY, true, 0.5, 2},
+      {X_VS_Y, true, -3, -3},
+      {X_VS_LNY, true, 4, 4},
+      {LNX_VS_Y, false, std::log(0.2), std::log(0.2)},
+      {INVX_VS_LNY, false, 0.5, 0.5},
+  };
+  for (const auto& c : cases)
+    EXPECT_NEAR(limitForCopy(c.type, c.asNumbers, c.limit), c.copied, 1e-12) << c.type << " " << c.limit;
 }
 
 TEST(FitZones, FixedInterceptZones) {
