@@ -209,9 +209,8 @@ bool Quillgrid::getQuillgrid() {
   // 8. Boundaries. The end margins widen the range for either sign, so
   // the smallest and the largest point always lie inside.
   double b[NUM_ZONES + 1];
-  b[0] = plotXmin - 1e-6 * std::fabs(plotXmin);
+  PipelineRules::outerZoneLimits(plotXmin, plotXmax, &b[0], &b[n]);
   for (int j = 1; j < n; ++j) b[j] = fieldNumber(eqnFit_TF[0][j - 1]);
-  b[n] = plotXmax + 6e-7 * std::fabs(plotXmax);
 
   // 9. Sort series 0 by x.
   double* px = plotDataX[0];
@@ -495,13 +494,9 @@ bool Quillgrid::getQuillgrid() {
   for (int t = 0; t < 2; ++t) {
     if (n > 1) texts[t] = headers[t];
     for (int j = 0; j <= n; ++j) {
-      double value = roundLimitsToWholeNumbers(b[j]);
-      if (isChecked(writeBoundaryValuesAsNumbersNotLn_Chk)) {
-        if ((curveFitType == 1 || curveFitType == 3) && value > 0)
-          value = std::exp(value);
-        else if (curveFitType == 4)
-          value = 1 / value;
-      }
+      // A limit below x = 1 has a negative ln and is converted too.
+      const double value = PipelineRules::limitForCopy(
+          curveFitType, isChecked(writeBoundaryValuesAsNumbersNotLn_Chk), roundLimitsToWholeNumbers(b[j]));
       texts[t] += FXStringFormat("t[%d] = %s", j, getFormattedBoundaryValueForOutput(value).text());
       texts[t] += separator;
     }

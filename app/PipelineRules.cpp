@@ -42,6 +42,15 @@ double xScaleFactor(int type, double plotXmax) {
   return std::pow(10.0, p);
 }
 
+void outerZoneLimits(double xmin, double xmax, double* lower, double* upper) {
+  *lower = xmin - 1e-6 * std::fabs(xmin);
+  *upper = xmax + 6e-7 * std::fabs(xmax);
+  // At x = 0 the margin is taken from the range, and for a single x value
+  // the next larger double still keeps the point inside.
+  if (!(*upper > xmax)) *upper = xmax + 6e-7 * (xmax - xmin);
+  if (!(*upper > xmax)) *upper = std::nextafter(xmax, HUGE_VAL);
+}
+
 void fixedInterceptZones(const double* b, int n, bool* zones) {
   for (int j = 0; j < n; ++j) zones[j] = false;
   if (n <= 0) return;
@@ -69,6 +78,13 @@ void pointBudgets(const int* counts, int n, int overlap, int numPoints, int* bud
       budgets[j] = counts[j] + 2 * overlap;
     }
   }
+}
+
+double limitForCopy(int type, bool asNumbers, double limit) {
+  if (!asNumbers) return limit;
+  if (type == LNX_VS_Y || type == LNX_VS_LNY) return std::exp(limit);
+  if (type == INVX_VS_LNY) return 1 / limit;
+  return limit;
 }
 
 FXString finishedFormula(int type, bool simpleFormat, const FXString& variable, const FXString& formula) {

@@ -1,7 +1,8 @@
 // Arithmetic of the fitting run that needs no widget: the transform of a
-// data row by the curve fit type, the x scaling the fits see, the zones
-// that take a fixed intercept, the point budget per zone, and the final
-// form of a spreadsheet formula.
+// data row by the curve fit type, the x scaling the fits see, the outer
+// zone limits, the zones that take a fixed intercept, the point budget per
+// zone, the zone limits of the copied equations, and the final form of a
+// spreadsheet formula.
 #ifndef QUILLGRID_PIPELINERULES_H
 #define QUILLGRID_PIPELINERULES_H
 
@@ -27,6 +28,14 @@ double lmpValue(double time, double C, double T);
 // 1 to 4 and a plotXmax <= 0 use 1.
 double xScaleFactor(int type, double plotXmax);
 
+// The outer zone limits b[0] and b[numEquations] for data from xmin to
+// xmax: 0.999999 xmin and 1.0000006 xmax for positive x, and for any sign
+// just below xmin and strictly above xmax, so that the smallest and the
+// largest point both lie inside the zones (a zone holds b[j] <= x <
+// b[j+1]; data ending at x = 0 would otherwise lose its last point to
+// zone 0).
+void outerZoneLimits(double xmin, double xmax, double* lower, double* upper);
+
 // The zones that take a fixed y-intercept, given the boundaries
 // b[0..numEquations]: zone 0 when b[0] >= 0, the last zone when
 // b[numEquations] <= 0, else every zone j with b[j] <= 0 <= b[j+1] (two
@@ -40,6 +49,11 @@ void fixedInterceptZones(const double* b, int numEquations, bool* zones);
 // that zone and the later ones keep their own count. One zone: its own
 // count.
 void pointBudgets(const int* counts, int numEquations, int overlap, int numPoints, int* budgets);
+
+// A zone limit as the copied equations write it: with asNumbers, the x
+// value itself instead of ln x (types 1 and 3, for limits of either sign)
+// or 1/x (type 4); otherwise the limit unchanged.
+double limitForCopy(int type, bool asNumbers, double limit);
 
 // The formula text as the equation field shows it: an empty variable name
 // gives the request for a cell; type 5 in the simple format loses every

@@ -27,19 +27,14 @@ protected:
     MainWindowFixture::SetUp();
     if (IsSkipped()) return;
     w = make();
-    // The curve-points table comes with the Image tab; until that stands
-    // a table of the same shape takes its place.
-    if (!w->curveData_TBL) {
-      w->curveData_TBL = new Table_lom2(w->curveFittingTabFrame, nullptr, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2);
-      w->curveData_TBL->create();
-      w->curveData_TBL->setTableSize(20, 5);
-      w->curveData_TBL->hide();
-      w->setDataSource();
-    }
-    w->tabBook->setCurrent(3, FALSE);
-    w->onCmdTabs(w->tabBook, 0, nullptr);
+    showTab(3);
     qgtest::runUntil([this] { return w->fitPlotCanvas->getWidth() > 50 && w->fitPlotCanvas->getHeight() > 50; });
     qgtest::runFor(50);
+  }
+  // Brings a tab of the main window to the front as a click on it does.
+  void showTab(int tab) {
+    w->tabBook->setCurrent(tab, FALSE);
+    w->onCmdTabs(w->tabBook, 0, nullptr);
   }
   void TearDown() override {
     if (!w) return;

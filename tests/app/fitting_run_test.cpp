@@ -2,6 +2,8 @@
 // Larson-Miller tables, the results it writes, its edge cases and every
 // refusal with its message.
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "FitWindowFixture.h"
 #include "Globals.h"
@@ -70,6 +72,81 @@ TEST_F(FittingRun, QuadraticFromTheXYValuesTable) {
   EXPECT_DOUBLE_EQ(w->plotDataX[1][m - 1], 10);
   EXPECT_NEAR(w->plotDataY[1][m - 1], 175, 1e-6);
   EXPECT_EQ(w->plotPointColors[0][0], argb(0xFFFF0000));  // zone 0's colour
+}
+
+// Points clicked on a loaded picture land in the curve-points table as
+// real values through the axis conversion, and the "Image" data source fits
+// them: y = 1 + 0.0002 x^2 on X 0..300 (pixels 50..350) and Y 0..20
+// (pixels 250..50), the points clicked out of x order.
+TEST_F(FittingRun, PointsPickedOnTheImageAreFitted) {
+  qgtest::ModalScript script;
+  showTab(0);
+  {
+    std::vector<FXColor> white(400 * 300, FXRGB(255, 255, 255));
+    FXFileStream out;
+    ASSERT_TRUE(out.open("graph.bmp", FXStreamSave));
+    ASSERT_TRUE(fxsaveBMP(out, white.data(), 400, 300));
+  }
+  ASSERT_TRUE(w->loadImage("graph.bmp"));
+  w->recalc();
+  qgtest::runFor(100);
+  w->getExtraPixels();
+  const int ex = w->extraPixels[0], ey = w->extraPixels[1];
+  w->autoFindPoint_Chk->setCheck(FALSE);
+  w->autoFindAxisMaxXY_Chk->setCheck(FALSE);
+  auto click = [&](int ix, int iy) {
+    w->setCursorPosition(ix + ex, iy + ey);
+    FXEvent ev;
+    ev.type = SEL_LEFTBUTTONPRESS;
+    ev.code = LEFTBUTTON;
+    ev.state = 0;
+    return w->handle(w->imageView, FXSEL(SEL_LEFTBUTTONPRESS, Quillgrid::ID_IMAGE_VIEW), &ev);
+  };
+  ASSERT_EQ(click(50, 250), 1);  // origin
+  ASSERT_EQ(click(350, 250), 1);  // X max
+  ASSERT_EQ(click(50, 50), 1);  // Y max
+  w->axisDataPoints_TBL[0]->setItemText(0, 0, "0");
+  w->axisDataPoints_TBL[0]->setItemText(1, 0, "300");
+  w->axisDataPoints_TBL[1]->setItemText(0, 0, "0");
+  w->axisDataPoints_TBL[1]->setItemText(1, 0, "20");
+  const struct {
+    int ix, iy;
+    double x, y;
+  } picks[] = {{200, 195, 150, 5.5}, {100, 235, 50, 1.5}, {300, 115, 250, 13.5}, {150, 220, 100, 3}, {250, 160, 200, 9}};
+  Table_lom2* curve = w->curveData_TBL;
+  for (int r = 0; r < 5; ++r) {
+    ASSERT_EQ(click(picks[r].ix, picks[r].iy), 1);
+    ASSERT_NEAR(curve->toDouble(r, 0), picks[r].x, 1e-9) << r;
+    ASSERT_NEAR(curve->toDouble(r, 1), picks[r].y, 1e-9) << r;
+  }
+
+  showTab(3);
+  qgtest::runFor(50);
+  w->handle(w->dataSource_RB[0], FXSEL(SEL_COMMAND, Quillgrid::ID_DATA_SOURCE_FIRST), nullptr);
+  ASSERT_EQ(w->dataSourceTable, curve);
+  setOrder(0, 2);
+  // The "Fit data" button.
+  w->handle(w->fitData_Btn, FXSEL(SEL_COMMAND, Quillgrid::ID_FIT_DATA), nullptr);
+  EXPECT_EQ(script.count(), 0u);
+  EXPECT_EQ(w->numRowsWithData, 5);
+  EXPECT_NEAR(coefficient(0, 0), 1, 1e-6);
+  EXPECT_NEAR(coefficient(0, 1), 0, 1e-6);
+  EXPECT_NEAR(coefficient(0, 2), 0.0002, 1e-10);
+  EXPECT_EQ(field(w->eqnFit_TF[1][0]), "1.000000");
+
+  // Differences in the table's "% diff" column, results in table order; the
+  // stored positions stay as clicked.
+  for (int r = 0; r < 5; ++r) {
+    EXPECT_EQ(cell(curve, r, 2), "0.0") << r;
+    EXPECT_EQ(cell(curve, r, 3), std::to_string(ex + picks[r].ix)) << r;
+    EXPECT_EQ(cell(curve, r, 4), str(FXStringFormat("%.4lf", double(ey + picks[r].iy)))) << r;
+    EXPECT_NEAR(FXDoubleVal(w->convertedXYValues_TBL->getItemText(r, 0)), picks[r].x, 1e-9) << r;
+    EXPECT_NEAR(FXDoubleVal(w->convertedXYValues_TBL->getItemText(r, 2)), picks[r].y, 1e-6) << r;
+  }
+  EXPECT_EQ(cell(curve, 5, 2), "");
+  ASSERT_NE(w->plotDataX, nullptr);
+  for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(w->plotDataX[0][i], 50.0 * (i + 1)) << i;
+  EXPECT_NE(picture(w->fitPlot, "image_source_fit"), nullptr);
 }
 
 TEST_F(FittingRun, RowWithZeroYGetsNoDifference) {
@@ -150,6 +227,26 @@ TEST_F(FittingRun, TwoZonesMeetingAtZeroBothTakeTheFixedIntercept) {
   ASSERT_TRUE(w->getQuillgrid());
   EXPECT_NEAR(coefficient(0, 0), 3, 1e-6);
   EXPECT_NEAR(coefficient(1, 0), 3, 1e-6);
+}
+
+TEST_F(FittingRun, DataEndingAtZeroKeepsItsLastPointInTheLastZone) {
+  qgtest::ModalScript script;
+  std::vector<Row> rows;
+  for (int x = -10; x <= 0; ++x) rows.push_back({(double)x, x * x + 3.0, 0});
+  typeXY(rows);
+  w->numEquations = 2;
+  w->fitPlotZoneMarkers_real_x[0] = -5;
+  w->fitPlotZoneMarkers_real_x[1] = 0;
+  setOrder(0, 2);
+  setOrder(1, 2);
+  ASSERT_TRUE(w->getQuillgrid());
+  EXPECT_EQ(script.count(), 0u);
+  ASSERT_NE(w->plotDataX, nullptr);
+  ASSERT_EQ(w->plotDataX[0][10], 0);
+  for (int i = 0; i <= 10; ++i)
+    EXPECT_EQ(w->plotPointColors[0][i], w->getPlotPointColor(w->plotDataX[0][i] < -5 ? 0 : 1)) << i;
+  const int m = w->plotDataCounts[1];
+  EXPECT_NEAR(w->plotDataY[1][m - 1], 3, 1e-6) << "the curve's end from the last zone";
 }
 
 TEST_F(FittingRun, LarsonMillerFit) {

@@ -1,6 +1,7 @@
 // Arithmetic of the fitting run: row transforms per fit type, the x
-// scaling, the fixed-intercept zones, the point budgets and the finished
-// formula text.
+// scaling, the outer zone limits, the fixed-intercept zones, the point
+// budgets, the limits of the copied equations and the finished formula
+// text.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,6 +52,48 @@ TEST(FitRows, XScaleFactor) {
   EXPECT_EQ(xScaleFactor(X_VS_Y, 0), 1);
   EXPECT_EQ(xScaleFactor(X_VS_Y, -500), 1);
   for (int t = 1; t <= 4; ++t) EXPECT_EQ(xScaleFactor(t, 500), 1) << t;
+}
+
+TEST(FitZones, OuterLimitsHoldBothEndsOfTheData) {
+  const struct {
+    double xmin, xmax;
+  } cases[] = {{1, 10}, {0, 5}, {-10, -1}, {-10, 0}, {0, 0}, {-3, 4}};
+  for (const auto& c : cases) {
+    double b[3];
+    outerZoneLimits(c.xmin, c.xmax, &b[0], &b[2]);
+    b[1] = (c.xmin + c.xmax) / 2;
+    EXPECT_LE(b[0], c.xmin) << c.xmin << ".." << c.xmax;
+    EXPECT_GT(b[2], c.xmax) << c.xmin << ".." << c.xmax;
+    // A zone holds b[j] <= x < b[j+1]: the largest x is in the last zone.
+    if (c.xmax > c.xmin) {
+      EXPECT_TRUE(b[1] <= c.xmax && c.xmax < b[2]) << c.xmin << ".." << c.xmax;
+    }
+    EXPECT_LT(b[2] - c.xmax, 1e-5 * (1 + c.xmax - c.xmin)) << "a margin only";
+  }
+  double lower, upper;
+  outerZoneLimits(2, 500, &lower, &upper);
+  EXPECT_DOUBLE_EQ(lower, 0.999999 * 2);
+  EXPECT_DOUBLE_EQ(upper, 1.0000006 * 500);
+}
+
+TEST(FitZones, LimitsForTheCopiedEquations) {
+  const double e = std::exp(1.0);
+  const struct {
+    int type;
+    bool asNumbers;
+    double limit, copied;
+  } cases[] = {
+      {LNX_VS_Y, true, std::log(0.2), 0.2},  // x below 1: a negative ln
+      {LNX_VS_LNY, true, 1, e},
+      {LNX_VS_Y, true, 0, 1},
+      {INVX_VS_LNY, true, 0.5, 2},
+      {X_VS_Y, true, -3, -3},
+      {X_VS_LNY, true, 4, 4},
+      {LNX_VS_Y, false, std::log(0.2), std::log(0.2)},
+      {INVX_VS_LNY, false, 0.5, 0.5},
+  };
+  for (const auto& c : cases)
+    EXPECT_NEAR(limitForCopy(c.type, c.asNumbers, c.limit), c.copied, 1e-12) << c.type << " " << c.limit;
 }
 
 TEST(FitZones, FixedInterceptZones) {
