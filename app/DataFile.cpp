@@ -17,6 +17,10 @@ void Quillgrid::openDataFile(FXString path) {
     updateRecentlyUsedFileList(FXString::null, 1);
   }
   afterReadingDatafiles(false);
+  // The curve points keep their pixel positions, but their real values
+  // came from the axis values before the file was read: convert them again
+  // with the axis values the file brought.
+  onCmdRecalData(nullptr, 0, nullptr);
 }
 
 long Quillgrid::onCmdSaveDatafile(FXObject*, FXSelector, void*) {

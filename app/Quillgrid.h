@@ -983,7 +983,8 @@ public:
   // the files hold (in a data file the directory and recent-file lines
   // are not).
   bool assignVariablesFromIni(FX::FXString key, FX::FXString value, bool isDataFile);
-  // Clears both value tables, reads the data file and applies it.
+  // Clears both value tables, reads the data file, applies it and converts
+  // the curve points again with the axis values it brought.
   void openDataFile(FX::FXString path);
   // Shows the tab that holds loaded data.
   void setDefaultTab();

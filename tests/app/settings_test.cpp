@@ -14,6 +14,8 @@
 #include "TestHarness.h"
 #include "TextField_lom2.h"
 #include "fox16.h"
+// after fx.h, which it needs
+#include <FXPNGImage.h>
 
 using namespace FX;
 
@@ -567,6 +569,98 @@ TEST_F(SettingsTest, DataFileSavedThroughTheDialogOpensInAnotherWindow) {
   EXPECT_TRUE(b->showLMPStuff_Chk->getCheck());
 }
 
+// A picture of a graph axes: the X axis along row 250 from column 50 to
+// 350, the Y axis along column 50 from row 50 to 250, 400 x 300 pixels.
+std::string writeGraphPicture(const std::string& dirPath) {
+  const int width = 400, height = 300;
+  std::vector<FXColor> p(width * height, FXRGB(255, 255, 255));
+  for (int x = 50; x <= 350; ++x) p[250 * width + x] = FXRGB(0, 0, 0);
+  for (int y = 50; y <= 250; ++y) p[y * width + 50] = FXRGB(0, 0, 0);
+  FXFileStream s;
+  EXPECT_TRUE(s.open("graph.png", FXStreamSave));
+  fxsavePNG(s, p.data(), width, height);
+  s.close();
+  return dirPath + "/graph.png";
+}
+
+// Clicks image pixel (ix, iy) of the window's image view.
+void clickImage(Quillgrid* w, int ix, int iy) {
+  w->setCursorPosition(ix + w->extraPixels[0], iy + w->extraPixels[1]);
+  FXEvent ev;
+  ev.type = SEL_LEFTBUTTONPRESS;
+  ev.code = LEFTBUTTON;
+  w->handle(w->imageView, FXSEL(SEL_LEFTBUTTONPRESS, Quillgrid::ID_IMAGE_VIEW), &ev);
+}
+
+TEST_F(SettingsTest, ADataFileRestoresAStateThatFitsFromEveryTable) {
+  qgtest::ModalScript script;
+  const std::string picture = writeGraphPicture(dir.path());
+  const char* axisValues[2][2] = {{"0", "300"}, {"0", "20"}};
+  // Axes clicked at their ends, four curve points on the line
+  // y = x / 50 - 0.4 (with X 0 to 300).
+  auto pickAxesAndPoints = [&](Quillgrid* w, const char* xMax) {
+    ASSERT_TRUE(w->loadImage(picture.c_str()));
+    w->recalc();
+    qgtest::runFor(100);
+    w->getExtraPixels();
+    w->autoFindPoint_Chk->setCheck(FALSE, FALSE);
+    clickImage(w, 50, 250);
+    clickImage(w, 350, 250);
+    clickImage(w, 50, 50);
+    for (int t = 0; t < 2; ++t)
+      for (int r = 0; r < 2; ++r) w->axisDataPoints_TBL[t]->setItemText(r, 0, axisValues[t][r]);
+    w->axisDataPoints_TBL[0]->setItemText(1, 0, xMax);
+    for (int i = 0; i < 4; ++i) clickImage(w, 80 + 50 * i, 248 - 10 * i);
+  };
+
+  Quillgrid* a = window();
+  pickAxesAndPoints(a, "300");
+  for (int r = 0; r < 10; ++r) {
+    const double x = r + 1;
+    a->xyValues_TBL->setItemText(r, 0, FXStringVal(x));
+    a->xyValues_TBL->setItemText(r, 1, FXStringVal(2 * x * x - 3 * x + 5));
+  }
+  for (int r = 0; r < 6; ++r) {
+    const double time = std::pow(10.0, r % 3 + 1), T = r < 3 ? 800 : 900;
+    a->lmpData_TBL->setItemText(r, 0, FXStringVal(time));
+    a->lmpData_TBL->setItemText(r, 1, FXStringFormat("%.12g", std::exp(8 - 0.2 * (std::log10(time) + 20) * T / 1000)));
+    a->lmpData_TBL->setItemText(r, 2, FXStringVal(T));
+  }
+  a->fit_order[0] = 2;
+  ASSERT_TRUE(a->writeSettingsFile("fit.qwr"));
+
+  // Points converted with other axis values take the values of the file's
+  // axes when it is opened; a point picked afterwards agrees with them.
+  Quillgrid* b = window();
+  pickAxesAndPoints(b, "600");
+  ASSERT_EQ(cell(b->curveData_TBL, 0, 0), "60.000");
+  b->openDataFile((dir.path() + "/fit.qwr").c_str());
+  EXPECT_EQ(cell(b->axisDataPoints_TBL[0], 1, 0), "300");
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(FXDoubleVal(b->curveData_TBL->getItemText(i, 0)), 30 + 50 * i, 1e-9) << i;
+    EXPECT_NEAR(FXDoubleVal(b->curveData_TBL->getItemText(i, 1)), (2 + 10 * i) / 10.0, 1e-9) << i;
+  }
+  clickImage(b, 300, 204);
+  EXPECT_NEAR(FXDoubleVal(b->curveData_TBL->getItemText(4, 0)), 250, 1e-9);
+
+  // Each table fits: the curve points, the XY values and the Larson-Miller rows.
+  b->fit_order[0] = 1;
+  b->dataSource = 0;
+  b->setDataSource();
+  ASSERT_TRUE(b->getQuillgrid());
+  EXPECT_NEAR(FXDoubleVal(b->coefficients_TBL[0]->getItemText(0, 1)), 1 / 50.0, 1e-9);
+  b->fit_order[0] = 2;
+  b->dataSource = 1;
+  b->setDataSource();
+  ASSERT_TRUE(b->getQuillgrid());
+  EXPECT_NEAR(FXDoubleVal(b->coefficients_TBL[0]->getItemText(0, 2)), 2, 1e-6);
+  b->curveFitType = 5;
+  b->setCurveFitType();
+  ASSERT_TRUE(b->getQuillgrid());
+  EXPECT_NEAR(FXDoubleVal(b->coefficients_TBL[0]->getItemText(0, 1)), -0.2, 1e-6);
+  EXPECT_EQ(script.count(), 0u);
+}
+
 TEST_F(SettingsTest, DataFileErrorsAreReported) {
   Quillgrid* w = window();
   qgtest::ModalScript script;
@@ -622,6 +716,76 @@ TEST_F(SettingsTest, QuittingWritesTheFileAndTheNextStartReadsIt) {
   EXPECT_EQ(str(c->lmp_C_TF->getText()), "32");
   EXPECT_EQ(c->window_x, 150);  // the placement of the earlier runs
   EXPECT_EQ(c->windowWidth, 1100);
+}
+
+// The state of every option widget of a window and its menus, one line
+// each in the order of the widget tree.
+void optionStates(FXWindow* w, std::vector<std::string>& out) {
+  std::string s;
+  if (auto* c = dynamic_cast<FXCheckButton*>(w))
+    s = "check " + str(c->getText()) + " " + std::to_string(c->getCheck());
+  else if (auto* r = dynamic_cast<FXRadioButton*>(w))
+    s = "radio " + str(r->getText()) + " " + std::to_string(r->getCheck()) + " " + std::to_string(r->getBackColor());
+  else if (auto* m = dynamic_cast<FXMenuCheck*>(w))
+    s = "menu check " + str(m->getText()) + " " + std::to_string(m->getCheck());
+  else if (auto* m = dynamic_cast<FXMenuRadio*>(w))
+    s = "menu radio " + str(m->getText()) + " " + std::to_string(m->getCheck());
+  else if (auto* l = dynamic_cast<FXListBox*>(w))
+    s = "list " + std::to_string(l->getCurrentItem());
+  else if (auto* t = dynamic_cast<TextField_lom2*>(w))
+    s = "number " + str(t->getText());
+  if (!s.empty()) out.push_back(s + (w->isEnabled() ? "" : " disabled"));
+  for (FXWindow* c = w->getFirst(); c; c = c->getNext()) optionStates(c, out);
+}
+
+std::vector<std::string> optionStates(Quillgrid* w) {
+  std::vector<std::string> out;
+  optionStates(w, out);
+  for (FXWindow* pane : {w->fileMenu, w->savePlotMenu, w->optionsMenu, w->helpMenu}) optionStates(pane, out);
+  return out;
+}
+
+// A widget's command to its target, as a click or a choice sends it.
+void command(FXWindow* w, void* data) {
+  if (w->getTarget()) w->getTarget()->handle(w, FXSEL(SEL_COMMAND, w->getSelector()), data);
+}
+
+TEST_F(SettingsTest, TheNextStartShowsTheOptionsOfTheLastRun) {
+  qgtest::ModalScript script;
+  Quillgrid* a = make();
+  for (FXRadioButton* r : {a->cursorType_RB[0], a->dataPointColor_RB[5], a->referencePointColor_RB[4],
+                           a->plotPointSize_RB[2], a->plotBackground_RB[2], a->searchDirection_RB[2], a->axisLog_RB[0],
+                           a->numberFormatDecimal_RB[1], a->curveFitType_RB[3], a->dataSource_RB[1]}) {
+    r->setCheck(TRUE);
+    command(r, (void*)(FXuval)1);
+  }
+  const std::pair<FXListBox*, int> items[] = {
+      {a->fitPlotFontSize_LB, 3}, {a->temperatureScale_LB, 2},         {a->cursorColor_LB, 2},
+      {a->maxFitOrder_LB, 6},     {a->numOfOverlapPoints_LB, 3},       {a->numOfDecimalsInCoefficients_LB, 6},
+      {a->numRowsInXYTable_LB, 2}, {a->numAutoFindPoints_LB_LB, 7}};
+  for (const auto& item : items) {
+    item.first->setCurrentItem(item.second);
+    command(item.first, (void*)(FXival)item.second);
+  }
+  for (CheckMember m : CHECKS) {
+    if (!(a->*m)->isEnabled()) continue;  // as a click would leave it
+    (a->*m)->setCheck(!(a->*m)->getCheck());
+    command(a->*m, (void*)(FXuval)(a->*m)->getCheck());
+  }
+  for (MenuMember m : MENU_CHECKS) {
+    (a->*m)->setCheck(!(a->*m)->getCheck());
+    command(a->*m, (void*)(FXuval)(a->*m)->getCheck());
+  }
+  a->y_axisScaleFactor->setText("2.5");
+  a->lmp_C_TF->setText("25");
+  const std::vector<std::string> before = optionStates(a);
+  qgtest::DelayedMessage quit(a, FXSEL(SEL_COMMAND, Quillgrid::ID_QUIT), 20);
+  EXPECT_EQ(qgtest::app()->run(), 0);
+  delete a;
+
+  const std::vector<std::string> after = optionStates(window());
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i], before[i]) << i;
 }
 
 TEST_F(SettingsTest, DefaultTabFollowsTheLoadedTables) {
