@@ -276,6 +276,26 @@ TEST_F(PickingTest, AutoFindSnapsUpToTheMiddleRowOfAThickLine) {
   EXPECT_EQ(script.count(), 0u);
 }
 
+TEST_F(PickingTest, ProModeTracesTheCurveAfterTheSecondPoint) {
+  qgtest::ModalScript script;
+  defineAxesByClicks();
+  w->curve_color->setBackColor(RED);
+  w->getPlotRGBColors();
+  w->searchDirection = 0;  // Up
+  w->proMode_Chk->setCheck(TRUE);
+  w->setUpProMode();
+  click(120, 155);
+  EXPECT_EQ(usedRows(), 1);
+  click(280, 155);
+  ASSERT_GT(usedRows(), 2) << "the second point starts the trace";
+  for (int r = 0; r < usedRows(); ++r) {
+    EXPECT_EQ(w->curveData_TBL->toInt(r, 4), ey + 150) << r;
+    EXPECT_LE(w->curveData_TBL->toInt(r, 3), ex + 280) << r;
+    EXPECT_FALSE(w->curveData_TBL->isEmpty(r, 0)) << r;
+  }
+  EXPECT_EQ(script.count(), 0u);
+}
+
 TEST_F(PickingTest, AWarningDropsTheClickThatRaisedIt) {
   qgtest::ModalScript script;
   defineAxesByClicks();
