@@ -9,10 +9,11 @@ using namespace FX;
 namespace AxisRules {
 
 Conversion pixelToReal(const Axis& a, double p, double* v) {
+  // A reference value a log axis cannot take is reported before the pixels.
+  if (a.scaleType == 1 && (a.V1 <= 0 || a.V2 <= 0)) return Conversion::NonPositiveLogValue;
   if (a.P2 == a.P1) return Conversion::SamePixels;
   const double f = (p - a.P1) / (a.P2 - a.P1);
   if (a.scaleType == 1) {
-    if (a.V1 <= 0 || a.V2 <= 0) return Conversion::NonPositiveLogValue;
     const double l1 = std::log10(a.V1);
     *v = std::pow(10.0, (std::log10(a.V2) - l1) * f + l1);
   } else {

@@ -137,6 +137,37 @@ void Quillgrid::restoreFirstPointAfterAutoFindAxisFails() {
   setAxisDataType(nextAxisDataType);
 }
 
+void Quillgrid::copyShownPixelsForLine() {
+  // A rubber band left on the view by a cancelled line borrows the pixels
+  // about to be replaced: the working image goes back on the view first.
+  if (lineImage) {
+    imageView->setImage(image);
+    releaseAndDelete(lineImage);
+  }
+  delete[] lineBackupPixels;
+  lineBackupPixels = nullptr;
+  lineBackupWidth = lineBackupHeight = 0;
+  FXImage* shown = imageView->getImage();
+  if (!shown || !shown->id() || shown->getWidth() < 1 || shown->getHeight() < 1) return;
+  // The marks are drawn on the display's copy only: read the picture back
+  // from there, so that the band is stretched over the picture as shown.
+  FXImage* copy = new FXImage(getApp(), nullptr, IMAGE_KEEP | IMAGE_OWNED, shown->getWidth(), shown->getHeight());
+  copy->create();
+  {
+    FXDCWindow dc(copy);
+    dc.drawImage(shown, 0, 0);
+  }
+  copy->restore();
+  if (copy->getData()) {
+    lineBackupWidth = copy->getWidth();
+    lineBackupHeight = copy->getHeight();
+    const size_t n = size_t(lineBackupWidth) * size_t(lineBackupHeight);
+    lineBackupPixels = new FXColor[n];
+    memcpy(lineBackupPixels, copy->getData(), n * sizeof(FXColor));
+  }
+  releaseAndDelete(copy);
+}
+
 // ---- the axis search from the origin
 
 int Quillgrid::findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
@@ -257,19 +288,7 @@ long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void* ptr) {
   pointerPosition(&x, &y);
 
   if (drawLineMode) {
-    if (lineClickCount == 0) {
-      FXImage* shown = imageView->getImage();
-      delete[] lineBackupPixels;
-      lineBackupPixels = nullptr;
-      lineBackupWidth = lineBackupHeight = 0;
-      if (shown && shown->getData()) {
-        lineBackupWidth = shown->getWidth();
-        lineBackupHeight = shown->getHeight();
-        const size_t n = size_t(lineBackupWidth) * size_t(lineBackupHeight);
-        lineBackupPixels = new FXColor[n];
-        memcpy(lineBackupPixels, shown->getData(), n * sizeof(FXColor));
-      }
-    }
+    if (lineClickCount == 0) copyShownPixelsForLine();
     if (lineClickCount < 2) {
       lineX[lineClickCount] = x - extraPixels[0];
       lineY[lineClickCount] = y - extraPixels[1];
@@ -324,6 +343,8 @@ long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void* ptr) {
   if (nextAxisDataType > MAX_CLICK_STEP) nextAxisDataType = MAX_CLICK_STEP;
   setAxisDataType(nextAxisDataType);
 
+  // The magnifier follows the pointer, not the point a snap moves it to.
+  const int pointerX = x, pointerY = y;
   double yd = y;
   if (axisDataType == 4 && checked(autoFindPoint_Chk) && !ctrl) {
     const int L = searchLength;
@@ -357,7 +378,7 @@ long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void* ptr) {
       updateMagnifiedImage(magnifierPoint[0], magnifierPoint[1]);
       magnifierPoint[0] = magnifierPoint[1] = -1;
     } else {
-      updateMagnifiedImage(x, y);
+      updateMagnifiedImage(pointerX, pointerY);
     }
   }
   if (dataSource != 0) {

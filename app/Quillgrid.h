@@ -885,6 +885,9 @@ public:
   FX::FXColor axisColor = 0;
   int firstClick[2] = {-1, -1};
   double firstClickValue = 0.0;
+  // Copies the displayed picture, marks included, into lineBackupPixels at
+  // the first click of a user line.
+  void copyShownPixelsForLine();
   // Size of the picture copied into lineBackupPixels.
   int lineBackupWidth = 0;
   int lineBackupHeight = 0;

@@ -30,6 +30,7 @@ TEST(AxisConversion, RefusesWhatHasNoValue) {
   EXPECT_EQ(pixelToReal(Axis{1, 100, 300, 0, 1000}, 200, &v), Conversion::NonPositiveLogValue);
   EXPECT_EQ(pixelToReal(Axis{1, 100, 300, 10, -1}, 200, &v), Conversion::NonPositiveLogValue);
   EXPECT_EQ(pixelToReal(Axis{0, 150, 150, 0, 10}, 200, &v), Conversion::SamePixels);
+  EXPECT_EQ(pixelToReal(Axis{1, 150, 150, 0, 10}, 200, &v), Conversion::NonPositiveLogValue);
   EXPECT_EQ(v, 7);
   int px = 5;
   EXPECT_EQ(realToPixel(Axis{1, 100, 300, 1, 1000}, 0, &px), Conversion::NonPositiveLogValue);

@@ -241,6 +241,61 @@ TEST_F(PickingTest, AutoFindRefusesAMissAndControlTakesThePointer) {
   EXPECT_EQ(script.count(), 0u);
 }
 
+TEST_F(PickingTest, AutoFindSnapsUpToTheMiddleRowOfAThickLine) {
+  qgtest::ModalScript script;
+  defineAxesByClicks();
+  // The red curve three pixels thick: rows 149 to 151.
+  for (int x = 100; x <= 300; ++x) {
+    w->image->setPixel(x, 149, RED);
+    w->image->setPixel(x, 151, RED);
+  }
+  w->image->render();
+  w->curve_color->setBackColor(RED);
+  w->getPlotRGBColors();
+  w->searchDirection = 0;  // Up
+  w->lineThickness_TF->setText("30");
+  w->autoFindPoint_Chk->setCheck(TRUE);
+  w->showMagnifiedImage = true;
+  w->magnifierPoint[0] = w->magnifierPoint[1] = -1;
+
+  EXPECT_EQ(click(200, 161), 1) << "10 px under the line";
+  ASSERT_EQ(usedRows(), 1);
+  const int M = Quillgrid::MAGNIFIED_SIZE;
+  ASSERT_NE(w->magnifiedPixels[1], nullptr);
+  EXPECT_EQ(w->magnifiedPixels[1][M / 2 * M + M / 2], WHITE) << "the magnifier stays on the pointer";
+  EXPECT_EQ(w->curveData_TBL->toInt(0, 3), ex + 200);
+  EXPECT_EQ(text(w->curveData_TBL->getItemText(0, 4)), text(FXStringFormat("%.4lf", double(ey + 150))));
+  EXPECT_NEAR(w->curveData_TBL->toDouble(0, 1), 20.0 * 100 / 200, 1e-9) << "Y of the middle row";
+  EXPECT_EQ(w->selectionColor_TF->getBackColor(), argb(0xFF00FF00));
+
+  EXPECT_EQ(click(200, 161, CONTROLMASK), 1);
+  ASSERT_EQ(usedRows(), 2);
+  EXPECT_EQ(w->curveData_TBL->toInt(1, 3), ex + 200);
+  EXPECT_EQ(text(w->curveData_TBL->getItemText(1, 4)), text(FXStringFormat("%.4lf", double(ey + 161))));
+  EXPECT_EQ(w->selectionColor_TF->getBackColor(), argb(0xFFFFFF00)) << "white under the pointer";
+  EXPECT_EQ(script.count(), 0u);
+}
+
+TEST_F(PickingTest, ProModeTracesTheCurveAfterTheSecondPoint) {
+  qgtest::ModalScript script;
+  defineAxesByClicks();
+  w->curve_color->setBackColor(RED);
+  w->getPlotRGBColors();
+  w->searchDirection = 0;  // Up
+  w->proMode_Chk->setCheck(TRUE);
+  w->setUpProMode();
+  click(120, 155);
+  EXPECT_EQ(usedRows(), 1);
+  click(280, 155);
+  ASSERT_GT(usedRows(), 2) << "the second point starts the trace";
+  for (int r = 0; r < usedRows(); ++r) {
+    EXPECT_EQ(w->curveData_TBL->toInt(r, 4), ey + 150) << r;
+    EXPECT_LE(w->curveData_TBL->toInt(r, 3), ex + 280) << r;
+    EXPECT_FALSE(w->curveData_TBL->isEmpty(r, 0)) << r;
+  }
+  EXPECT_EQ(script.count(), 0u);
+}
+
 TEST_F(PickingTest, AWarningDropsTheClickThatRaisedIt) {
   qgtest::ModalScript script;
   defineAxesByClicks();
@@ -445,6 +500,35 @@ TEST_F(PickingTest, UserLineFollowsThePointerUntilTheSecondClick) {
   EXPECT_TRUE(w->lineDrawn);
   EXPECT_EQ(w->imageView->getImage(), w->image);
   EXPECT_EQ(w->lineImage, nullptr);
+}
+
+TEST_F(PickingTest, TheRubberBandShowsTheMarksAndACancelledOneIsDropped) {
+  w->referencePointColor = FXRGB(0, 0, 255);
+  click(50, 250);  // the origin, marked with a cross on the display only
+  ASSERT_EQ(w->image->getPixel(50, 250), BLACK);
+  auto drawLine = [&] { w->handle(w->drawLine_Btn, FXSEL(SEL_COMMAND, Quillgrid::ID_DRAW_LINE), nullptr); };
+
+  drawLine();
+  click(100, 100);
+  motion(200, 120);
+  ASSERT_NE(w->lineImage, nullptr);
+  w->lineImage->restore();
+  EXPECT_EQ(w->lineImage->getPixel(50, 250), w->referencePointColor) << "the origin's cross stays in view";
+
+  // Cancelled while stretching, then started again: the stale band leaves
+  // the view before the pixels it borrows are replaced.
+  drawLine();
+  ASSERT_FALSE(w->drawLineMode);
+  drawLine();
+  click(120, 100);
+  EXPECT_EQ(w->lineImage, nullptr);
+  EXPECT_EQ(w->imageView->getImage(), w->image);
+  motion(220, 120);
+  ASSERT_NE(w->lineImage, nullptr);
+  w->lineImage->restore();
+  EXPECT_EQ(w->lineImage->getPixel(120, 100), w->referencePointColor);
+  EXPECT_EQ(w->lineImage->getPixel(100, 100), WHITE) << "the cancelled band is gone";
+  EXPECT_EQ(w->lineImage->getPixel(50, 250), w->referencePointColor);
 }
 
 TEST_F(PickingTest, CurveColourIsPickedFromTheImage) {
