@@ -36,6 +36,9 @@ protected:
       w->curveData_TBL->hide();
       w->setDataSource();
     }
+    // One equation unless a test chooses more (the list starts at two,
+    // and opening the tab takes the zone count from it).
+    w->numOfEquations_LB->setCurrentItem(0, FALSE);
     w->tabBook->setCurrent(3, FALSE);
     w->onCmdTabs(w->tabBook, 0, nullptr);
     qgtest::runUntil([this] { return w->fitPlotCanvas->getWidth() > 50 && w->fitPlotCanvas->getHeight() > 50; });
