@@ -105,8 +105,8 @@ long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) {
   if (!lmp_C_TF) return 1;
   const double C = lmp_C_TF->toDouble();
   int decimals = 1;
-  showLarsonMillerConstant(snappedLarsonMillerConstant(C, isChecked(lmpMouseWheelStepSizeOfp1_Chk), &decimals),
-                           decimals);
+  const double snapped = snappedLarsonMillerConstant(C, isChecked(lmpMouseWheelStepSizeOfp1_Chk), &decimals);
+  showLarsonMillerConstant(snapped, decimals);
   // Fit again only when the C in force has changed.
   if (std::fabs(lmp_C_TF->toDouble() - C) > 1e-9) getQuillgrid();
   return 1;
