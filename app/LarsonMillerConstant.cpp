@@ -114,8 +114,10 @@ long Quillgrid::onCmdLMPStepSize(FXObject*, FXSelector, void*) {
 
 long Quillgrid::onMouseLMP(FXObject*, FXSelector, void* ptr) {
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
-  // A disabled field (any fit but Larson-Miller) keeps its value.
-  if (!ev || !lmp_C_TF || !lmp_C_TF->isEnabled()) return 0;
+  // A disabled field (any fit but Larson-Miller) keeps its value. The
+  // toolkit follows each notch with a message of amount 0 (the wheel
+  // button's release), which turns nothing.
+  if (!ev || ev->code == 0 || !lmp_C_TF || !lmp_C_TF->isEnabled()) return 0;
   const bool fine = (ev->state & (SHIFTMASK | CONTROLMASK)) != 0 || isChecked(lmpMouseWheelStepSizeOfp1_Chk);
   int decimals = 1;
   const double C = steppedLarsonMillerConstant(lmp_C_TF->toDouble(), fine, ev->code >= 1, &decimals);

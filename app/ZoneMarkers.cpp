@@ -146,8 +146,10 @@ long Quillgrid::onMouseEqnZones(FXObject*, FXSelector sel, void* ptr) {
   // The last zone's limit is the end of the data; unused zones have none.
   if (k < 0 || k >= clampedZoneCount(numEquations) - 1) return 0;
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
-  // Before the first drawing the plot has no pixel scale.
-  if (!ev || !fitPlot || fitPlot->getXaxisResolutionPerPixel() <= 0) return 0;
+  // The toolkit follows each notch with a message of amount 0 (the wheel
+  // button's release), which turns nothing. Before the first drawing the
+  // plot has no pixel scale.
+  if (!ev || ev->code == 0 || !fitPlot || fitPlot->getXaxisResolutionPerPixel() <= 0) return 0;
   const int step =
       zoneLimitWheelStep(minMouseWheelStep, (ev->state & SHIFTMASK) != 0, (ev->state & CONTROLMASK) != 0);
   int p = fitPlot->getPixelsFromRealX(fitPlotZoneMarkers_real_x[k]);

@@ -244,6 +244,9 @@ TEST_F(LarsonMillerConstant, WheelStepsCAndFits) {
   EXPECT_EQ(wheel(120), 1);
   EXPECT_EQ(field(w->lmp_C_TF), "10.5");
   expectFittedWithShownC();
+  // The message of amount 0 that follows each notch turns nothing.
+  EXPECT_EQ(wheel(0), 0);
+  EXPECT_EQ(field(w->lmp_C_TF), "10.5");
   EXPECT_EQ(wheel(-120, CONTROLMASK), 1);
   EXPECT_EQ(field(w->lmp_C_TF), "10.4");
   expectFittedWithShownC();

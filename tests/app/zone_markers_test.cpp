@@ -219,6 +219,10 @@ TEST_F(ZoneMarkers, WheelStepsALimitWithAndWithoutModifiers) {
     // Fitted with the new limit at once.
     EXPECT_LT(fittedBoundaryOffset(), 0.006) << m.pixels;
   }
+  // The message of amount 0 that follows each notch moves nothing.
+  const double now = limit(0);
+  EXPECT_EQ(wheel(0, 0), 0);
+  EXPECT_DOUBLE_EQ(limit(0), now);
   // The last zone's limit and the unused zones take no wheel.
   EXPECT_EQ(wheel(2, 120), 0);
   EXPECT_EQ(wheel(4, 120), 0);
