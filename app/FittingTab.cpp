@@ -293,10 +293,12 @@ long Quillgrid::onCmdTabs(FXObject* sender, FXSelector, void*) {
   } else if (current == 3) {
     setEnabled(savePlotMenuTitle, true);
     setEnabled(includeRotationOnImage_Chk, false);
+    // Limits never placed (all six at their start value, or all but the
+    // last, which a Larson-Miller fit writes) get their defaults.
     int unset = 0;
     for (double limit : fitPlotZoneMarkers_real_x)
-      if (limit < -1e100) ++unset;
-    drawZoneMarkers(unset == 5);
+      if (limit <= -1e100) ++unset;
+    drawZoneMarkers(unset >= 5);
     setNumEquations(getNumberOfRowsWithData() < 1);
     redrawFitPlots = true;
     if (sender && sender == eqnTabBook)

@@ -308,7 +308,7 @@ public:
   void setUpMainMenu();
   void setUpToolBar();
 
-  // ---- operations of features built up step by step
+  // ---- operations of the areas, called from the constructor and the destructor
   bool readConversionFactors();
   void drawFitPlots(bool blank);
   void clearCurveDataTable(int numRows);
@@ -1027,8 +1027,41 @@ public:
   void runImagePopUp(FX::FXMenuPane* pane, int x, int y);
 
   // ---- zone markers and the Larson-Miller constant
+  // Zone limits spread evenly over the transformed data, and the fit
+  // plot's range set to that data; nothing changes with fewer than two
+  // rows or with data the fit type cannot take.
+  void setDefaultZoneMarkers();
+  // Writes the Larson-Miller constant C with the decimals into its field.
+  void showLarsonMillerConstant(double C, int decimals);
 
-  // ---- operations of features not built yet (empty in PendingHandlers.cpp)
+  // Height and base width of a zone marker under the fit plot.
+  enum { ZONE_MARKER_SIZE = 15 };
+  // Upper limits of n zones (1..6) spread evenly over [xmin, xmax]; the
+  // last is xmax itself.
+  static void evenZoneLimits(double xmin, double xmax, int n, double* limits);
+  // Pixels one wheel notch moves a zone limit: the smallest step, 3 times
+  // that with Shift or Control, 27 times with both.
+  static int zoneLimitWheelStep(int minStep, bool shift, bool control);
+
+  // C truncated toward zero onto the wheel step (fine: 0.1 above 10,
+  // else 0.02; coarse: 0.5 above 10, else 0.1), with the decimals it is
+  // shown with.
+  static double snappedLarsonMillerConstant(double C, bool fine, int* decimals);
+  // C one wheel notch up or down, kept within [1, 100], with the
+  // decimals it is shown with.
+  static double steppedLarsonMillerConstant(double C, bool fine, bool up, int* decimals);
+  // The search for the C with the smallest largest difference: from
+  // start (20 when outside [1, 100]) C walks by 1 while the difference
+  // shrinks and turns round with half the step whenever it grows, until
+  // the step is below smallestStep or C leaves [1, 100]. fit(C, &m) fits
+  // with C and gives the largest difference m; false when the fit fails.
+  // lastFitted is the last C handed to fit.
+  enum { LMP_SEARCH_FOUND = 0, LMP_SEARCH_FIT_FAILED = 1, LMP_SEARCH_NO_CONVERGENCE = 2 };
+  enum { LMP_SEARCH_MAX_STEPS = 1000 };
+  static int searchLarsonMillerConstant(double start, double smallestStep,
+                                        const std::function<bool(double, double*)>& fit, double* lastFitted);
+
+  // ---- operations and members that several areas use
   void setEquationSlopeLabels();
   void setEquationSlopeLabels(bool blank, bool positive, bool negative);
   void resetOrdering();

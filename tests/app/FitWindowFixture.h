@@ -27,6 +27,9 @@ protected:
     MainWindowFixture::SetUp();
     if (IsSkipped()) return;
     w = make();
+    // One equation unless a test chooses more (the list starts at two,
+    // and opening the tab takes the zone count from it).
+    w->numOfEquations_LB->setCurrentItem(0, FALSE);
     showTab(3);
     qgtest::runUntil([this] { return w->fitPlotCanvas->getWidth() > 50 && w->fitPlotCanvas->getHeight() > 50; });
     qgtest::runFor(50);

@@ -643,7 +643,10 @@ TEST_F(SettingsTest, ADataFileRestoresAStateThatFitsFromEveryTable) {
   clickImage(b, 300, 204);
   EXPECT_NEAR(FXDoubleVal(b->curveData_TBL->getItemText(4, 0)), 250, 1e-9);
 
-  // Each table fits: the curve points, the XY values and the Larson-Miller rows.
+  // Each table fits: the curve points, the XY values and the Larson-Miller
+  // rows, with one equation zone.
+  b->numOfEquations_LB->setCurrentItem(0, FALSE);
+  b->setNumEquations(true);
   b->fit_order[0] = 1;
   b->dataSource = 0;
   b->setDataSource();
