@@ -3,6 +3,7 @@
 // extended cross-hair, the rotation alignment lines, and the fine, quarter
 // and half turns of the picture.
 #include <cstring>
+#include <new>
 
 #include <fx.h>
 #include <FXPNGImage.h>
@@ -11,6 +12,8 @@
 #include "ImageRules.h"
 #include "MenuRules.h"
 #include "ModalSeam.h"
+#include <new>
+
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "fox16.h"
@@ -159,19 +162,39 @@ bool Quillgrid::loadImage(FXString path) {
     return fail("Error Loading Image", path);
   }
 
+  // The display cannot hold a picture wider or higher than 32767 pixels,
+  // and a picture too large for memory cannot be worked on: both are
+  // refused like a file that does not decode, instead of ending the program.
+  const int w = fresh->getWidth(), h = fresh->getHeight();
+  if (w > 32767 || h > 32767) {
+    getApp()->endWaitCursor();
+    return fail("Error Loading Image", path);
+  }
+  try {
+    fresh->create();
+    clean->create();
+    allocate_originalPixelArray(w, h);
+  } catch (const FXException&) {
+    ok = false;
+  } catch (const std::bad_alloc&) {
+    ok = false;
+  }
+  if (!ok) {
+    free_originalPixelArray();
+    imageWidth = imageHeight = 0;
+    getApp()->endWaitCursor();
+    return fail("Error Loading Image", path);
+  }
+
   image = fresh;
   cleanImage = clean;
   imageFileName = path;
   setTitle(getBasicTitle(path));
-  image->create();
-  cleanImage->create();
-  const int w = image->getWidth(), h = image->getHeight();
   if (imageView) {
     imageView->setImage(image);
     imageView->setWidth(w);
     imageView->setHeight(h);
   }
-  allocate_originalPixelArray(w, h);
   memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)w * h);
 
   resetAfterNewImage();
