@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuTitleWin10Style.h"
+#include "PlotCanvas.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
@@ -255,7 +256,7 @@ void Quillgrid::setUpFittingTab() {
   for (int i = 0; i < NUM_SMALL_PLOTS; ++i) {
     smallPlotFrame[i] = new FXVerticalFrame(smallMatrix, FRAME_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0,
                                             200, 200, 0, 0, 0, 0);
-    smallPlotCanvas[i] = new FXCanvas(smallPlotFrame[i], nullptr, 0, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    smallPlotCanvas[i] = new PlotCanvas(smallPlotFrame[i], smallPlots[i], LAYOUT_FILL_X | LAYOUT_FILL_Y);
   }
 
   // 3. One page per equation with its formula and coefficient table.
