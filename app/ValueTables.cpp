@@ -98,7 +98,21 @@ void resizeRows(FXTable* t, int n) {
   }
 }
 
-void pasteInto(FXTable* t, FXObject* sender) { t->handle(sender, FXSEL(SEL_COMMAND, FXTable::ID_PASTE_SEL), nullptr); }
+// The table's own paste; false when the clipboard held more rows or
+// columns than the table has, whose values the table dropped.
+bool pasteInto(Table_lom2* t, FXObject* sender) {
+  t->resetSizeError();
+  t->handle(sender, FXSEL(SEL_COMMAND, FXTable::ID_PASTE_SEL), nullptr);
+  return !t->getSizeError();
+}
+
+// Dropped values are lost data: the user hears of it.
+void warnPasteCut(FXWindow* owner, Table_lom2* t, const char* hint) {
+  ModalSeam::warning(owner, MBOX_OK, "Paste Error",
+                     FXStringFormat("The clipboard holds more values than the table's %d rows and %d columns; "
+                                    "the values that did not fit were not pasted.%s",
+                                    t->getNumRows(), t->getNumColumns(), hint));
+}
 
 void disableIfPresent(FXWindow* w) {
   if (w) w->disable();
@@ -431,10 +445,12 @@ long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
   switch (lmpTableKeyAction(ev->code, ev->state, lmpData_TBL->getCurrentColumn(), dropZeros)) {
     case LMPKeyAction::Swallow:
       return 1;
-    case LMPKeyAction::PasteAndDropZeros:
-      pasteInto(lmpData_TBL, this);
+    case LMPKeyAction::PasteAndDropZeros: {
+      const bool whole = pasteInto(lmpData_TBL, this);
       onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
+      if (!whole) warnPasteCut(this, lmpData_TBL, "");
       return 1;
+    }
     case LMPKeyAction::PassOn:
       break;
   }
@@ -513,6 +529,9 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
     dataSource = source;
     setDataSource();
   };
+  Table_lom2* pasted = nullptr;
+  bool whole = true;
+  const char* hint = "";
   if (tab == 2 && lmpData_TBL) {
     onCmdClearLMPTable(nullptr, 0, nullptr);
     clearLMPErrorFromTable();
@@ -520,14 +539,18 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
     // read-only by a click in a computed column would refuse it after it
     // has been cleared.
     lmpData_TBL->setEditable(TRUE);
-    pasteInto(lmpData_TBL, this);
+    pasted = lmpData_TBL;
+    whole = pasteInto(pasted, this);
     switchToSource(2, 5);
     if (autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck()) onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
   } else if (tab == 1 && xyValues_TBL) {
     onCmdClearXYValuesTable(nullptr, 0, nullptr);
-    pasteInto(xyValues_TBL, this);
+    pasted = xyValues_TBL;
+    whole = pasteInto(pasted, this);
+    hint = "\nChoose more rows in \"# rows in table\" and paste again.";
     switchToSource(1, 0);
   }
   clearCurveFitData();
+  if (!whole) warnPasteCut(this, pasted, hint);
   return 1;
 }
