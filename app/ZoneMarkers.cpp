@@ -60,9 +60,10 @@ void Quillgrid::drawZoneMarkers(bool reset) {
       // A limit left outside the data (the data changed, or the limits
       // were never placed) puts all of them back to their defaults. With
       // whole-number limits the end of the data is rounded first, so a
-      // last limit of 250.4 stays as 250.
+      // last limit of 250.4 stays as 250. The last limit is the end of
+      // the data: when the data now reach further it follows them too.
       const double top = roundLimitsToWholeNumbers(plotXmax);
-      if (fitPlotZoneMarkers_real_x[n - 1] > top) fitPlotZoneMarkers_real_x[n - 1] = top;
+      if (fitPlotZoneMarkers_real_x[n - 1] >= plotXmin) fitPlotZoneMarkers_real_x[n - 1] = top;
       for (int j = 0; j < n; ++j)
         if (!(fitPlotZoneMarkers_real_x[j] >= plotXmin && fitPlotZoneMarkers_real_x[j] <= top)) {
           setDefaultZoneMarkers();
