@@ -1,6 +1,7 @@
-// Damaged image files are refused with the loading error before the
-// toolkit's decoders can write past their buffers or loop on them, and a
-// run-length BMP is decoded by the program itself.
+// Damaged input: image files are refused with the loading error before the
+// toolkit's decoders can write past their buffers or loop on them, a
+// run-length BMP is decoded by the program itself, and a conversion factor
+// that is not a finite number is not offered.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "ImageRules.h"
 #include "MainWindowFixture.h"
+#include "MenuRules.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -136,4 +138,12 @@ TEST_F(MainWindowFixture, RunLengthBmpRowsKeepTheirPixelsWhenRunsCodeThePadding)
     EXPECT_EQ(FXREDVAL(w->originalPixelArray[3 + x]), 60) << x;  // bottom row, colour 1
   }
   delete w;
+}
+
+TEST(DamagedConversionFactors, FactorsThatAreNotFiniteNumbersAreNotOffered) {
+  const FXString lines[] = {"\"huge\" 1e999", "\"inf\" inf", "\"nan\" nan", "\"ok\" 2.5", "\"big\" 1e300"};
+  ConversionFactor out[5];
+  ASSERT_EQ(parseConversionFactors(lines, 5, out), 2);
+  EXPECT_STREQ(out[0].name.text(), "ok");
+  EXPECT_STREQ(out[1].name.text(), "big");
 }
