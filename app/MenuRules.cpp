@@ -1,5 +1,7 @@
 #include "MenuRules.h"
 
+#include <cmath>
+
 using namespace FX;
 
 void updateRecentList(FXString list[NUM_RECENT_FILES], const FXString& path) {
@@ -45,7 +47,9 @@ int parseConversionFactors(const FXString* lines, int numLines, ConversionFactor
     if (lines[k].length() <= 2) break;
     ConversionFactor entry;
     if (!parseConversionFactorLine(lines[k], entry)) continue;
-    if (entry.factor > 1e-50 && k < MAX_CONVERSION_FACTORS) out[count++] = entry;
+    // An infinite factor (or one too large for a double) would turn every
+    // Y value into infinity.
+    if (entry.factor > 1e-50 && std::isfinite(entry.factor) && k < MAX_CONVERSION_FACTORS) out[count++] = entry;
   }
   return count;
 }

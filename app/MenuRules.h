@@ -24,8 +24,8 @@ bool parseConversionFactorLine(const FX::FXString& line, ConversionFactor& entry
 
 // Fills out (room for numLines entries) from the file's lines and returns
 // the number of entries taken: reading stops at a line of two characters or
-// fewer; a line is taken when its factor exceeds 1e-50 and it is one of the
-// first 100 lines.
+// fewer; a line is taken when its factor is finite and exceeds 1e-50 and it
+// is one of the first 100 lines.
 int parseConversionFactors(const FX::FXString* lines, int numLines, ConversionFactor* out);
 
 #endif

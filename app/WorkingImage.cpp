@@ -4,6 +4,7 @@
 // and half turns of the picture.
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include <fx.h>
 #include <FXPNGImage.h>
@@ -42,6 +43,27 @@ FXImage* makeDecoder(FXApp* app, const FXString& extension) {
   if (ext == "ras") return new FXRASImage(app, nullptr, IMAGE_OPTS, 1, 1);
   if (ext == "png") return new FXPNGImage(app, nullptr, IMAGE_OPTS, 1, 1);
   return nullptr;
+}
+
+// The whole file, or false when it cannot be read.
+bool readWholeFile(const FXString& path, std::vector<unsigned char>* bytes) {
+  FXFile file(path, FXIO::Reading);
+  if (!file.isOpen()) return false;
+  const FXlong size = file.size();
+  if (size < 0) return false;
+  bytes->resize((size_t)size);
+  return size == 0 || file.readBlock(bytes->data(), size) == size;
+}
+
+// Both pictures made from pixels decoded here, top row first.
+bool setDecodedPixels(FXImage* a, FXImage* b, const std::vector<FXColor>& pixels, int w, int h) {
+  for (FXImage* img : {a, b}) {
+    FXColor* copy = nullptr;
+    if (!FXMALLOC(&copy, FXColor, pixels.size())) return false;
+    memcpy(copy, pixels.data(), sizeof(FXColor) * pixels.size());
+    img->setData(copy, IMAGE_OWNED | IMAGE_OPTS, w, h);
+  }
+  return true;
 }
 
 bool decoded(FXImage* img) { return img->getData() && img->getWidth() > 0 && img->getHeight() > 0; }
@@ -147,16 +169,36 @@ bool Quillgrid::loadImage(FXString path) {
     return false;
   };
   if (!FXStat::exists(path)) return fail("File not found", path);
-
-  FXFileStream stream;
-  if (!stream.open(path, FXStreamLoad, FILE_BUFFER_SIZE)) return fail("Error Loading Image", path);
+  // A damaged file is refused before the toolkit's decoder can run over its
+  // buffers or loop on it; run-length BMPs, which that decoder lets write
+  // past its buffer even when they are sound, are decoded here.
+  std::vector<unsigned char> bytes;
+  if (!readWholeFile(path, &bytes) || !ImageRules::imageFileDecodable(bytes.data(), bytes.size(), extension))
+    return fail("Error Loading Image", path);
+  bool ok = false;
   getApp()->beginWaitCursor();
-  bool ok = fresh->loadPixels(stream) && decoded(fresh);
-  if (ok) {
-    stream.position(0);
-    ok = clean->loadPixels(stream) && decoded(clean);
+  if (FXString(extension).lower() == "bmp" && ImageRules::isRunLengthBmp(bytes.data(), bytes.size())) {
+    std::vector<FXColor> pixels;
+    int pw = 0, ph = 0;
+    ok = ImageRules::decodeRunLengthBmp(bytes.data(), bytes.size(), &pixels, &pw, &ph) &&
+         setDecodedPixels(fresh, clean, pixels, pw, ph);
+  } else {
+    bytes.clear();
+    bytes.shrink_to_fit();
+    FXFileStream stream;
+    if (!stream.open(path, FXStreamLoad, FILE_BUFFER_SIZE)) {
+      getApp()->endWaitCursor();
+      return fail("Error Loading Image", path);
+    }
+    // A file that ends before its picture does is refused rather than shown
+    // with the missing part made up.
+    ok = fresh->loadPixels(stream) && decoded(fresh) && stream.status() == FXStreamOK;
+    if (ok) {
+      stream.position(0);
+      ok = clean->loadPixels(stream) && decoded(clean) && stream.status() == FXStreamOK;
+    }
+    stream.close();
   }
-  stream.close();
   if (!ok) {
     getApp()->endWaitCursor();
     return fail("Error Loading Image", path);
