@@ -3,6 +3,7 @@
 #include <FX88591Codec.h>
 #include <FXTextCodec.h>
 #include <FXUTF16Codec.h>
+#include <fxkeys.h>
 
 using namespace FX;
 
@@ -11,6 +12,7 @@ FXIMPLEMENT(TableItem_lom2, FXTableItem, NULL, 0)
 FXDEFMAP(Table_lom2) Table_lom2Map[] = {
     FXMAPFUNC(SEL_COMMAND, FXTable::ID_PASTE_SEL, Table_lom2::onCmdPasteSel),
     FXMAPFUNC(SEL_QUERY_TIP, 0, Table_lom2::onQueryTip),
+    FXMAPFUNC(SEL_KEYPRESS, 0, Table_lom2::onKeyPress),
 };
 
 FXIMPLEMENT(Table_lom2, FXTable, Table_lom2Map, ARRAYNUMBER(Table_lom2Map))
@@ -27,6 +29,18 @@ Table_lom2::Table_lom2(FXComposite* p, FXObject* tgt, FXSelector sel, FXuint opt
 }
 
 Table_lom2::~Table_lom2() {}
+
+// While a cell is being typed in, its editor takes Return and Enter for
+// itself and the table's target never hears of them, although it hears of
+// every other key the editor leaves alone (Tab, for one). The target gets
+// the first look at these two as well; what it leaves goes on as before.
+long Table_lom2::onKeyPress(FXObject* sender, FXSelector sel, void* ptr) {
+  const FXEvent* ev = static_cast<const FXEvent*>(ptr);
+  if (editor && ev && (ev->code == KEY_Return || ev->code == KEY_KP_Enter) && isEnabled() && target &&
+      target->tryHandle(this, FXSEL(SEL_KEYPRESS, message), ptr))
+    return 1;
+  return FXTable::onKeyPress(sender, sel, ptr);
+}
 
 FXTableItem* Table_lom2::createItem(const FXString& text, FXIcon* icon, void* ptr) {
   return new TableItem_lom2(text, icon, ptr);

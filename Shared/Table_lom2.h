@@ -45,6 +45,7 @@ private:
 public:
   long onCmdPasteSel(FX::FXObject*, FX::FXSelector, void*);
   long onQueryTip(FX::FXObject*, FX::FXSelector, void*);
+  long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
 
 public:
   Table_lom2(FX::FXComposite* p, FX::FXObject* tgt, FX::FXSelector sel, FX::FXuint opts, FX::FXint x, FX::FXint y,
