@@ -58,39 +58,6 @@ int keptFineAngle(int rotationAngle);
 // (2x+1, 2y) and (2x-1, 2y) that lie inside the picture; opaque.
 std::vector<FX::FXColor> halfSizePixels(const FX::FXColor* src, int w, int h);
 
-// The largest width and height of a picture the program works on (the
-// display holds no wider or higher one).
-const int MAX_IMAGE_SIDE = 32767;
-
-// The width and height an image file declares in its header, read from its
-// first n bytes for the file type named by the extension (any case): bmp,
-// gif, pcx, tga, ppm, pgm, lbm, ras and png. False when the header is too
-// short or not of that type, so that the decoder itself decides.
-bool declaredImageSize(const unsigned char* head, size_t n, const FX::FXString& extension, long* w, long* h);
-
-// True when a picture of w x h pixels may be handed to a decoder: the
-// toolkit's decoders multiply the sides in int arithmetic and write past
-// their buffer, or reserve gigabytes, for sides beyond the display's limit.
-bool declaredSizeAcceptable(long w, long h);
-
-// True when the n bytes of an image file of the type named by the
-// extension may be handed to the toolkit's decoder: the declared size is
-// acceptable, a BMP's colour table fits the decoder's 256 entries and its
-// run-length data are left to decodeRunLengthBmp, and a PNG's chunks
-// lie within the file up to its end chunk. The toolkit's decoders write past
-// their buffers, or loop on a file that ends early, otherwise.
-bool imageFileDecodable(const unsigned char* f, size_t n, const FX::FXString& extension);
-
-// True for a BMP whose 4 or 8 bit pixels are run-length coded: the
-// toolkit's decoder writes such runs past its buffer, so these files are
-// decoded by decodeRunLengthBmp instead.
-bool isRunLengthBmp(const unsigned char* f, size_t n);
-
-// Decodes a run-length coded BMP into w x h opaque pixels, top row first;
-// pixels of a run beyond its row or the picture are dropped. False when the
-// file is not one, its size is not acceptable or its data end early.
-bool decodeRunLengthBmp(const unsigned char* f, size_t n, std::vector<FX::FXColor>* pixels, int* w, int* h);
-
 }  // namespace ImageRules
 
 #endif

@@ -8,6 +8,8 @@
 #include <ctime>
 #include <functional>
 
+#include "ImageDecode.h"
+
 class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
@@ -421,7 +423,10 @@ public:
 
   // ---- image and pixel buffers
   FX::FXImage* image = nullptr;
+  // The decoded pixels kept as they came from the file; never created on
+  // the display. Its pixel buffer is cleanPixels, which outlives it.
   FX::FXImage* cleanImage = nullptr;
+  ImageDecode::DecodedPixels cleanPixels;
   FX::FXImage* lineImage = nullptr;
   FX::FXColor* lineBackupPixels = nullptr;
   FX::FXColor* magnifiedPixels[3] = {nullptr, nullptr, nullptr};

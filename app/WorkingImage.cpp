@@ -2,6 +2,7 @@
 // picture, the point marks with their redraw log, the user's line, the
 // extended cross-hair, the rotation alignment lines, and the fine, quarter
 // and half turns of the picture.
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -10,6 +11,7 @@
 #include <FXPNGImage.h>
 
 #include "Globals.h"
+#include "ImageFileRules.h"
 #include "ImageRules.h"
 #include "MenuRules.h"
 #include "ModalSeam.h"
@@ -23,7 +25,6 @@ using namespace FX;
 
 namespace {
 const FXuint IMAGE_OPTS = IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP;
-const int FILE_BUFFER_SIZE = 8192;
 const int REFERENCE_MARK_THICKNESS = 3;
 const int REFERENCE_MARK_LENGTH = 15;
 const int DATA_MARK_THICKNESS = 1;
@@ -45,28 +46,12 @@ FXImage* makeDecoder(FXApp* app, const FXString& extension) {
   return nullptr;
 }
 
-// The whole file, or false when it cannot be read.
-bool readWholeFile(const FXString& path, std::vector<unsigned char>* bytes) {
-  FXFile file(path, FXIO::Reading);
-  if (!file.isOpen()) return false;
-  const FXlong size = file.size();
-  if (size < 0) return false;
-  bytes->resize((size_t)size);
-  return size == 0 || file.readBlock(bytes->data(), size) == size;
+// n ints cleared to 0 (released with free).
+int* clearedInts(int n) {
+  void* p = calloc(n > 0 ? (size_t)n : 1, sizeof(int));
+  if (!p) throw std::bad_alloc();
+  return static_cast<int*>(p);
 }
-
-// Both pictures made from pixels decoded here, top row first.
-bool setDecodedPixels(FXImage* a, FXImage* b, const std::vector<FXColor>& pixels, int w, int h) {
-  for (FXImage* img : {a, b}) {
-    FXColor* copy = nullptr;
-    if (!FXMALLOC(&copy, FXColor, pixels.size())) return false;
-    memcpy(copy, pixels.data(), sizeof(FXColor) * pixels.size());
-    img->setData(copy, IMAGE_OWNED | IMAGE_OPTS, w, h);
-  }
-  return true;
-}
-
-bool decoded(FXImage* img) { return img->getData() && img->getWidth() > 0 && img->getHeight() > 0; }
 
 // Number of pixels two buffers of these images share.
 long sharedPixels(FXImage* a, int w, int h) {
@@ -151,6 +136,7 @@ bool Quillgrid::loadImage(FXString path) {
   releaseAndDelete(image);
   enableDisableDrawLineBtn();
   releaseAndDelete(cleanImage);
+  cleanPixels.reset();
   // The pixel copies belong to the released picture.
   free_originalPixelArray();
   imageWidth = imageHeight = 0;
@@ -169,59 +155,53 @@ bool Quillgrid::loadImage(FXString path) {
     return false;
   };
   if (!FXStat::exists(path)) return fail("File not found", path);
-  // A damaged file is refused before the toolkit's decoder can run over its
-  // buffers or loop on it; run-length BMPs, which that decoder lets write
-  // past its buffer even when they are sound, are decoded here.
-  std::vector<unsigned char> bytes;
-  if (!readWholeFile(path, &bytes) || !ImageRules::imageFileDecodable(bytes.data(), bytes.size(), extension))
-    return fail("Error Loading Image", path);
-  bool ok = false;
+  // The file is checked and decoded once, in a child process, so that a
+  // damaged file cannot crash or freeze the window; the shown picture, the
+  // clean copy and the original pixels are copies of those pixels.
   getApp()->beginWaitCursor();
-  if (FXString(extension).lower() == "bmp" && ImageRules::isRunLengthBmp(bytes.data(), bytes.size())) {
-    std::vector<FXColor> pixels;
-    int pw = 0, ph = 0;
-    ok = ImageRules::decodeRunLengthBmp(bytes.data(), bytes.size(), &pixels, &pw, &ph) &&
-         setDecodedPixels(fresh, clean, pixels, pw, ph);
-  } else {
-    bytes.clear();
-    bytes.shrink_to_fit();
-    FXFileStream stream;
-    if (!stream.open(path, FXStreamLoad, FILE_BUFFER_SIZE)) {
-      getApp()->endWaitCursor();
-      return fail("Error Loading Image", path);
+  ImageDecode::DecodedPixels decoded;
+  FXColor* shown = nullptr;
+  // Buffers for a bw x bh picture, the shown picture's and the pixel
+  // arrays, with their pages mapped in; false when memory cannot hold them.
+  const auto makeBuffers = [&](int bw, int bh) {
+    FXFREE(&shown);
+    try {
+      allocate_originalPixelArray(bw, bh);
+    } catch (const std::bad_alloc&) {
+      return false;
     }
-    // A file that ends before its picture does is refused rather than shown
-    // with the missing part made up.
-    ok = fresh->loadPixels(stream) && decoded(fresh) && stream.status() == FXStreamOK;
-    if (ok) {
-      stream.position(0);
-      ok = clean->loadPixels(stream) && decoded(clean) && stream.status() == FXStreamOK;
+    const size_t bytes = sizeof(FXColor) * (size_t)bw * bh;
+    if (!FXMALLOC(&shown, FXColor, (size_t)bw * bh)) return false;
+    ImageDecode::prefaultPages(shown, bytes);
+    ImageDecode::prefaultPages(originalPixelArray, bytes);
+    return true;
+  };
+  bool ready = false;
+  const ImageDecode::WhileDecoding prepare = [&](int bw, int bh) { ready = makeBuffers(bw, bh); };
+  bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare) ==
+            ImageDecode::DECODED;
+  const int w = decoded.width(), h = decoded.height();
+  const size_t n = (size_t)w * h;
+  // A picture smaller than its file declared gets buffers of its own size.
+  if (ok && (!ready || w != imageWidth || h != imageHeight)) ok = makeBuffers(w, h);
+  if (ok) {
+    memcpy(shown, decoded.data(), sizeof(FXColor) * n);
+    fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
+    shown = nullptr;
+    clean->setData(decoded.data(), 0, w, h);
+    // The display cannot hold every picture memory can: one it refuses is
+    // refused like a file that does not decode, instead of ending the
+    // program.
+    try {
+      fresh->create();
+    } catch (const FXException&) {
+      ok = false;
+    } catch (const std::bad_alloc&) {
+      ok = false;
     }
-    stream.close();
   }
   if (!ok) {
-    getApp()->endWaitCursor();
-    return fail("Error Loading Image", path);
-  }
-
-  // The display cannot hold a picture wider or higher than 32767 pixels,
-  // and a picture too large for memory cannot be worked on: both are
-  // refused like a file that does not decode, instead of ending the program.
-  const int w = fresh->getWidth(), h = fresh->getHeight();
-  if (w > 32767 || h > 32767) {
-    getApp()->endWaitCursor();
-    return fail("Error Loading Image", path);
-  }
-  try {
-    fresh->create();
-    clean->create();
-    allocate_originalPixelArray(w, h);
-  } catch (const FXException&) {
-    ok = false;
-  } catch (const std::bad_alloc&) {
-    ok = false;
-  }
-  if (!ok) {
+    FXFREE(&shown);
     free_originalPixelArray();
     imageWidth = imageHeight = 0;
     getApp()->endWaitCursor();
@@ -230,6 +210,7 @@ bool Quillgrid::loadImage(FXString path) {
 
   image = fresh;
   cleanImage = clean;
+  cleanPixels = static_cast<ImageDecode::DecodedPixels&&>(decoded);
   imageFileName = path;
   setTitle(getBasicTitle(path));
   if (imageView) {
@@ -237,7 +218,7 @@ bool Quillgrid::loadImage(FXString path) {
     imageView->setWidth(w);
     imageView->setHeight(h);
   }
-  memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)w * h);
+  memcpy(originalPixelArray, cleanPixels.data(), sizeof(FXColor) * n);
 
   resetAfterNewImage();
   updateRecentlyUsedFileList(path, 0);
@@ -597,9 +578,11 @@ void Quillgrid::allocate_originalPixelArray(int w, int h) {
   imageHeight = h;
   imageWidth = w;
   redrawCapacity = n;
-  redrawIndexes = new int[n]();
-  redrawX = new int[n]();
-  redrawY = new int[n]();
+  // The log starts cleared; memory the system hands out cleared is not
+  // written again, so a log that is never used costs no pages.
+  redrawIndexes = clearedInts(n);
+  redrawX = clearedInts(n);
+  redrawY = clearedInts(n);
   redrawCounter = 0;
 }
 
@@ -607,9 +590,9 @@ void Quillgrid::free_originalPixelArray() {
   delete[] originalPixelArray;
   delete[] imagePixelArray;
   delete[] rotatedPixelArray;
-  delete[] redrawIndexes;
-  delete[] redrawX;
-  delete[] redrawY;
+  free(redrawIndexes);
+  free(redrawX);
+  free(redrawY);
   originalPixelArray = imagePixelArray = rotatedPixelArray = nullptr;
   redrawIndexes = redrawX = redrawY = nullptr;
   redrawCapacity = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ImageFileRules.h"
 #include "ImageRules.h"
 #include "MainWindowFixture.h"
 #include "MenuRules.h"
@@ -76,10 +77,10 @@ TEST(DamagedImageFile, HeadersTheDecodersCannotTakeAreRefused) {
   put(ras, 8, 0x7f040017u, 4, true);
   EXPECT_FALSE(decodable(ras + std::string(20, '\0'), "ras"));
   EXPECT_FALSE(decodable("P6\n100000 100000\n255\n", "ppm"));
-  EXPECT_TRUE(decodable("P6\n# a comment\n40 30\n255\n", "ppm"));
+  EXPECT_TRUE(decodable("P6\n# a comment\n40 30\n255\n" + std::string(40 * 30 * 3, 'x'), "ppm"));
   // A colour table larger than the decoder's 256 entries.
   EXPECT_FALSE(decodable(bmp(4, 4, 8, 0, 100000, std::string(16, '\0')), "bmp"));
-  EXPECT_TRUE(decodable(bmp(4, 4, 8, 0, 256, std::string(16, '\0')), "bmp"));
+  EXPECT_TRUE(decodable(bmp(4, 4, 8, 0, 256, std::string(16, '\0'), 256), "bmp"));
   // A PNG chunk that runs past the end of the file.
   EXPECT_FALSE(decodable(png(0x30004), "png"));
   // A TGA run-length packet that runs past its row: 2 x 1 true colour, a

@@ -1,0 +1,332 @@
+#include "ImageDecode.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <stdint.h>
+#include <poll.h>
+#include <sys/mman.h>
+#include <sys/uio.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <FXPNGImage.h>
+
+#include "ImageFileRules.h"
+
+// AddressSanitizer reserves terabytes of address space for its shadow
+// memory, so a decoding process built with it gets no address-space limit.
+#if defined(__SANITIZE_ADDRESS__)
+#define QG_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QG_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+namespace FX {
+// Exported by the toolkit but not declared in its TGA header.
+extern FXAPI bool fxloadTGA(FXStream& store, FXColor*& data, FXint& width, FXint& height);
+}  // namespace FX
+
+using namespace FX;
+
+namespace ImageDecode {
+
+DecodedPixels& DecodedPixels::operator=(DecodedPixels&& other) noexcept {
+  if (this != &other) {
+    reset();
+    map = other.map;
+    bytes = other.bytes;
+    w = other.w;
+    h = other.h;
+    other.map = nullptr;
+    other.bytes = 0;
+    other.w = other.h = 0;
+  }
+  return *this;
+}
+
+void DecodedPixels::reset() {
+  if (map) munmap(map, bytes);
+  map = nullptr;
+  bytes = 0;
+  w = h = 0;
+}
+
+bool DecodedPixels::reserve(size_t n) {
+  reset();
+  if (n == 0 || n > ((size_t)-1) / sizeof(FXColor)) return false;
+  void* m = mmap(nullptr, n * sizeof(FXColor), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (m == MAP_FAILED) return false;
+  madvise(m, n * sizeof(FXColor), MADV_HUGEPAGE);
+  map = m;
+  bytes = n * sizeof(FXColor);
+  return true;
+}
+
+namespace {
+typedef bool (*Decoder)(FXStream&, FXColor*&, FXint&, FXint&);
+
+// The toolkit's decoder of the file type named by the extension.
+Decoder decoderFor(const FXString& extension) {
+  const FXString ext = FXString(extension).lower();
+  if (ext == "gif") return fxloadGIF;
+  if (ext == "bmp") return fxloadBMP;
+  if (ext == "pcx") return fxloadPCX;
+  if (ext == "tga") return fxloadTGA;
+  if (ext == "ppm" || ext == "pgm") return fxloadPPM;
+  if (ext == "lbm") return fxloadIFF;
+  if (ext == "ras") return fxloadRAS;
+  if (ext == "png") return fxloadPNG;
+  return nullptr;
+}
+
+// The whole file, or false when it cannot be read.
+bool readWholeFile(const FXString& path, std::vector<unsigned char>* bytes) {
+  const int fd = open(path.text(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    bytes->resize((size_t)st.st_size);
+    size_t got = 0;
+    while (ok && got < bytes->size()) {
+      const ssize_t r = read(fd, bytes->data() + got, bytes->size() - got);
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0) ok = false;
+      else got += (size_t)r;
+    }
+  }
+  close(fd);
+  return ok;
+}
+
+// What the decode needs, made before the child process starts.
+struct Job {
+  FXString path;
+  Decoder decoder = nullptr;
+  const std::vector<unsigned char>* runLengthBmp = nullptr;  // the file, when the program decodes it
+  DecodedPixels* out = nullptr;
+};
+
+// The answer of the decoding process, written to the pipe before the
+// pixels.
+struct Answer {
+  uint32_t mark;
+  int32_t ok, w, h;
+};
+const uint32_t ANSWER_MARK = 0x51474458;
+
+// Decodes the job's file; the pixels are the toolkit's (released with
+// FXFREE) or kept in own.
+bool decode(const Job& job, FXColor** pixels, int* w, int* h, std::vector<FXColor>* own) {
+  if (job.runLengthBmp) {
+    const std::vector<unsigned char>& f = *job.runLengthBmp;
+    if (!ImageRules::decodeRunLengthBmp(f.data(), f.size(), own, w, h)) return false;
+    *pixels = own->data();
+    return true;
+  }
+  FXFileStream stream;
+  if (!stream.open(job.path, FXStreamLoad, 8192)) return false;
+  FXint fw = 0, fh = 0;
+  // A file that ends before its picture does is refused rather than shown
+  // with the missing part made up.
+  const bool ok = job.decoder(stream, *pixels, fw, fh) && *pixels && fw > 0 && fh > 0 && stream.status() == FXStreamOK;
+  *w = fw;
+  *h = fh;
+  return ok;
+}
+
+bool writeAll(int fd, const void* data, size_t bytes) {
+  const char* p = (const char*)data;
+  while (bytes > 0) {
+    const ssize_t r = write(fd, p, bytes);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    p += r;
+    bytes -= (size_t)r;
+  }
+  return true;
+}
+
+// Hands the pixels' pages to the pipe without copying them where the
+// system allows, else writes them.
+void sendPixels(int fd, const FXColor* pixels, size_t bytes) {
+  const char* p = (const char*)pixels;
+  while (bytes > 0) {
+    struct iovec v = {(void*)p, bytes};
+    const ssize_t r = vmsplice(fd, &v, 1, 0);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) break;
+    p += r;
+    bytes -= (size_t)r;
+  }
+  if (bytes > 0) writeAll(fd, p, bytes);
+}
+
+// Virtual memory of this process now, in bytes; 0 when unknown.
+size_t addressSpaceInUse() {
+  FILE* f = fopen("/proc/self/statm", "r");
+  if (!f) return 0;
+  unsigned long long pages = 0;
+  const bool ok = fscanf(f, "%llu", &pages) == 1;
+  fclose(f);
+  return ok ? (size_t)(pages * (unsigned long long)sysconf(_SC_PAGESIZE)) : 0;
+}
+
+void setLimit(int resource, rlim_t value) {
+  struct rlimit r;
+  r.rlim_cur = r.rlim_max = value;
+  setrlimit(resource, &r);
+}
+
+// The decoding process: limits, the decode, the answer, _exit. It never
+// returns.
+[[noreturn]] void runChild(const Job& job, int answerFd, pid_t parent, int timeoutMs, size_t memoryAllowance) {
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != parent) _exit(1);
+  const int faults[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGPIPE, SIGXCPU};
+  for (int s : faults) signal(s, SIG_DFL);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  setLimit(RLIMIT_CORE, 0);
+  setLimit(RLIMIT_CPU, (rlim_t)(timeoutMs / 1000 + 2));
+#ifndef QG_ADDRESS_SANITIZER
+  if (const size_t inUse = addressSpaceInUse()) setLimit(RLIMIT_AS, (rlim_t)(inUse + memoryAllowance));
+#else
+  (void)memoryAllowance;
+#endif
+  FXColor* pixels = nullptr;
+  std::vector<FXColor> own;
+  int w = 0, h = 0;
+  const bool ok = decode(job, &pixels, &w, &h, &own);
+  const Answer a = {ANSWER_MARK, ok ? 1 : 0, w, h};
+  if (writeAll(answerFd, &a, sizeof a) && ok) sendPixels(answerFd, pixels, (size_t)w * (size_t)h * sizeof(FXColor));
+  _exit(0);
+}
+
+long long millisecondsNow() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+enum Reading { READ, ENDED, LATE };
+
+// Reads bytes from the child until the deadline.
+Reading readUntil(int fd, long long deadline, void* into, size_t bytes) {
+  char* p = (char*)into;
+  while (bytes > 0) {
+    const long long left = deadline - millisecondsNow();
+    if (left <= 0) return LATE;
+    struct pollfd q = {fd, POLLIN, 0};
+    const int ready = poll(&q, 1, (int)(left < 1000000 ? left : 1000000));
+    if (ready < 0 && errno != EINTR) return ENDED;
+    if (ready <= 0) continue;
+    const ssize_t r = read(fd, p, bytes);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return ENDED;  // the child ended before it had said all
+    p += r;
+    bytes -= (size_t)r;
+  }
+  return READ;
+}
+
+// Reads the answer and, when the child decoded a picture no larger than the
+// room the checked file asked for, its pixels.
+Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
+  Answer a;
+  Reading r = readUntil(fd, deadline, &a, sizeof a);
+  if (r == READ && a.mark != ANSWER_MARK) return CRASHED;
+  if (r == READ && (!a.ok || a.w <= 0 || a.h <= 0 || (size_t)a.w * (size_t)a.h > out->capacity())) return FAILED;
+  if (r == READ) r = readUntil(fd, deadline, out->data(), (size_t)a.w * (size_t)a.h * sizeof(FXColor));
+  if (r == LATE) return TIMED_OUT;
+  if (r == ENDED) return CRASHED;
+  out->setSize(a.w, a.h);
+  return DECODED;
+}
+
+// Runs the job in a child process and waits for it, killing it at the
+// deadline; the child is always reaped.
+Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return FAILED;
+  fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);  // fewer turns for a large picture
+  const pid_t parent = getpid();
+  const long long deadline = millisecondsNow() + timeoutMs;
+  const pid_t child = fork();
+  if (child == 0) {
+    close(fds[0]);
+    runChild(job, fds[1], parent, timeoutMs, memoryAllowance);
+  }
+  close(fds[1]);
+  if (child < 0) {
+    close(fds[0]);
+    return FAILED;
+  }
+  if (meanwhile) meanwhile();
+  const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
+  close(fds[0]);
+  if (outcome != DECODED) kill(child, SIGKILL);
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return outcome;
+}
+}  // namespace
+
+void prefaultPages(void* memory, size_t bytes) {
+  if (!memory || bytes == 0) return;
+  const size_t page = (size_t)sysconf(_SC_PAGESIZE), large = (size_t)2 << 20;
+  // Large pages for the whole 2 MB blocks inside the memory.
+  const uintptr_t first = ((uintptr_t)memory + large - 1) / large * large;
+  const uintptr_t end = ((uintptr_t)memory + bytes) / large * large;
+  if (end > first) madvise((void*)first, end - first, MADV_HUGEPAGE);
+  volatile unsigned char* p = (volatile unsigned char*)memory;
+  for (size_t at = 0; at < bytes; at += page) p[at] = 0;
+}
+
+Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
+                        const WhileDecoding& whileDecoding) {
+  out->reset();
+  Job job;
+  job.path = path;
+  job.decoder = decoderFor(extension);
+  job.out = out;
+  std::vector<unsigned char> bytes;
+  if (!job.decoder || !readWholeFile(path, &bytes)) return REFUSED;
+  size_t pixels = limits.uncheckedPixels;
+  ImageRules::ImageFileHeader header;
+  if (limits.checkFile) {
+    if (!ImageRules::inspectImageFile(bytes.data(), bytes.size(), extension, &header)) return REFUSED;
+    pixels = (size_t)header.width * (size_t)header.height;
+    if (header.runLengthBmp) job.runLengthBmp = &bytes;
+  }
+  // The decoder reads the file itself: its bytes are kept only where the
+  // program decodes them.
+  if (!job.runLengthBmp) std::vector<unsigned char>().swap(bytes);
+  if (!out->reserve(pixels)) return FAILED;
+  const int timeoutMs = limits.timeoutMs > 0 ? limits.timeoutMs : 2000 + (int)(pixels / 25000);
+  // The decoders keep at most one more copy of the picture beside their
+  // own small buffers.
+  const size_t allowance = 2 * pixels * sizeof(FXColor) + bytes.size() + ((size_t)256 << 20);
+  // The room for the pixels is mapped in while the child decodes.
+  const std::function<void()> meanwhile = [&]() {
+    prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
+    if (whileDecoding && limits.checkFile) whileDecoding((int)header.width, (int)header.height);
+  };
+  const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile);
+  if (outcome != DECODED) out->reset();
+  return outcome;
+}
+
+}  // namespace ImageDecode

@@ -1,0 +1,78 @@
+// Decoding image files where a damaged file cannot take the program down,
+// without widgets or the display: the file is checked (ImageFileRules) and
+// then decoded once, by the toolkit's decoder of its type, in a child
+// process with a time limit and an address-space limit. The child touches
+// no display resource, hands the pixels back through a pipe into memory
+// sized from the checked header, and leaves with _exit.
+#ifndef QUILLGRID_IMAGEDECODE_H
+#define QUILLGRID_IMAGEDECODE_H
+
+#include <fx.h>
+
+#include <cstddef>
+#include <functional>
+
+namespace ImageDecode {
+
+// The pixels of a decoded picture (row-major, top row first) in memory
+// mapped for them; released with the object or by reset.
+class DecodedPixels {
+public:
+  DecodedPixels() = default;
+  ~DecodedPixels() { reset(); }
+  DecodedPixels(DecodedPixels&& other) noexcept { *this = static_cast<DecodedPixels&&>(other); }
+  DecodedPixels& operator=(DecodedPixels&& other) noexcept;
+  DecodedPixels(const DecodedPixels&) = delete;
+  DecodedPixels& operator=(const DecodedPixels&) = delete;
+
+  FX::FXColor* data() const { return (FX::FXColor*)map; }
+  int width() const { return w; }
+  int height() const { return h; }
+  void reset();
+
+  // Room for n pixels; false when memory cannot hold them.
+  bool reserve(size_t n);
+  size_t capacity() const { return bytes / sizeof(FX::FXColor); }
+  void setSize(int width, int height) { w = width, h = height; }
+
+private:
+  void* map = nullptr;
+  size_t bytes = 0;
+  int w = 0, h = 0;
+};
+
+enum Outcome {
+  DECODED,     // pixels handed back
+  REFUSED,     // unreadable, or the checks refuse it: the decoder never ran
+  FAILED,      // the decoder gave no picture, or one larger than the file declares
+  CRASHED,     // the decoding process ended without an answer
+  TIMED_OUT    // the decoding process overran its time and was killed
+};
+
+struct Limits {
+  // Time the decode may take; 0: two seconds and 40 ns a declared pixel.
+  int timeoutMs = 0;
+  // false: the decoder runs on the file unchecked, into room for
+  // uncheckedPixels pixels. For tests and fuzzing of what the child
+  // process contains; loading always checks.
+  bool checkFile = true;
+  size_t uncheckedPixels = 1 << 20;
+};
+
+// Maps in the pages of memory not in use yet (in large pages where the
+// system allows), so that filling it later does not wait for them. The
+// memory's content is lost.
+void prefaultPages(void* memory, size_t bytes);
+
+// Work the caller does while the child process decodes, given the sides
+// the file declares (the decoded picture is no larger).
+typedef std::function<void(int width, int height)> WhileDecoding;
+
+// Reads the file at path, checks it as the file type named by the
+// extension (any case), and decodes it once in a child process into out.
+Outcome decodeImageFile(const FX::FXString& path, const FX::FXString& extension, DecodedPixels* out,
+                        const Limits& limits = Limits(), const WhileDecoding& whileDecoding = nullptr);
+
+}  // namespace ImageDecode
+
+#endif
