@@ -201,11 +201,8 @@ void setLimit(int resource, rlim_t value) {
   sigprocmask(SIG_SETMASK, &none, nullptr);
   setLimit(RLIMIT_CORE, 0);
   setLimit(RLIMIT_CPU, (rlim_t)(timeoutMs / 1000 + 2));
-#ifndef QG_ADDRESS_SANITIZER
-  if (const size_t inUse = addressSpaceInUse()) setLimit(RLIMIT_AS, (rlim_t)(inUse + memoryAllowance));
-#else
-  (void)memoryAllowance;
-#endif
+  if (addressSpaceLimited())
+    if (const size_t inUse = addressSpaceInUse()) setLimit(RLIMIT_AS, (rlim_t)(inUse + memoryAllowance));
   FXColor* pixels = nullptr;
   std::vector<FXColor> own;
   int w = 0, h = 0;
@@ -283,6 +280,14 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
   return outcome;
 }
 }  // namespace
+
+bool addressSpaceLimited() {
+#ifdef QG_ADDRESS_SANITIZER
+  return false;
+#else
+  return true;
+#endif
+}
 
 void prefaultPages(void* memory, size_t bytes) {
   if (!memory || bytes == 0) return;

@@ -59,6 +59,10 @@ struct Limits {
   size_t uncheckedPixels = 1 << 20;
 };
 
+// True when decoding processes get an address-space limit: not in builds
+// with AddressSanitizer, whose shadow memory takes terabytes of it.
+bool addressSpaceLimited();
+
 // Maps in the pages of memory not in use yet (in large pages where the
 // system allows), so that filling it later does not wait for them. The
 // memory's content is lost.

@@ -431,13 +431,18 @@ bool declaredSizeAcceptable(long w, long h) { return w >= 1 && h >= 1 && w <= MA
 namespace {
 // Decodes the run-length data of a 4 or 8 bit BMP of w x h pixels from
 // offset at into out (bottom row first in the file, top row first in out);
-// pixels a run puts beyond its row (encoders code the row padding too) are
-// dropped. False when the data end before the picture does.
+// pixels a run puts into the row's padding (encoders code it too) are
+// dropped. False when the data end before the picture does, or put pixels
+// beyond the padding of their row (the file is damaged: the toolkit's
+// decoder writes such runs past its buffer).
 bool bmpRuns(const unsigned char* f, size_t n, size_t at, long w, long h, int bits, const FXColor* colours,
              FXColor* out) {
+  const long padded = bits == 8 ? (w + 3) / 4 * 4 : (w + 7) / 8 * 8;
   long x = 0, y = 0;
+  bool inside = true;
   auto put = [&](int index) {
     if (x < w && y < h) out[(size_t)(h - 1 - y) * w + x] = colours[index & 255];
+    inside = inside && x < padded;
     ++x;
   };
   auto next = [&](long* v) {
@@ -450,7 +455,8 @@ bool bmpRuns(const unsigned char* f, size_t n, size_t at, long w, long h, int bi
     if (!next(&c2)) return false;
     if (c2) {  // a run of one value, or of two alternating nibbles
       if (!next(&c1)) return false;
-      for (long i = 0; i < c2 && x <= w; ++i) put(bits == 8 ? c1 : (i & 1) ? (c1 & 15) : (c1 >> 4));
+      for (long i = 0; i < c2 && inside; ++i) put(bits == 8 ? c1 : (i & 1) ? (c1 & 15) : (c1 >> 4));
+      if (!inside) return false;
       continue;
     }
     if (!next(&c2)) return false;
@@ -464,12 +470,14 @@ bool bmpRuns(const unsigned char* f, size_t n, size_t at, long w, long h, int bi
       if (!next(&dx) || !next(&dy)) return false;
       x += dx;
       y += dy;
+      if (x > padded) return false;
     } else {  // absolute run
       for (long i = 0; i < c2; ++i) {
         if (bits == 8 || (i & 1) == 0)
           if (!next(&c1)) return false;
         put(bits == 8 ? c1 : (i & 1) ? (c1 & 15) : (c1 >> 4));
       }
+      if (!inside) return false;
       const bool pad = bits == 8 ? (c2 & 1) != 0 : ((c2 & 3) == 1 || (c2 & 3) == 2);
       if (pad && !next(&c1)) return false;
     }

@@ -53,8 +53,9 @@ bool declaredSizeAcceptable(long w, long h);
 bool isRunLengthBmp(const unsigned char* f, size_t n);
 
 // Decodes a run-length coded BMP into w x h opaque pixels, top row first;
-// pixels of a run beyond its row or the picture are dropped. False when the
-// file is not one, its size is not acceptable or its data end early.
+// pixels of a run in the padding of its row are dropped. False when the
+// file is not one, its size is not acceptable, its data end early or a run
+// goes beyond the padding of its row.
 bool decodeRunLengthBmp(const unsigned char* f, size_t n, std::vector<FX::FXColor>* pixels, int* w, int* h);
 
 }  // namespace ImageRules

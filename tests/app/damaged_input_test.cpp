@@ -6,63 +6,17 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "DamagedImages.h"
 #include "ImageFileRules.h"
-#include "ImageRules.h"
 #include "MainWindowFixture.h"
 #include "MenuRules.h"
 #include "fox16.h"
 
 using namespace FX;
 
-namespace {
-void put(std::string& s, size_t at, uint32_t v, int bytes, bool big = false) {
-  if (s.size() < at + bytes) s.resize(at + bytes, '\0');
-  for (int i = 0; i < bytes; ++i) s[at + i] = (char)((v >> (8 * (big ? bytes - 1 - i : i))) & 0xFF);
-}
-
-// A BMP of w x h at the given depth and compression, with the colour count
-// field, tableEntries grey colours (entry i has the level 60 i) and data.
-std::string bmp(int32_t w, int32_t h, int bits, int compression, uint32_t colourCount, const std::string& data,
-                int tableEntries = 0) {
-  std::string s = "BM";
-  const uint32_t offset = 54 + 4 * tableEntries;
-  put(s, 2, offset + (uint32_t)data.size(), 4);
-  put(s, 10, offset, 4);
-  put(s, 14, 40, 4);
-  put(s, 18, (uint32_t)w, 4);
-  put(s, 22, (uint32_t)h, 4);
-  put(s, 26, 1, 2);
-  put(s, 28, bits, 2);
-  put(s, 30, compression, 4);
-  put(s, 34, (uint32_t)data.size(), 4);
-  put(s, 46, colourCount, 4);
-  s.resize(54, '\0');
-  for (int i = 0; i < tableEntries; ++i) {
-    const char c = (char)(i * 60);
-    s += std::string({c, c, c, '\0'});
-  }
-  return s + data;
-}
-
-std::string rgb24(int w, int h) { return bmp(w, h, 24, 0, 0, std::string((size_t)((w * 3 + 3) / 4 * 4) * h, '\x7f')); }
-
-// A PNG header whose second chunk claims the given length.
-std::string png(uint32_t secondChunkLength) {
-  std::string s("\x89PNG\r\n\x1a\n", 8);
-  put(s, 8, 13, 4, true);
-  s += "IHDR";
-  put(s, 16, 20, 4, true);
-  put(s, 20, 10, 4, true);
-  s += std::string("\x08\x02\0\0\0", 5) + "CRC!";
-  put(s, s.size(), secondChunkLength, 4, true);
-  return s + "gAMA" + std::string(8, '\0');
-}
-
-bool decodable(const std::string& f, const char* ext) {
-  return ImageRules::imageFileDecodable((const unsigned char*)f.data(), f.size(), ext);
-}
-}  // namespace
+using namespace damagedimages;
 
 TEST(DamagedImageFile, HeadersTheDecodersCannotTakeAreRefused) {
   // Sides past the display's limit, or none.
@@ -94,6 +48,24 @@ TEST(DamagedImageFile, HeadersTheDecodersCannotTakeAreRefused) {
   EXPECT_TRUE(decodable(tga + std::string("\x81\1\2\3", 4), "tga"));
 }
 
+TEST(DamagedImageFile, EveryDamageTheDecodersCannotTakeIsRefusedByTheChecks) {
+  for (const File& f : filesTheDecodersCannotTake()) {
+    const FXString ext = FXPath::extension(f.name);
+    if (ext == "bmp") {
+      // A run-length BMP is decoded by the program, whatever its header
+      // size says, and its runs past their row refuse it there.
+      EXPECT_TRUE(ImageRules::isRunLengthBmp((const unsigned char*)f.bytes.data(), f.bytes.size())) << f.name;
+      std::vector<FXColor> px;
+      int w = 0, h = 0;
+      EXPECT_FALSE(
+          ImageRules::decodeRunLengthBmp((const unsigned char*)f.bytes.data(), f.bytes.size(), &px, &w, &h))
+          << f.name;
+      continue;
+    }
+    EXPECT_FALSE(decodable(f.bytes, ext.text())) << f.name;
+  }
+}
+
 TEST_F(MainWindowFixture, DamagedImageFilesAreRefusedAndTheWindowCarriesOn) {
   Quillgrid* w = make();
   const std::string sound = rgb24(30, 20);
@@ -123,6 +95,28 @@ TEST_F(MainWindowFixture, DamagedImageFilesAreRefusedAndTheWindowCarriesOn) {
   delete w;
 }
 
+TEST_F(MainWindowFixture, EveryFileTheDecodersCannotTakeIsRefusedWithTheLoadingError) {
+  Quillgrid* w = make();
+  for (const File& f : filesTheDecodersCannotTake()) {
+    qgtest::writeFile(f.name, f.bytes);
+    qgtest::ModalScript script;
+    EXPECT_FALSE(w->loadImage(f.name)) << f.name;
+    ASSERT_EQ(script.count(), 1u) << f.name;
+    EXPECT_EQ(script.last().kind, ModalSeam::ERROR_BOX) << f.name;
+    EXPECT_STREQ(script.last().caption.text(), "Error Loading Image") << f.name;
+    EXPECT_STREQ(script.last().text.text(), f.name) << f.name;
+    EXPECT_EQ(w->image, nullptr) << f.name;
+    EXPECT_EQ(w->cleanImage, nullptr) << f.name;
+    EXPECT_FALSE(w->buttonsEnabled) << f.name;
+  }
+  // The window carries on: a sound picture loads.
+  qgtest::writeFile("sound.bmp", rgb24(30, 20));
+  EXPECT_TRUE(w->loadImage("sound.bmp"));
+  EXPECT_EQ(w->imageWidth, 30);
+  EXPECT_TRUE(w->buttonsEnabled);
+  delete w;
+}
+
 TEST_F(MainWindowFixture, RunLengthBmpRowsKeepTheirPixelsWhenRunsCodeThePadding) {
   // 3 x 2, 8 bit: each row is one run of 4 (the last pixel is row padding),
   // of colour 1 in the bottom row and colour 2 in the top row.
@@ -139,6 +133,28 @@ TEST_F(MainWindowFixture, RunLengthBmpRowsKeepTheirPixelsWhenRunsCodeThePadding)
     EXPECT_EQ(FXREDVAL(w->originalPixelArray[3 + x]), 60) << x;  // bottom row, colour 1
   }
   delete w;
+}
+
+TEST(DamagedImageFile, RunLengthBmpWithAnyHeaderSizeIsDecodedByTheProgram) {
+  // 3 x 2, 8 bit, header size 0: the toolkit's decoder reads the 40-byte
+  // header anyway and looks for the colour table at the header size's
+  // offset, 14, so colour 1 is the bytes of the width field (3, 0, 0) and
+  // colour 2 those of the height (2, 0, 0), read as blue, green, red.
+  const std::string runs("\x04\x01\0\0\x04\x02\0\0\0\x01", 10);
+  const std::string f = bmp(3, 2, 8, 1, 0, runs, 0, 0);
+  const unsigned char* b = (const unsigned char*)f.data();
+  ASSERT_TRUE(ImageRules::isRunLengthBmp(b, f.size()));
+  std::vector<FXColor> px;
+  int w = 0, h = 0;
+  ASSERT_TRUE(ImageRules::decodeRunLengthBmp(b, f.size(), &px, &w, &h));
+  ASSERT_EQ(w * h, 6);
+  for (int x = 0; x < 3; ++x) {
+    EXPECT_EQ(px[x], FXRGB(0, 0, 2)) << x;      // top row, colour 2
+    EXPECT_EQ(px[3 + x], FXRGB(0, 0, 3)) << x;  // bottom row, colour 1
+  }
+  // A run into the row padding is sound; one beyond it is not.
+  std::string far = bmp(3, 2, 8, 1, 0, std::string("\x05\x01\0\0\x04\x02\0\0\0\x01", 10), 3);
+  EXPECT_FALSE(ImageRules::decodeRunLengthBmp((const unsigned char*)far.data(), far.size(), &px, &w, &h));
 }
 
 TEST(DamagedConversionFactors, FactorsThatAreNotFiniteNumbersAreNotOffered) {
