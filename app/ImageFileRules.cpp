@@ -111,7 +111,14 @@ bool checkBmp(const Bytes& b, ImageFileHeader* header) {
   // The decoder's colour table holds 256 entries.
   if (h.colours < 0 || h.colours > 256) return false;
   header->runLengthBmp = isRunLength(h);
-  if (header->runLengthBmp) return h.dataAt >= 0 && (Count)h.dataAt < b.n && accept(header, h.width, h.height);
+  if (header->runLengthBmp) {
+    // Runs code at most 255 pixels in two bytes; a picture larger than its
+    // runs can code (the rest left to codes that skip pixels) is not held
+    // by the file.
+    if (h.dataAt < 0 || (Count)h.dataAt >= b.n) return false;
+    if ((Count)h.width * h.height > 255 * ((b.n - (Count)h.dataAt) / 2 + 1)) return false;
+    return accept(header, h.width, h.height);
+  }
   if (h.tableAt < 0 || !b.has((Count)h.tableAt, (Count)h.colours * h.entryBytes)) return false;
   if (h.dataAt < 0 || !b.has((Count)h.dataAt, bmpRowBytes(h.width, h.bits) * h.height)) return false;
   return accept(header, h.width, h.height);
