@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
   app.create();
   // Every message box is answered at once.
   ModalSeam::setResponder([](ModalSeam::Request&) -> FXuint { return MBOX_CLICKED_OK; });
+  // The window reads and writes its settings file in the working
+  // directory: a directory of the benchmark's own.
   char dir[] = "/tmp/damaged-image-bench-XXXXXX";
-  if (!mkdtemp(dir)) return 1;
+  if (!mkdtemp(dir) || chdir(dir) != 0) return 1;
   Quillgrid* window = new Quillgrid(&app);
   window->create();
 
@@ -77,7 +79,8 @@ int main(int argc, char** argv) {
     std::printf("%-30s %8zu %7.1f ms %14s\n", f.name, f.bytes.size(), nowMs() - start, outcomes[outcome]);
     unlink(path.c_str());
   }
-  rmdir(dir);
   delete window;
+  unlink((std::string(dir) + "/.Quillgrid.ini").c_str());
+  rmdir(dir);
   return 0;
 }
