@@ -3,10 +3,14 @@
 #ifndef QUILLGRID_QUILLGRID_H
 #define QUILLGRID_QUILLGRID_H
 
+#include <new>  // before FXArray.h, which needs placement new
+
 #include <fx.h>
+#include <FXArray.h>
 
 #include <ctime>
 #include <functional>
+#include <vector>
 
 class DataPlot;
 class MenuButtonWin10Style;
@@ -744,6 +748,11 @@ public:
   void assignLMPcellColorIcons(FX::FXString temperatures);
   // Called directly (no message id): by "Clear data" and by "Reset all".
   long onCmdClearTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  // Every bulk removal of curve points keeps them for "Restore data": a
+  // table holding any text is copied into the backup (replacing the one
+  // kept before) and "Restore data" is enabled; an empty table leaves the
+  // backup as it was. True when the table was copied.
+  bool backUpCurvePoints();
 
   Table_lom2* convertedXYValues_TBL = nullptr;
   Table_lom2* lmpData_TBL = nullptr;
@@ -842,6 +851,9 @@ public:
   void checkAxisMinMaxForLog(int axis);
   void setAxisScale();
   void clearAxisDefinitions();
+  // Empties the pixel cells of the axis reference points and keeps their
+  // typed real values.
+  void clearAxisReferencePixels();
   void clearAxisRealValesTableTipText(int axis);
   void resetSelections();
   double getXYAxisCurrentAngle(int axis);
@@ -986,9 +998,19 @@ public:
   // the files hold (in a data file the directory and recent-file lines
   // are not).
   bool assignVariablesFromIni(FX::FXString key, FX::FXString value, bool isDataFile);
-  // Clears both value tables, reads the data file, applies it and converts
-  // the curve points again with the axis values it brought.
+  // Reads the data file and checks it first; only a good file clears both
+  // value tables, is applied, and has the curve points converted again
+  // with the axis values it brought. A bad one is reported and changes
+  // nothing.
   void openDataFile(FX::FXString path);
+  // The lines of a settings or data file; false when it cannot be read or
+  // has none.
+  static bool readIniLines(const FX::FXString& fileName, FX::FXArray<FX::FXString>& lines);
+  // True when enough of the lines are recognised for the file to count as
+  // read (the test readIniFile applies after applying them).
+  static bool enoughRecognisedLines(const FX::FXArray<FX::FXString>& lines, bool isDataFile);
+  // Applies the lines in their order; true when enough were recognised.
+  bool applyIniLines(const FX::FXArray<FX::FXString>& lines, bool isDataFile);
   // Shows the tab that holds loaded data.
   void setDefaultTab();
   // Every line of the settings file, in their order.
@@ -1018,6 +1040,9 @@ public:
   // The row selected after deleting row: the row that moved into its place
   // after a Down key, the row above (not below 0) after an Up key.
   static int rowAfterDeletion(int row, bool moveDown);
+  // How many of the points now in the table (each named by its pixel
+  // cells) the backup does not hold: what "Restore data" would lose.
+  static int pointsNotKept(const std::vector<FX::FXString>& now, const std::vector<FX::FXString>& kept);
   // What a key does in the curve-points table with the current cell in
   // column col.
   enum CurveTableKey { CURVE_KEY_PASS, CURVE_KEY_RESELECT, CURVE_KEY_UP, CURVE_KEY_DOWN, CURVE_KEY_DELETE };

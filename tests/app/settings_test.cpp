@@ -675,13 +675,17 @@ TEST_F(SettingsTest, DataFileErrorsAreReported) {
   EXPECT_EQ(str(script.last().caption), "Error");
   EXPECT_EQ(str(script.last().text), "Unknown error reading file");
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");  // the list is compacted
-  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "9");          // and the table kept
 
-  // Too few lines: reported, and what was read stays.
+  // Too few lines: reported, and nothing of the file is applied.
   qgtest::writeFile("short.qwr", "<xyValues>0 5 6\n<fit_order>0 4\n");
+  const int order = w->fit_order[0];
+  ASSERT_NE(order, 4);
   w->openDataFile("short.qwr");
   EXPECT_EQ(script.count(), 2u);
-  EXPECT_EQ(cell(w->xyValues_TBL, 0, 1), "6");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "9");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 1), "");
+  EXPECT_EQ(w->fit_order[0], order);
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");
 
   // A cancelled dialog saves nothing; a file that cannot be written is
