@@ -236,10 +236,8 @@ void Quillgrid::setDataPointTableStipple() {
 }
 
 int Quillgrid::getCurveDataRow() {
-  if (dragMode && dragRow == -1) {
-    dragRow = 0;
-    return 0;
-  }
+  // Drag drawing, too, starts at the first empty row: the points already
+  // picked are never written over.
   if (!curveData_TBL || curveData_TBL->getNumColumns() < 4) return 0;
   for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
     if (curveData_TBL->isEmpty(r, 3)) {
