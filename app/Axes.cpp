@@ -250,6 +250,13 @@ void Quillgrid::clearAxisDefinitions() {
         for (int c = 0; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
 }
 
+void Quillgrid::clearAxisReferencePixels() {
+  for (Table_lom2* t : axisDataPoints_TBL)
+    if (t)
+      for (int r = 0; r < 2; ++r)
+        for (int c = 1; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+}
+
 void Quillgrid::clearAxisRealValesTableTipText(int axis) {
   Table_lom2* t = axisDataPoints_TBL[axis];
   if (!t) return;
@@ -263,10 +270,7 @@ void Quillgrid::resetSelections() {
   setAxisDataType(0);
   setDataPointTableStipple();
   enableDisableDrawLineBtn();
-  for (Table_lom2* t : axisDataPoints_TBL)
-    if (t)
-      for (int r = 0; r < 2; ++r)
-        for (int c = 1; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+  clearAxisReferencePixels();
   for (FXTextField* f : axisAngle_TF)
     if (f) {
       f->setText(FXString::null);

@@ -299,24 +299,30 @@ void Quillgrid::clearCurveDataTable(int numRows) {
   clearCurveFitData();
 }
 
+bool Quillgrid::backUpCurvePoints() {
+  if (!curveData_TBL || !curveDataBackup_TBL) return false;
+  const int rows = curveData_TBL->getNumRows();
+  const int cols = curveData_TBL->getNumColumns();
+  bool hadText = false;
+  for (int r = 0; r < rows && !hadText; ++r)
+    for (int c = 0; c < cols && !hadText; ++c) hadText = !curveData_TBL->getItemText(r, c).empty();
+  // An empty table leaves the backup of the last clear in place, so a
+  // second clear cannot wipe the points that "Restore data" brings back.
+  if (!hadText) return false;
+  curveDataBackup_TBL->setTableSize(rows, cols, FALSE);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const FXString text = curveData_TBL->getItemText(r, c);
+      if (!text.empty()) curveDataBackup_TBL->setItemText(r, c, text);
+    }
+  if (restoreData_Btn) restoreData_Btn->enable();
+  return true;
+}
+
 long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
   dragRow = -1;
-  bool hadText = false;
+  backUpCurvePoints();
   if (curveData_TBL) {
-    const int rows = curveData_TBL->getNumRows();
-    const int cols = curveData_TBL->getNumColumns();
-    for (int r = 0; r < rows && !hadText; ++r)
-      for (int c = 0; c < cols && !hadText; ++c) hadText = !curveData_TBL->getItemText(r, c).empty();
-    // An empty table leaves the backup of the last clear in place, so a
-    // second clear cannot wipe the points that "Restore data" brings back.
-    if (hadText && curveDataBackup_TBL) {
-      curveDataBackup_TBL->setTableSize(rows, cols, FALSE);
-      for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-          const FXString text = curveData_TBL->getItemText(r, c);
-          if (!text.empty()) curveDataBackup_TBL->setItemText(r, c, text);
-        }
-    }
     emptyTable(curveData_TBL);
     curveData_TBL->makePositionVisible(0, 0);
   }
@@ -324,7 +330,6 @@ long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
   if (curveData_TBL && curveData_TBL->getNumColumns() > 0) curveData_TBL->setColumnText(0, CURVE_DATA_COLUMN_NAMES[0]);
   resetOrdering();
   clearCurveFitData();
-  if (hadText && curveDataBackup_TBL && restoreData_Btn) restoreData_Btn->enable();
   disableIfPresent(clearData_Btn);
   lastAutoFindRows[0] = FXString::null;
   lastAutoFindRows[1] = FXString::null;

@@ -509,11 +509,15 @@ long Quillgrid::onCmdRotateImage(FXObject*, FXSelector sel, void*) {
 void Quillgrid::resetSelectedAxisPointsAfterARotation() {
   resetDrawLine();
   // Right after the origin click the origin stays: it is the pivot.
+  // Otherwise the reference points moved with the picture and are clicked
+  // again; their typed real values stay, as after a quarter turn.
   if (!(axisDataType_RB[1] && axisDataType_RB[1]->getCheck())) {
     setAxisDataType(0);
     nextAxisDataType = 0;
-    clearAxisDefinitions();
+    clearAxisReferencePixels();
   }
+  // The curve points no longer lie on the picture; "Restore data" keeps them.
+  backUpCurvePoints();
   if (curveData_TBL)
     for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
       for (int c = 0; c < curveData_TBL->getNumColumns(); ++c)
