@@ -11,6 +11,7 @@
 class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
+class PixelUpload;
 class Table_lom2;
 class TextField_lom2;
 
@@ -826,6 +827,9 @@ public:
   int* redrawX = nullptr;
   int* redrawY = nullptr;
   int redrawCapacity = 0;
+  // Uploads the fine-rotated picture to the display through a shared-memory
+  // segment kept while the picture is (made at the first fine rotation).
+  PixelUpload* pixelUpload = nullptr;
   // Fine rotation in thousandths of a degree (positive: clockwise) and the
   // coarse rotation in degrees.
   int rotationAngle = 0;
