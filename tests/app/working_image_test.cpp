@@ -3,6 +3,7 @@
 // redraw log, the user line, the extended cursor, the alignment lines and
 // the fine, quarter and half turns.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -314,6 +315,53 @@ TEST_F(WorkingImageTest, FineRotationTurnsAboutTheCentre) {
   EXPECT_EQ(label(), "rotation = -0.100 deg.");
   command(w->rotateCw_TB, Quillgrid::ID_ROTATE_CW_COARSE);
   EXPECT_EQ(w->rotationAngle, 0);
+}
+
+TEST_F(WorkingImageTest, FineRotationFillsTheUncoveredCornersWithTheBackgroundNotTheCurveColour) {
+  // A white plot whose curve (row 200, columns 50 to 350) is drawn in the
+  // data-point colour, which is also the colour searched for.
+  const int W = 400, H = 300;
+  const FXColor curve = w->dataPointColor;
+  load(W, H, [&](int x, int y) { return y == 200 && x >= 50 && x <= 350 ? opaque(curve) : WHITE; });
+  w->curve_color->setBackColor(curve);
+  w->getPlotRGBColors();
+  w->lineThickness_TF->setText("10");
+  w->checkLineWidth();
+  w->rotationCentre[0] = 200;
+  w->rotationCentre[1] = 150;
+  for (int k = 0; k < 50; ++k) command(w->rotateCw_TB, Quillgrid::ID_ROTATE_CW_COARSE);  // 5 degrees
+  ASSERT_EQ(w->rotationAngle, 5000);
+  ASSERT_EQ(w->image->getData(), w->rotatedPixelArray);
+  const FXColor* px = w->image->getData();
+  // The four corners turned in from outside the picture: white, as the
+  // picture's border, and nothing but the turned curve has its colour.
+  for (int c : {0, W - 1, (H - 1) * W, H * W - 1}) EXPECT_EQ(opaque(px[c]), WHITE) << c;
+  EXPECT_LT(std::count_if(px, px + W * H, [&](FXColor c) { return opaque(c) == opaque(curve); }), 320);
+
+  // A scan down from inside the top right corner (rows 0 to 16 at the
+  // right edge; the scan steps back 4 rows and would find rows 10 to 16)
+  // finds nothing there.
+  const int ex = w->extraPixels[0], ey = w->extraPixels[1];
+  w->searchDirection = 1;  // Down
+  int sx = ex + W - 1, sy = ey + 14;
+  double yd = 0;
+  EXPECT_FALSE(w->get_mid_px(ey + 14, ey + 34, &sx, &sy, &yd)) << "found a run at row " << sy - ey;
+
+  // The whole-picture trace finds the curve in every column it crosses and
+  // nowhere else: a corner at the bottom of a column would have ended that
+  // column's scan.
+  w->searchDirection = 0;  // Up
+  w->fullAuto();
+  const double theta = 5.0 * M_PI / 180.0;
+  std::vector<int> columns;
+  for (int r = 0; r < w->curveData_TBL->getNumRows() && !w->curveData_TBL->isEmpty(r, 3); ++r) {
+    const int x = w->curveData_TBL->toInt(r, 3) - ex, y = w->curveData_TBL->toInt(r, 4) - ey;
+    // Where the turned curve crosses column x.
+    const double expected = 150 + (50 + (x - 200) * std::sin(theta)) / std::cos(theta);
+    EXPECT_NEAR(y, expected, 1.5) << "column " << x;
+    columns.push_back(x);
+  }
+  for (int x = 48; x <= 343; ++x) EXPECT_TRUE(std::count(columns.begin(), columns.end(), x) == 1) << "column " << x;
 }
 
 TEST_F(WorkingImageTest, RotationResetsTheAxisStepUnlessTheOriginWasJustTaken) {
