@@ -1,7 +1,7 @@
 // The working picture: loading image files by extension, the error boxes,
 // point marks read back from the shown picture, erasing them from the
 // redraw log, the user line, the extended cursor, the alignment lines and
-// the fine, quarter and half turns.
+// the fine, quarter and half turns, and the fast upload of a picture.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -17,6 +17,7 @@
 #include "MainWindowFixture.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuRules.h"
+#include "PixelUpload.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TestHarness.h"
@@ -37,6 +38,18 @@ FXColor white(int, int) { return WHITE; }
 // The colour without its alpha: pictures read back from the display, and
 // some decoders, leave the alpha byte 0, and the view ignores it.
 FXColor opaque(FXColor c) { return FXRGB(FXREDVAL(c), FXGREENVAL(c), FXBLUEVAL(c)); }
+
+// What the display holds for an image, opaque; the image's own pixel
+// buffer is left as it was.
+std::vector<FXColor> displayed(FXImage* img) {
+  const size_t n = (size_t)img->getWidth() * img->getHeight();
+  const std::vector<FXColor> kept(img->getData(), img->getData() + n);
+  img->restore();
+  std::vector<FXColor> out(n);
+  for (size_t k = 0; k < n; ++k) out[k] = opaque(img->getData()[k]);
+  std::copy(kept.begin(), kept.end(), img->getData());
+  return out;
+}
 
 class WorkingImageTest : public MainWindowFixture {
 protected:
@@ -74,16 +87,7 @@ protected:
   // What the view shows: the picture read back from the display. The
   // picture's own pixel buffer (the clean copy the program erases marks
   // from, while a fine rotation is in force) is left as it was.
-  std::vector<FXColor> screen() {
-    FXImage* img = w->image;
-    const size_t n = (size_t)img->getWidth() * img->getHeight();
-    const std::vector<FXColor> kept(img->getData(), img->getData() + n);
-    img->restore();
-    std::vector<FXColor> out(n);
-    for (size_t k = 0; k < n; ++k) out[k] = opaque(img->getData()[k]);
-    std::copy(kept.begin(), kept.end(), img->getData());
-    return out;
-  }
+  std::vector<FXColor> screen() { return displayed(w->image); }
   FXColor shown(int x, int y) { return screen()[x + (size_t)w->image->getWidth() * y]; }
   int countShown(FXColor c) {
     const std::vector<FXColor> px = screen();
@@ -524,4 +528,65 @@ TEST_F(WorkingImageTest, OpenDialogAndRecentFiles) {
   EXPECT_EQ(std::string(w->recentFiles[0][0].text()), other);
   EXPECT_TRUE(w->recentFiles[0][1].empty());
   EXPECT_EQ(w->imageWidth, 7);
+}
+
+// ---- the fast upload of a picture to the display: what the display shows
+// afterwards is what the toolkit's render shows.
+
+namespace {
+// Pixels of every sort: all channel values, alpha bytes that differ.
+std::vector<FXColor> mixedPixels(int w, int h, unsigned seed) {
+  std::vector<FXColor> px((size_t)w * h);
+  for (size_t k = 0; k < px.size(); ++k) {
+    seed = seed * 1664525u + 1013904223u;
+    px[k] = seed;
+  }
+  return px;
+}
+
+// What the toolkit's render puts on the display for these pixels.
+std::vector<FXColor> rendered(std::vector<FXColor> px, int w, int h) {
+  FXImage img(qgtest::app(), px.data(), IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, w, h);
+  img.create();
+  return displayed(&img);
+}
+
+class PixelUploadTest : public MainWindowFixture {};
+}  // namespace
+
+TEST_F(PixelUploadTest, TheDisplayShowsWhatTheToolkitsRenderShows) {
+  PixelUpload upload;
+  const int sizes[][2] = {{301, 203}, {301, 203}, {64, 7}, {1, 1}};
+  unsigned seed = 11;
+  for (const auto& size : sizes) {
+    const int w = size[0], h = size[1];
+    std::vector<FXColor> px = mixedPixels(w, h, seed++);
+    FXImage img(qgtest::app(), px.data(), IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, w, h);
+    img.create();
+    // Something else on the display first, so that the upload must replace it.
+    {
+      FXDCWindow dc(&img);
+      dc.setForeground(FXRGB(1, 2, 3));
+      dc.fillRectangle(0, 0, w, h);
+    }
+    upload.put(&img);
+    // The test display is local and 24-bit: the kept segment serves it.
+    EXPECT_TRUE(upload.usedKeptSegment()) << w << "x" << h;
+    EXPECT_TRUE(displayed(&img) == rendered(px, w, h)) << w << "x" << h;
+    // New pixels in the same image go up through the same segment.
+    const std::vector<FXColor> next = mixedPixels(w, h, seed++);
+    std::copy(next.begin(), next.end(), px.begin());  // the image's own buffer
+    upload.put(&img);
+    EXPECT_TRUE(displayed(&img) == rendered(px, w, h)) << w << "x" << h << " again";
+  }
+  upload.release();
+  upload.release();  // twice is harmless
+}
+
+TEST_F(PixelUploadTest, NothingHappensWithoutPixelsOrADisplaySideImage) {
+  PixelUpload upload;
+  upload.put(nullptr);
+  FXImage plain(qgtest::app(), nullptr, IMAGE_KEEP, 5, 5);  // neither pixels nor created
+  upload.put(&plain);
+  EXPECT_FALSE(upload.usedKeptSegment());
 }
