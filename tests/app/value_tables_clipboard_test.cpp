@@ -52,6 +52,13 @@ protected:
     delete w;
   }
   long paste() { return w->handle(nullptr, FXSEL(SEL_COMMAND, Quillgrid::ID_PASTE), nullptr); }
+  // Ctrl+V pressed in the Larson-Miller table.
+  long pressControlV() {
+    FXEvent ev;
+    ev.code = KEY_v;
+    ev.state = CONTROLMASK;
+    return w->handle(w->lmpData_TBL, FXSEL(SEL_KEYPRESS, Quillgrid::ID_LMP_TABLE), &ev);
+  }
   static std::string cell(Table_lom2* t, int r, int c) { return t->getItemText(r, c).text(); }
 
   Quillgrid* w = nullptr;
@@ -117,10 +124,7 @@ TEST_F(ValueTablesPaste, ControlVInTheLarsonMillerTableDropsZeroRowsWithTheOptio
   w->lmpData_TBL->setItemText(0, 1, "6");
   w->lmpData_TBL->selectRange(1, 1, 0, 0, FALSE);
   owner->offer("0\t1\t2\n7\t8\t9\n");
-  FXEvent ev;
-  ev.code = KEY_v;
-  ev.state = CONTROLMASK;
-  EXPECT_EQ(w->handle(w->lmpData_TBL, FXSEL(SEL_KEYPRESS, Quillgrid::ID_LMP_TABLE), &ev), 1);
+  EXPECT_EQ(pressControlV(), 1);
   // Pasted at the selection, without clearing first; the zero row went.
   EXPECT_EQ(cell(w->lmpData_TBL, 0, 0), "5");
   EXPECT_EQ(cell(w->lmpData_TBL, 1, 0), "7");
@@ -206,10 +210,7 @@ TEST_F(PastedTableFit, ControlVOverFittedLarsonMillerRowsClearsTheirResults) {
   w->lmpData_TBL->setCurrentItem(0, 0, FALSE);
   w->lmpData_TBL->selectRange(0, 0, 0, 0, FALSE);
   owner->offer("20\t70\t850\n0\t60\t850\n30\t50\t850\n");
-  FXEvent ev;
-  ev.code = KEY_v;
-  ev.state = CONTROLMASK;
-  EXPECT_EQ(w->handle(w->lmpData_TBL, FXSEL(SEL_KEYPRESS, Quillgrid::ID_LMP_TABLE), &ev), 1);
+  EXPECT_EQ(pressControlV(), 1);
   // Rows 0 and 1 hold the pasted rows (the zero row went), row 2 came up
   // from row 3 with its own results.
   ASSERT_EQ(cell(w->lmpData_TBL, 0, 0), "20");
