@@ -870,7 +870,8 @@ public:
   // picture: matches(x, y) tells whether a pixel has the axis colour (false
   // outside the picture) and lineBeside() whether the other axis' line runs
   // beside the origin. The X search gives the far end e of the X axis on
-  // the origin's row, the Y search the far end f on its column. Result -1
+  // the origin's row, the Y search the far end f on its column: each the
+  // last pixel of its axis line. Result -1
   // when found, else the failure number (0..2 for X, 3..5 for Y).
   static int findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
                           const std::function<bool()>& lineBeside, int* e);
