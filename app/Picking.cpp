@@ -107,7 +107,7 @@ void Quillgrid::handleClickedPoint(int x, int y, double yd, bool* traceRequested
         if (checked(proMode_Chk) && row == 1 && !dragMode) *traceRequested = true;
         if (row >= 1) allowOrdering();
       }
-      if (curveData_TBL) curveData_TBL->setColumnText(0, CURVE_DATA_COLUMN_NAMES[0]);
+      markOrderedColumn(-1);
       if (undo_TB) undo_TB->enable();
       break;
     }

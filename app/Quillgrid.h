@@ -929,6 +929,10 @@ public:
   static void orderPoints(FX::FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending);
   void allowOrdering();
   void finishedOrdering();
+  // The curve-points headers tell by which column the rows are ordered: a
+  // down arrow after that column's name (column 0 by x, column 2 by the
+  // size of the difference, -1 for none).
+  void markOrderedColumn(int column);
   // Leaves a single blank on the clipboard.
   void clearClipBoard();
   void setCopyButtonsText();
