@@ -141,7 +141,7 @@ std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, c
       if (due) {
         m = vertical ? y : x;
         ++found;
-        points.push_back(Point{x, y});
+        points.push_back(Point{x, y, yd});  // a row scan leaves yd at y
       }
     } else if (vertical) {
       // Nothing within L of the last point: keep its row and skip a column.
@@ -172,13 +172,14 @@ std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& c
     search.direction = UP;
     for (int x = left + 1; x <= left + W - 2; ++x) {
       int px = x, py = 0;
-      if (midPixel(picture, color, search, top + H - 1, top + 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, top + H - 1, top + 1, &px, &py, &yd)) points.push_back(Point{px, py, yd});
     }
   } else {
     search.direction = RIGHT;
     for (int y = top + 1; y <= top + H - 2; ++y) {
       int px = 0, py = y;
-      if (midPixel(picture, color, search, left + 1, left + W - 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, left + 1, left + W - 1, &px, &py, &yd))
+        points.push_back(Point{px, py, double(py)});
     }
   }
   return points;

@@ -120,13 +120,17 @@ void Quillgrid::addDataPoint(int row, int x, int y, double yd) {
   if (!curveData_TBL || row < 0) return;
   if (row >= curveData_TBL->getNumRows() - 2) appendRows();
   if (row >= curveData_TBL->getNumRows()) return;
-  curveData_TBL->setItemText(row, 3, FXStringFormat("%d", x));
-  curveData_TBL->setItemText(row, 4, FXStringFormat("%.4lf", yd));
+  writePixelPosition(row, x, yd);
   if (clearData_Btn) clearData_Btn->enable();
   getRealValues(row);
   if (row + 2 < curveData_TBL->getNumRows() && !curveData_TBL->isItemVisible(row + 2, 0))
     curveData_TBL->makePositionVisible(row + 2, 0);
   plotPointOnImage(x, y, dataPointColor, 1, 9, false, image);
+}
+
+void Quillgrid::writePixelPosition(int row, int x, double yd) {
+  curveData_TBL->setItemText(row, 3, FXStringFormat("%d", x));
+  curveData_TBL->setItemText(row, 4, FXStringFormat("%.4lf", yd));
 }
 
 void Quillgrid::restoreFirstPointAfterAutoFindAxisFails() {

@@ -855,6 +855,10 @@ public:
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
   void addDataPoint(int row, int x, int y, double yd);
+  // Writes a point's pixel position into a curve-points row: x whole, y
+  // with four decimals (a snapped or traced point keeps its run's exact
+  // middle).
+  void writePixelPosition(int row, int x, double yd);
   void restoreFirstPointAfterAutoFindAxisFails();
   // The colour of the image pixel under main-window position (x, y);
   // false when the position is not over the image.
