@@ -7,6 +7,7 @@
 
 #include <ctime>
 #include <functional>
+#include <vector>
 
 class DataPlot;
 class MenuButtonWin10Style;
@@ -645,7 +646,9 @@ public:
   void setUpCurveCoefficientsTable(int zone);
   void clearCoefficientsTable(int zone);
   void fillCoefficientsTable(int zone, int order, double* coef);
-  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10);
+  // Zones not fitted (fitted[j] false; null: all were) are left out.
+  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10,
+                                      const bool* fitted = nullptr);
   FX::FXString getEquation(int zone, FX::FXString variable, bool adjusted);
   FX::FXString getVariableName();
   double roundLimitsToWholeNumbers(double x);
@@ -742,6 +745,9 @@ public:
   void clearLMPErrorFromTable();
   void clearCurveFitData();
   void assignLMPcellColorIcons(FX::FXString temperatures);
+  // The same for the points of series 0 taken from the given table rows
+  // (point k from row rows[k]); rows not listed get no icon.
+  void assignLMPcellColorIcons(FX::FXString temperatures, const std::vector<int>& rows);
   // Called directly (no message id): by "Clear data" and by "Reset all".
   long onCmdClearTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
 
@@ -922,6 +928,38 @@ public:
   // both are given).
   void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
                      double* xs, double* ys);
+  // The rows among 0..n-1 of the data source that are data points: those
+  // whose x and y cells (time, stress and temperature for the
+  // Larson-Miller fit) hold numbers. getPlotXYData reads these rows only,
+  // storing their points one after the other. leftOut, when given, gets
+  // the number of rows left out.
+  std::vector<int> getDataPointRows(int n, int* leftOut);
+
+  // The steps of the fitting run getQuillgrid, in order, on the working
+  // data of one run. A step that refuses the run returns false.
+  struct FitRun;
+  bool startFitRun(FitRun& run);
+  bool gatherFitData(FitRun& run);
+  void tellLeftOutRows(FitRun& run, int leading, int leftOut);
+  bool splitIntoZones(FitRun& run);
+  bool fitZones(FitRun& run);
+  void writeZoneMismatches(FitRun& run);
+  void writeRowResults(FitRun& run);
+  void writeZoneResults(FitRun& run);
+  void computeFittedCurve(FitRun& run);
+  void writeLarsonMillerSummary(FitRun& run);
+  void writeEquationTexts(FitRun& run);
+  void finishFitRun(FitRun& run);
+  // Clears what earlier runs wrote into the data source's own columns
+  // (fitted y, % difference, Larson-Miller parameter), so that a run
+  // leaves only its own results there.
+  void clearFitColumnsOfDataSource();
+  // Empties the Larson-Miller parameter, % difference and colour icon of
+  // the Larson-Miller rows first..last.
+  void clearLMPFitResultsOfRows(int first, int last);
+  // What the last notice of rows left out of the fit was about; it is
+  // not repeated while the same rows are left out.
+  FX::FXString leftOutRowsTold;
   // The plot that draws on a canvas of the fit plots (null for another).
   DataPlot* plotOfCanvas(FX::FXObject* canvas);
 
@@ -1086,6 +1124,9 @@ public:
   void setPlotBackgroundColor();
   void setNumEquations(bool reset);
   void drawZoneMarkers(bool reset);
+  // drawZoneMarkers without drawing when `draw` is false: the limits are
+  // kept inside the data and the markers and limit fields placed.
+  void placeZoneMarkers(bool reset, bool draw);
   // The current pop-up pane of the tables and the Y scale-factor field.
   FX::FXMenuPane* popUpPane = nullptr;
   void setSearchLengthButtonColor(int k);
