@@ -142,7 +142,7 @@ std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, c
       if (due) {
         m = vertical ? y : x;
         ++found;
-        points.push_back(Point{x, y});
+        points.push_back(Point{x, y, yd});  // a row scan leaves yd at y
       }
     } else if (vertical) {
       // Nothing within L of the last point: keep its row and skip a column.
@@ -243,7 +243,7 @@ std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& c
       if (h < 0) continue;
       const int a = h == H - 1 ? top + H - 1 : top + h + 1;
       int px = x, py = 0;
-      if (midPixel(picture, color, search, a, top + 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, a, top + 1, &px, &py, &yd)) points.push_back(Point{px, py, yd});
     }
   } else {
     search.direction = RIGHT;
@@ -252,7 +252,8 @@ std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& c
       if (h < 0) continue;
       const int a = h == 1 ? left + 1 : left + h - 1;
       int px = 0, py = y;
-      if (midPixel(picture, color, search, a, left + W - 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, a, left + W - 1, &px, &py, &yd))
+        points.push_back(Point{px, py, double(py)});
     }
   }
   return points;

@@ -865,6 +865,10 @@ public:
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
   void addDataPoint(int row, int x, int y, double yd);
+  // Writes a point's pixel position into a curve-points row: x whole, y
+  // with four decimals (a snapped or traced point keeps its run's exact
+  // middle).
+  void writePixelPosition(int row, int x, double yd);
   void restoreFirstPointAfterAutoFindAxisFails();
   // The colour of the image pixel under main-window position (x, y);
   // false when the position is not over the image.
@@ -880,7 +884,8 @@ public:
   // picture: matches(x, y) tells whether a pixel has the axis colour (false
   // outside the picture) and lineBeside() whether the other axis' line runs
   // beside the origin. The X search gives the far end e of the X axis on
-  // the origin's row, the Y search the far end f on its column. Result -1
+  // the origin's row, the Y search the far end f on its column: each the
+  // last pixel of its axis line. Result -1
   // when found, else the failure number (0..2 for X, 3..5 for Y).
   static int findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
                           const std::function<bool()>& lineBeside, int* e);
@@ -970,6 +975,10 @@ public:
   static void orderPoints(FX::FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending);
   void allowOrdering();
   void finishedOrdering();
+  // The curve-points headers tell by which column the rows are ordered: a
+  // down arrow after that column's name (column 0 by x, column 2 by the
+  // size of the difference, -1 for none).
+  void markOrderedColumn(int column);
   // Leaves a single blank on the clipboard.
   void clearClipBoard();
   void setCopyButtonsText();

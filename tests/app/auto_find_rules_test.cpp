@@ -372,13 +372,14 @@ std::vector<Point> scanEveryLine(const Picture& p, const CurveColor& color, int 
     s.direction = UP;
     for (int x = p.offsetX + 1; x <= p.offsetX + p.width - 2; ++x) {
       int px = x, py = 0;
-      if (midPixel(p, color, s, p.offsetY + p.height - 1, p.offsetY + 1, &px, &py, &yd)) points.push_back({px, py});
+      if (midPixel(p, color, s, p.offsetY + p.height - 1, p.offsetY + 1, &px, &py, &yd)) points.push_back({px, py, yd});
     }
   } else {
     s.direction = RIGHT;
     for (int y = p.offsetY + 1; y <= p.offsetY + p.height - 2; ++y) {
       int px = 0, py = y;
-      if (midPixel(p, color, s, p.offsetX + 1, p.offsetX + p.width - 1, &px, &py, &yd)) points.push_back({px, py});
+      if (midPixel(p, color, s, p.offsetX + 1, p.offsetX + p.width - 1, &px, &py, &yd))
+        points.push_back({px, py, double(py)});
     }
   }
   return points;
@@ -387,7 +388,7 @@ std::vector<Point> scanEveryLine(const Picture& p, const CurveColor& color, int 
 bool samePoints(const std::vector<Point>& a, const std::vector<Point>& b) {
   if (a.size() != b.size()) return false;
   for (size_t k = 0; k < a.size(); ++k)
-    if (a[k].x != b[k].x || a[k].y != b[k].y) return false;
+    if (a[k].x != b[k].x || a[k].y != b[k].y || a[k].yd != b[k].yd) return false;
   return true;
 }
 }  // namespace
