@@ -110,8 +110,8 @@ TEST_F(WorkingImageTest, LoadsEachWrittenFormatByExtensionInAnyCase) {
     EXPECT_EQ(w->imageWidth, 21);
     EXPECT_EQ(w->imageHeight, 13);
     EXPECT_EQ(w->imageView->getImage(), w->image);
-    EXPECT_EQ(w->imageView->getWidth(), 21);
-    EXPECT_EQ(w->imageView->getHeight(), 13);
+    EXPECT_EQ(w->imageView->getDefaultWidth(), 21);
+    EXPECT_EQ(w->imageView->getDefaultHeight(), 13);
     EXPECT_EQ(w->redrawCapacity, 21 * 13);
     for (int y = 0; y < 13; ++y)
       for (int x = 0; x < 21; ++x)
