@@ -254,15 +254,14 @@ TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollIn
 
 TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
   start();
+  // The widths the headers' items need (text, padding and borders).
   auto fitsHeader = [](FXTable* t, int c) {
-    return t->getColumnWidth(c) >= t->getColumnHeader()->getFont()->getTextWidth(t->getColumnText(c)) + 4;
+    return t->getColumnWidth(c) >= t->getColumnHeader()->getItem(c)->getWidth(t->getColumnHeader());
   };
   auto fitsCell = [](FXTable* t, int c, const char* text) {
     return t->getColumnWidth(c) >= t->getFont()->getTextWidth(text) + 4;
   };
-  auto fitsRowLabel = [](FXTable* t, const FXString& label) {
-    return t->getRowHeaderWidth() >= t->getRowHeader()->getFont()->getTextWidth(label) + 4;
-  };
+  auto fitsRowLabels = [](FXTable* t) { return t->getRowHeaderWidth() >= t->getRowHeader()->getDefaultWidth(); };
 
   // "% difference" in the XY, converted and Larson-Miller tables.
   EXPECT_TRUE(fitsHeader(w->xyValues_TBL, 3));
@@ -280,11 +279,13 @@ TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
   w->numRowsInXYTable_LB->setCurrentItem(11);
   w->handle(w->numRowsInXYTable_LB, FXSEL(SEL_COMMAND, Quillgrid::ID_XY_TABLE_ROWS), nullptr);
   ASSERT_EQ(w->xyValues_TBL->getNumRows(), 10000);
-  EXPECT_TRUE(fitsRowLabel(w->xyValues_TBL, "10000"));
-  EXPECT_TRUE(fitsRowLabel(w->convertedXYValues_TBL, "10000"));
+  ASSERT_STREQ(w->xyValues_TBL->getRowText(9999).text(), "10000");
+  EXPECT_TRUE(fitsRowLabels(w->xyValues_TBL));
+  EXPECT_TRUE(fitsRowLabels(w->convertedXYValues_TBL));
   // "Max" in the axis tables' row header, a number in their value column.
   for (Table_lom2* t : w->axisDataPoints_TBL) {
-    EXPECT_TRUE(fitsRowLabel(t, "Max"));
+    ASSERT_STREQ(t->getRowText(1).text(), "Max");
+    EXPECT_TRUE(fitsRowLabels(t));
     EXPECT_TRUE(fitsCell(t, 0, "7.389056e+00"));
     EXPECT_TRUE(fitsHeader(t, 0));
     // The table shows its whole value column.
@@ -293,11 +294,11 @@ TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
   // The fitted values the program writes into the tables.
   EXPECT_TRUE(fitsCell(w->xyValues_TBL, 2, "-1.234567e+02"));
   EXPECT_TRUE(fitsCell(w->convertedXYValues_TBL, 2, "-1.234567e+02"));
-  // A conversion factor of 2.54 in the y-scaling field.
-  w->y_axisScaleFactor->setText("2.540000e+00");
-  EXPECT_GT(w->y_axisScaleFactor->getWidth() - 2 * w->y_axisScaleFactor->getBorderWidth() -
+  // A conversion factor such as 2.54 in the y-scaling field, with room for
+  // a sign.
+  EXPECT_GE(w->y_axisScaleFactor->getWidth() - 2 * w->y_axisScaleFactor->getBorderWidth() -
                 w->y_axisScaleFactor->getPadLeft() - w->y_axisScaleFactor->getPadRight(),
-            w->y_axisScaleFactor->getFont()->getTextWidth("2.540000e+00"));
+            w->y_axisScaleFactor->getFont()->getTextWidth("-2.540000e+00"));
   // The zone limits of the fitting grid, unset ones included.
   EXPECT_GT(w->eqnFit_TF[0][0]->getWidth() - 2 * w->eqnFit_TF[0][0]->getBorderWidth() -
                 w->eqnFit_TF[0][0]->getPadLeft() - w->eqnFit_TF[0][0]->getPadRight(),
