@@ -22,6 +22,13 @@ WindowPlacement wp(int x, int y, int w, int h) {
   p.h = h;
   return p;
 }
+
+void expectPlacement(const WindowPlacement& got, const WindowPlacement& want) {
+  EXPECT_EQ(got.x, want.x);
+  EXPECT_EQ(got.y, want.y);
+  EXPECT_EQ(got.w, want.w);
+  EXPECT_EQ(got.h, want.h);
+}
 }  // namespace
 
 TEST(WindowPlacementRules, TableOfCases) {
@@ -92,11 +99,7 @@ TEST(WindowPlacementRules, StartUpSizeGrowsToTheRoomTheControlsNeed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const WindowPlacement p = startUpPlacement(defaults, c.wantedW, c.wantedH, c.screenW, c.screenH);
-    EXPECT_EQ(p.x, c.placed.x);
-    EXPECT_EQ(p.y, c.placed.y);
-    EXPECT_EQ(p.w, c.placed.w);
-    EXPECT_EQ(p.h, c.placed.h);
+    expectPlacement(startUpPlacement(defaults, c.wantedW, c.wantedH, c.screenW, c.screenH), c.placed);
   }
 }
 
@@ -120,11 +123,7 @@ TEST(WindowPlacementRules, SizedToItsContentsWithinTheScreen) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const WindowPlacement p = sizeToContents(c.now, c.wantedW, c.wantedH, 1280, 1024);
-    EXPECT_EQ(p.x, c.sized.x);
-    EXPECT_EQ(p.y, c.sized.y);
-    EXPECT_EQ(p.w, c.sized.w);
-    EXPECT_EQ(p.h, c.sized.h);
+    expectPlacement(sizeToContents(c.now, c.wantedW, c.wantedH, 1280, 1024), c.sized);
   }
 }
 
