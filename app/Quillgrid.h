@@ -7,10 +7,12 @@
 
 #include <ctime>
 #include <functional>
+#include <vector>
 
 class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
+class PixelUpload;
 class Table_lom2;
 class TextField_lom2;
 
@@ -666,7 +668,9 @@ public:
   void setUpCurveCoefficientsTable(int zone);
   void clearCoefficientsTable(int zone);
   void fillCoefficientsTable(int zone, int order, double* coef);
-  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10);
+  // Zones not fitted (fitted[j] false; null: all were) are left out.
+  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10,
+                                      const bool* fitted = nullptr);
   FX::FXString getEquation(int zone, FX::FXString variable, bool adjusted);
   FX::FXString getVariableName();
   double roundLimitsToWholeNumbers(double x);
@@ -763,6 +767,9 @@ public:
   void clearLMPErrorFromTable();
   void clearCurveFitData();
   void assignLMPcellColorIcons(FX::FXString temperatures);
+  // The same for the points of series 0 taken from the given table rows
+  // (point k from row rows[k]); rows not listed get no icon.
+  void assignLMPcellColorIcons(FX::FXString temperatures, const std::vector<int>& rows);
   // Called directly (no message id): by "Clear data" and by "Reset all".
   long onCmdClearTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
 
@@ -847,6 +854,9 @@ public:
   int* redrawX = nullptr;
   int* redrawY = nullptr;
   int redrawCapacity = 0;
+  // Uploads the fine-rotated picture to the display through a shared-memory
+  // segment kept while the picture is (made at the first fine rotation).
+  PixelUpload* pixelUpload = nullptr;
   // Fine rotation in thousandths of a degree (positive: clockwise) and the
   // coarse rotation in degrees.
   int rotationAngle = 0;
@@ -880,6 +890,10 @@ public:
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
   void addDataPoint(int row, int x, int y, double yd);
+  // Writes a point's pixel position into a curve-points row: x whole, y
+  // with four decimals (a snapped or traced point keeps its run's exact
+  // middle).
+  void writePixelPosition(int row, int x, double yd);
   void restoreFirstPointAfterAutoFindAxisFails();
   // The colour of the image pixel under main-window position (x, y);
   // false when the position is not over the image.
@@ -895,7 +909,8 @@ public:
   // picture: matches(x, y) tells whether a pixel has the axis colour (false
   // outside the picture) and lineBeside() whether the other axis' line runs
   // beside the origin. The X search gives the far end e of the X axis on
-  // the origin's row, the Y search the far end f on its column. Result -1
+  // the origin's row, the Y search the far end f on its column: each the
+  // last pixel of its axis line. Result -1
   // when found, else the failure number (0..2 for X, 3..5 for Y).
   static int findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
                           const std::function<bool()>& lineBeside, int* e);
@@ -942,6 +957,38 @@ public:
   // both are given).
   void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
                      double* xs, double* ys);
+  // The rows among 0..n-1 of the data source that are data points: those
+  // whose x and y cells (time, stress and temperature for the
+  // Larson-Miller fit) hold numbers. getPlotXYData reads these rows only,
+  // storing their points one after the other. leftOut, when given, gets
+  // the number of rows left out.
+  std::vector<int> getDataPointRows(int n, int* leftOut);
+
+  // The steps of the fitting run getQuillgrid, in order, on the working
+  // data of one run. A step that refuses the run returns false.
+  struct FitRun;
+  bool startFitRun(FitRun& run);
+  bool gatherFitData(FitRun& run);
+  void tellLeftOutRows(FitRun& run, int leading, int leftOut);
+  bool splitIntoZones(FitRun& run);
+  bool fitZones(FitRun& run);
+  void writeZoneMismatches(FitRun& run);
+  void writeRowResults(FitRun& run);
+  void writeZoneResults(FitRun& run);
+  void computeFittedCurve(FitRun& run);
+  void writeLarsonMillerSummary(FitRun& run);
+  void writeEquationTexts(FitRun& run);
+  void finishFitRun(FitRun& run);
+  // Clears what earlier runs wrote into the data source's own columns
+  // (fitted y, % difference, Larson-Miller parameter), so that a run
+  // leaves only its own results there.
+  void clearFitColumnsOfDataSource();
+  // Empties the Larson-Miller parameter, % difference and colour icon of
+  // the Larson-Miller rows first..last.
+  void clearLMPFitResultsOfRows(int first, int last);
+  // What the last notice of rows left out of the fit was about; it is
+  // not repeated while the same rows are left out.
+  FX::FXString leftOutRowsTold;
   // The plot that draws on a canvas of the fit plots (null for another).
   DataPlot* plotOfCanvas(FX::FXObject* canvas);
 
@@ -953,6 +1000,10 @@ public:
   static void orderPoints(FX::FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending);
   void allowOrdering();
   void finishedOrdering();
+  // The curve-points headers tell by which column the rows are ordered: a
+  // down arrow after that column's name (column 0 by x, column 2 by the
+  // size of the difference, -1 for none).
+  void markOrderedColumn(int column);
   // Leaves a single blank on the clipboard.
   void clearClipBoard();
   void setCopyButtonsText();
@@ -1102,6 +1153,9 @@ public:
   void setPlotBackgroundColor();
   void setNumEquations(bool reset);
   void drawZoneMarkers(bool reset);
+  // drawZoneMarkers without drawing when `draw` is false: the limits are
+  // kept inside the data and the markers and limit fields placed.
+  void placeZoneMarkers(bool reset, bool draw);
   // The current pop-up pane of the tables and the Y scale-factor field.
   FX::FXMenuPane* popUpPane = nullptr;
   void setSearchLengthButtonColor(int k);

@@ -20,6 +20,7 @@ using namespace FX;
 
 namespace {
 const int LMP_TABLE_ROWS = 1000;
+const int LMP_CURVE_FIT_TYPE = 5;
 const int XY_TABLE_START_ROWS = 1000;
 const int MIN_TABLE_ROWS = 10;
 const int ROW_HEADER_WIDTH = 40;
@@ -68,16 +69,19 @@ void setColumnHeaders(FXTable* t, const std::vector<FXString>& names) {
   textfit::fitHeaders(t);
 }
 
-// Empties the cells of columns c0..c1 in every row, keeping the items
+// Empties the cells of rows r0..r1 and columns c0..c1, keeping the items
 // (and with them the centring).
-void emptyColumns(FXTable* t, int c0, int c1) {
-  for (int r = 0; r < t->getNumRows(); ++r)
+void emptyCells(FXTable* t, int r0, int r1, int c0, int c1) {
+  for (int r = r0 < 0 ? 0 : r0; r <= r1 && r < t->getNumRows(); ++r)
     for (int c = c0; c <= c1 && c < t->getNumColumns(); ++c) {
       FXTableItem* item = t->getItem(r, c);
       if (item && !item->getText().empty()) item->setText(FXString::null);
     }
   t->update();
 }
+
+// Empties the cells of columns c0..c1 in every row.
+void emptyColumns(FXTable* t, int c0, int c1) { emptyCells(t, 0, t->getNumRows() - 1, c0, c1); }
 
 void emptyTable(FXTable* t) { emptyColumns(t, 0, t->getNumColumns() - 1); }
 
@@ -280,6 +284,27 @@ void Quillgrid::clearLMPErrorFromTable() {
   if (lmpData_TBL) emptyColumns(lmpData_TBL, 3, 4);
 }
 
+void Quillgrid::clearFitColumnsOfDataSource() {
+  // The Larson-Miller fit reads its own table whatever the source says.
+  if (curveFitType == LMP_CURVE_FIT_TYPE) {
+    deallocateLMPcellColorIcons();
+    clearLMPErrorFromTable();
+  } else if (dataSourceTable && dataSourceTable == xyValues_TBL) {
+    emptyColumns(xyValues_TBL, 2, 3);
+  } else if (dataSourceTable && dataSourceTable == curveData_TBL) {
+    emptyColumns(curveData_TBL, 2, 2);
+  }
+}
+
+void Quillgrid::clearLMPFitResultsOfRows(int first, int last) {
+  if (!lmpData_TBL || lmpData_TBL->getNumColumns() < NUM_LMP_DATA_COLUMNS) return;
+  emptyCells(lmpData_TBL, first, last, 3, 4);
+  for (int r = first < 0 ? 0 : first; r <= last && r < lmpData_TBL->getNumRows(); ++r) {
+    FXTableItem* item = lmpData_TBL->getItem(r, 5);
+    if (item && item->getIcon()) lmpData_TBL->setItemIcon(r, 5, nullptr, FALSE, FALSE);
+  }
+}
+
 void Quillgrid::clearCurveFitData() {
   drawFitPlots(true);
   for (int i = 0; i < 6; ++i) {
@@ -454,6 +479,10 @@ long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
       return 1;
     case LMPKeyAction::PasteAndDropZeros: {
       const bool whole = pasteInto(lmpData_TBL, this);
+      // The pasted block is selected: its rows hold new values, so the last
+      // fit's parameter, difference and colour beside them go.
+      if (lmpData_TBL->isAnythingSelected())
+        clearLMPFitResultsOfRows(lmpData_TBL->getSelStartRow(), lmpData_TBL->getSelEndRow());
       onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
       if (!whole) warnPasteCut(this, lmpData_TBL, "");
       return 1;
@@ -467,9 +496,16 @@ long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
 // ---- colour icons of the Larson-Miller rows
 
 void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
+  std::vector<int> rows(std::max(numRowsWithData, 0));
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = (int)i;
+  assignLMPcellColorIcons(temperatures, rows);
+}
+
+void Quillgrid::assignLMPcellColorIcons(FXString temperatures, const std::vector<int>& tableRows) {
   deallocateLMPcellColorIcons();
   if (!lmpData_TBL || lmpData_TBL->getNumColumns() < NUM_LMP_DATA_COLUMNS) return;
-  const int rows = std::min(numRowsWithData, lmpData_TBL->getNumRows());
+  int rows = std::min(numRowsWithData, (int)tableRows.size());
+  while (rows > 0 && tableRows[rows - 1] >= lmpData_TBL->getNumRows()) --rows;
   if (rows <= 0) return;
   numLMPcellColorIcons = rows;
 
@@ -478,7 +514,7 @@ void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
   std::vector<FXColor> rowColors(rows, FXRGB(0, 0, 0));
   for (int i = 0; i < rows; ++i) {
     if (seriesColors) rowColors[i] = seriesColors[i];
-    const int j = matchingTemperature(sorted, lmpData_TBL->toDouble(i, 2));
+    const int j = matchingTemperature(sorted, lmpData_TBL->toDouble(tableRows[i], 2));
     if (j < 0) continue;
     rowColors[i] = getPlotPointColor(static_cast<unsigned>(j));
     if (seriesColors) seriesColors[i] = rowColors[i];
@@ -499,7 +535,7 @@ void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
     FXIcon* icon = new FXIcon(getApp(), pixels, border, IMAGE_OWNED | IMAGE_KEEP | IMAGE_ALPHACOLOR, w, h);
     icon->create();
     lmpCellColorIcons[i] = icon;
-    lmpData_TBL->setItemIcon(i, 5, icon, FALSE, FALSE);
+    lmpData_TBL->setItemIcon(tableRows[i], 5, icon, FALSE, FALSE);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "ImageRules.h"
 #include "MenuRules.h"
 #include "ModalSeam.h"
+#include "PixelUpload.h"
 #include <new>
 
 #include "Quillgrid.h"
@@ -455,10 +456,14 @@ void Quillgrid::rotateImage(int angle, FXImage* target) {
   // The pixel copies hold the picture as oriented now; a target of another
   // size cannot be turned from them.
   if (W != imageWidth || H != imageHeight) return;
-  ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle,
-                         dataPointColor);
+  // The uncovered corners look like the picture's background, so that the
+  // curve search cannot take them for the curve.
+  getPlotRGBColors();
+  const FXColor fill = ImageRules::cornerFillColor(originalPixelArray, W, H, curveRGB, colorTol);
+  ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle, fill);
   target->setData(rotatedPixelArray, 0);
-  target->render();
+  if (!pixelUpload) pixelUpload = new PixelUpload;
+  pixelUpload->put(target);  // the target's render, made fast for large pictures
   {
     FXDCWindow dc(target);
     drawAlignmentLines(&dc);
@@ -604,6 +609,8 @@ void Quillgrid::allocate_originalPixelArray(int w, int h) {
 }
 
 void Quillgrid::free_originalPixelArray() {
+  delete pixelUpload;  // its segment is the size of the picture
+  pixelUpload = nullptr;
   delete[] originalPixelArray;
   delete[] imagePixelArray;
   delete[] rotatedPixelArray;

@@ -21,15 +21,71 @@ const double kMaxUserTicks = 1000.0;
 
 const int kPaletteSize = 10;
 
+// Decimals that show every whole multiple of a step exactly (at most 15).
+int decimalsOf(double step) {
+  double scaled = step;
+  for (int d = 0; d < 15; ++d, scaled *= 10)
+    if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * std::fabs(scaled)) return d;
+  return 15;
+}
+
+// The step of ticks a plot computes from its range: the round step (1, 2 or
+// 5 times a power of ten) at or above the even share of the range, so that
+// each tick can be labelled with its own value; with fixed decimals never
+// finer than the last shown decimal. A share that is not a positive number
+// (a reversed or empty range, a plot too narrow for ticks) stays as it is.
+double roundStep(double share, int decimals) {
+  if (!(share > 0) || !std::isfinite(share)) return share;
+  const double unit = std::pow(10.0, std::floor(std::log10(share)));
+  double step = 10 * unit;
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * unit >= share * (1 - 1e-9)) {
+      step = m * unit;
+      break;
+    }
+  if (decimals >= 0) step = std::max(step, std::pow(10.0, -decimals));
+  return step;
+}
+
+bool usableStep(double step) { return step > 0 && std::isfinite(step); }
+
+// Ticks stand on the whole multiples of a usable step: the first at or
+// above lo is multiple number firstTick(lo, step). Other steps keep the
+// ticks at lo + i * step (firstTick gives NaN for them).
+double firstTick(double lo, double step) { return usableStep(step) ? std::ceil(lo / step - 1e-9) : NAN; }
+
+double tickValue(double first, double step, double lo, int i) {
+  return std::isnan(first) ? lo + i * step : (first + i) * step;
+}
+
+// Whether tick value v lies beyond the end hi of its axis.
+bool pastEnd(double v, double hi, double step) { return usableStep(step) && v > hi + 1e-9 * step; }
+
 // Label format for a tick step: fixed decimals, or (negative decimals)
 // chosen by the step: below 0.001 (which takes in every negative step of a
 // reversed range) the exponent form, else fewer decimals for larger steps.
-FXString tickFormat(int decimals, double step) {
+// The labels of the multiples of a usable step, the largest of which is
+// largest in size, are always exact: the exponent form gets the digits
+// they need, and fixed-point the decimals of a step finer than they show.
+FXString tickFormat(int decimals, double step, double largest) {
+  const bool usable = usableStep(step);
   if (decimals < 0) {
-    if (step < 0.001) return FXStringFormat("%%.%dle", 2);
+    if (step < 0.001) {
+      int digits = 2;
+      if (usable && largest > 0)
+        digits = std::max(digits, (int)std::floor(std::log10(largest)) + decimalsOf(step));
+      return FXStringFormat("%%.%dle", std::min(digits, 15));
+    }
     decimals = step < 0.01 ? 4 : step < 0.1 ? 3 : step < 1 ? 2 : 0;
   }
+  if (usable) decimals = std::max(decimals, decimalsOf(step));
   return FXStringFormat("%%.%df", decimals);
+}
+
+// The size of the largest tick value over [lo, hi].
+double largestTick(double lo, double hi, double step) {
+  if (!usableStep(step)) return 0;
+  return std::max(std::fabs(firstTick(lo, step) * step), std::fabs(std::floor(hi / step + 1e-9) * step));
 }
 
 // Tick intervals for a user step over [lo, hi]: one more than fit whole
@@ -134,6 +190,8 @@ DataPlot::DataPlot(FXTopWindow* owner_)
       zoneDelimiterPixels(nullptr),
       dx(0),
       dy(0),
+      firstXTick(0),
+      firstYTick(0),
       xmin(0),
       xmax(0),
       ymin(0),
@@ -325,17 +383,19 @@ void DataPlot::getNumXTicks() {
     // A plot too narrow for ticks has no intervals (0 or fewer); its step
     // is then infinite, negative or not a number, and no X tick is drawn.
     numXTicks = std::min(numXTicks, 10);
-    dx = (xmax - xmin) / static_cast<double>(numXTicks);
+    dx = roundStep((xmax - xmin) / static_cast<double>(numXTicks), xDecimals);
   }
-  xFormat = tickFormat(xDecimals, dx);
+  firstXTick = firstTick(xmin, dx);
+  xFormat = tickFormat(xDecimals, dx, largestTick(xmin, xmax, dx));
 }
 
 void DataPlot::getNumYTicks() {
   if (!userDy) {
     numYTicks = 10;
-    dy = (ymax - ymin) / 10;
+    dy = roundStep((ymax - ymin) / 10, yDecimals);
   }
-  yFormat = tickFormat(yDecimals, dy);
+  firstYTick = firstTick(ymin, dy);
+  yFormat = tickFormat(yDecimals, dy, largestTick(ymin, ymax, dy));
 }
 
 // -------------------------------------------------------------------- data
@@ -655,16 +715,23 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
     maxXPixel = right;
 
     if (showAxis_) {
+      // Each tick is labelled with its own value; the ticks of a positive
+      // step end at the end of the range.
       for (int i = 0; i <= numYTicks; ++i) {
-        const int yi = px(bottom - axisOffset(i * dy, yRes, plotH));
+        const double v = tickValue(firstYTick, dy, ymin, i);
+        if (pastEnd(v, ymax, dy)) break;
+        const int yi = px(bottom - axisOffset(v - ymin, yRes, plotH));
         dc.drawLine(left - gap, yi, gridLines ? right : left, yi);
-        drawTextIfAny(&dc, left - gap - yLabelW - 5, yi + t / 4, labelText(yFormat, i * dy + ymin));
+        drawTextIfAny(&dc, left - gap - yLabelW - 5, yi + t / 4, labelText(yFormat, v));
       }
       for (int i = 0; numXTicks >= 1 && i <= numXTicks; ++i) {
-        const int xi = px(left + axisOffset(i * dx, xResolution, plotWidth));
-        const bool fromTop = gridLines && i != numXTicks;
+        const double v = tickValue(firstXTick, dx, xmin, i);
+        if (pastEnd(v, xmax, dx)) break;
+        const int xi = px(left + axisOffset(v - xmin, xResolution, plotWidth));
+        // A tick on the right edge of the frame stays below it.
+        const bool fromTop = gridLines && xi < right;
         dc.drawLine(xi, fromTop ? top : bottom, xi, bottom + gap);
-        const FXString label = labelText(xFormat, i * dx + xmin);
+        const FXString label = labelText(xFormat, v);
         drawTextIfAny(&dc, xi - textWidth(label) / 2, bottom + gap + t, label);
       }
     }

@@ -137,6 +137,9 @@ protected:
   int* pointSizes;
   int* zoneDelimiterPixels;
   double dx, dy;
+  // The first tick is multiple number firstXTick of dx (firstYTick of dy);
+  // NaN when the step is not positive and the ticks start at the minimum.
+  double firstXTick, firstYTick;
   double xmin, xmax, ymin, ymax;
   double xResolution;
   double** xData;
