@@ -292,15 +292,20 @@ void Quillgrid::checkRedrawCounter() {
 // inside its view.
 void Quillgrid::autoSizeWindow() {
   if (!imageTabFrame || !controlColumnScroll) return;
-  const int width = getWidth() - imageTabFrame->getWidth() + imageTabFrame->getDefaultWidth();
-  const int imageSide = getHeight() - imageTabFrame->getHeight() + imageTabFrame->getDefaultHeight();
+  const int screenW = getRoot()->getWidth(), screenH = getRoot()->getHeight();
+  int width = getWidth() - imageTabFrame->getWidth() + imageTabFrame->getDefaultWidth();
+  int imageSide = getHeight() - imageTabFrame->getHeight() + imageTabFrame->getDefaultHeight();
+  // A picture that scrolls one way takes the room of that scroll bar the
+  // other way, so that it still shows whole that way.
+  if (imageView && imageSide >= screenH) width += imageView->verticalScrollBar()->getDefaultWidth();
+  if (imageView && width >= screenW) imageSide += imageView->horizontalScrollBar()->getDefaultHeight();
   const int height = FXMAX(imageSide, controlColumnWindowHeight());
   WindowPlacement now;
   now.x = getX();
   now.y = getY();
   now.w = getWidth();
   now.h = getHeight();
-  const WindowPlacement p = sizeToContents(now, width, height, getRoot()->getWidth(), getRoot()->getHeight());
+  const WindowPlacement p = sizeToContents(now, width, height, screenW, screenH);
   if (!(p == now)) position(p.x, p.y, p.w, p.h);
 }
 

@@ -308,13 +308,16 @@ TEST_F(ControlStateTest, WindowSizedToItsContentsWithinTheScreen) {
 
   // Too tall only: the screen's height; too wide only: the screen's width;
   // the window moved so that it lies on the screen.
+  // The picture scrolls the other way in a view widened by its scroll bar.
+  const int bar = w->imageView->verticalScrollBar()->getDefaultWidth();
   sizeFor(200, screenH + 500);
   EXPECT_EQ(w->getHeight(), screenH);
   EXPECT_EQ(w->getY(), 0);
+  EXPECT_EQ(w->getWidth(), width + bar);
   sizeFor(screenW + 500, 150);
   EXPECT_EQ(w->getWidth(), screenW);
   EXPECT_EQ(w->getX(), 0);
-  EXPECT_EQ(w->getHeight(), height);
+  EXPECT_EQ(w->getHeight(), height + w->imageView->horizontalScrollBar()->getDefaultHeight());
 
   // Larger than the screen both ways: the window keeps its size.
   w->resize(700, 600);
