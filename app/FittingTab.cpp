@@ -263,7 +263,9 @@ void Quillgrid::setUpFittingTab() {
   FXScrollWindow* smallScroll =
       new FXScrollWindow(smallSide, VSCROLLER_ALWAYS | HSCROLLING_OFF | SCROLLERS_DONT_TRACK | LAYOUT_FILL_Y);
   smallScroll->setBackColor(plotColumn->getBackColor());
-  FXMatrix* smallMatrix = new FXMatrix(smallScroll, 4, MATRIX_BY_ROWS, 0, 0, 0, 0, 0, 0, 0, 0);
+  // One column, which the scroll bar runs through: with more zones the
+  // plots do not take room from the fitting controls beside them.
+  FXMatrix* smallMatrix = new FXMatrix(smallScroll, 1, MATRIX_BY_COLUMNS, 0, 0, 0, 0, 0, 0, 0, 0);
   for (int i = 0; i < NUM_SMALL_PLOTS; ++i) {
     smallPlotFrame[i] = new FXVerticalFrame(smallMatrix, FRAME_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0,
                                             200, 200, 0, 0, 0, 0);
