@@ -186,10 +186,8 @@ void Quillgrid::setDefaults() {
     selectionColor_TF->recalc();
   }
 
-  if (imageView) {
-    imageView->setWidth(500);
-    imageView->setHeight(500);
-  }
+  // The image view asks for 500 x 500 while it has no picture (the size
+  // it is made with).
 
   if (magnifiedViewsOnRightSide_MRB) magnifiedViewsOnRightSide_MRB->setCheck(TRUE);
 

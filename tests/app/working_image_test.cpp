@@ -394,8 +394,8 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(command(w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW), 1);
   EXPECT_EQ(w->imageWidth, 20);
   EXPECT_EQ(w->imageHeight, 30);
-  EXPECT_EQ(w->imageView->getWidth(), 20);  // the old height
-  EXPECT_EQ(w->imageView->getHeight(), 30);
+  EXPECT_EQ(w->imageView->getDefaultWidth(), 20);  // the old height
+  EXPECT_EQ(w->imageView->getDefaultHeight(), 30);
   EXPECT_EQ(w->imageView->getImage(), w->image);
   EXPECT_EQ(w->rotationAngle, 0);
   EXPECT_EQ(w->rotationCentre[1], 29);
