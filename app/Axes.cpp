@@ -82,8 +82,14 @@ void Quillgrid::pointerPosition(int* x, int* y) {
   FXint px = 0, py = 0;
   FXuint buttons = 0;
   getCursorPosition(px, py, buttons);
-  *x = px;
-  *y = py;
+  // A picture scrolled inside its view: the position it would have with
+  // the picture unscrolled, so that stored points keep their pixels.
+  *x = px - (imageView ? imageView->getXPosition() : 0);
+  *y = py - (imageView ? imageView->getYPosition() : 0);
+}
+
+void Quillgrid::setPointerPosition(int x, int y) {
+  setCursorPosition(x + (imageView ? imageView->getXPosition() : 0), y + (imageView ? imageView->getYPosition() : 0));
 }
 
 bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* x, double* y) {

@@ -438,11 +438,11 @@ long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) {
   bool shownX = true, shownY = true;
   if (cursorLocked && haveOrigin && checked(axisDataType_RB[1])) {
     const int originY = xTable->toInt(0, 2);
-    if (y != originY) setCursorPosition(x, y = originY);
+    if (y != originY) setPointerPosition(x, y = originY);
     shownY = false;
   } else if (cursorLocked && haveOrigin && checked(axisDataType_RB[3])) {
     const int originX = xTable->toInt(0, 1);
-    if (x != originX) setCursorPosition(x = originX, y);
+    if (x != originX) setPointerPosition(x = originX, y);
     shownX = false;
   }
   if (currentPosition_TBL) {
@@ -553,13 +553,15 @@ long Quillgrid::onImageKeyPress(FXObject*, FXSelector sel, void* ptr) {
   pointerPosition(&x, &y);
   const int viewW = imageView ? imageView->getWidth() : 0;
   const int viewH = imageView ? imageView->getHeight() : 0;
-  const int left = 6, top = imageViewTop + 4, right = viewW + 5, bottom = imageViewTop + viewH + 3;
+  // The bounds of the view, where the picture shows (it may be scrolled).
+  const int sx = imageView ? -imageView->getXPosition() : 0, sy = imageView ? -imageView->getYPosition() : 0;
+  const int left = 6 + sx, top = imageViewTop + 4 + sy, right = viewW + 5 + sx, bottom = imageViewTop + viewH + 3 + sy;
   // A step stops at the bound; a pointer at or beyond it goes onto it.
   if (dx < 0) x = x - stepSize < left ? left : x - stepSize;
   if (dx > 0) x = x + stepSize > right ? right : x + stepSize;
   if (dy < 0) y = y - stepSize < top ? top : y - stepSize;
   if (dy > 0) y = y + stepSize > bottom ? bottom : y + stepSize;
-  setCursorPosition(x, y);
+  setPointerPosition(x, y);
   return 1;
 }
 

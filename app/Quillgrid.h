@@ -310,6 +310,8 @@ public:
   void setUpXYValuesTab();
   void setUpLMPTab();
   void setUpFittingTab();
+  // The scroll window of the Curve Fitting tab's controls.
+  FX::FXScrollWindow* fittingControlsScroll = nullptr;
   void setUpMainMenu();
   void setUpToolBar();
 
@@ -522,6 +524,25 @@ public:
 
   // ---- Image tab: widgets and operations
   void setUpPlotImageUI(FX::FXHorizontalFrame* frame);
+  // One per frame of the tab, in their order on the screen.
+  void setUpImageViewFrame(FX::FXHorizontalFrame* frame);
+  void setUpMagnifiedViewsFrame(FX::FXHorizontalFrame* frame);
+  void setUpImageBottomFrame(FX::FXHorizontalFrame* frame);
+  void setUpControlColumn(FX::FXHorizontalFrame* frame);
+  void setUpPointTypeFrame(FX::FXComposite* row);
+  void setUpActionMatrix(FX::FXComposite* row);
+  void setUpPointSearchGroup(FX::FXComposite* parent);
+  void setUpSearchColorGroup(FX::FXComposite* parent);
+  void setUpCursorGroup(FX::FXComposite* parent);
+  void setUpAxisDefinitionsGroup(FX::FXComposite* parent);
+  void setUpCurvePointsGroup(FX::FXComposite* parent);
+  void setUpCurvePointButtons(FX::FXComposite* parent);
+  // Once the fonts exist, widens table columns and row headers so that
+  // their texts show whole (TextFit.h).
+  void fitImageTabTablesToTheirTexts();
+  void fitValueTablesToTheirTexts();
+  // The scroll window of the Image tab's column of controls.
+  FX::FXScrollWindow* controlColumnScroll = nullptr;
   void getPlotRGBColors();
   void setFocusToImageView();
   void defineColorDiff();
@@ -870,8 +891,12 @@ public:
   FX::FXObject* getTable(FX::FXObject* sender);
   void moveMinMaxTableCell(int fromAxis, int toAxis, int row);
   // The pointer position in main-window coordinates, the convention of the
-  // axis and curve-points tables and of updateMagnifiedImage.
+  // axis and curve-points tables and of updateMagnifiedImage. With the
+  // picture scrolled inside the image view it is the position the pointer
+  // would have over the same pixel of the unscrolled picture.
   void pointerPosition(int* x, int* y);
+  // Moves the pointer to a position of that convention.
+  void setPointerPosition(int x, int y);
 
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
@@ -1163,6 +1188,11 @@ public:
   void setSearchDirection();
   void updateDrawLineBtn();
   void autoSizeWindow();
+  // The window height that shows the Image tab's column of controls whole.
+  int controlColumnWindowHeight();
+  // No settings file was read at start: the first placement may grow the
+  // built-in window size to what the screen has room for.
+  bool placementFromDefaults = false;
   void resetAxis();
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;

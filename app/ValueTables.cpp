@@ -11,6 +11,7 @@
 #include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
+#include "TextFit.h"
 #include "TextField_lom2.h"
 #include "ValueTableRules.h"
 #include "fox16.h"
@@ -60,10 +61,12 @@ void formatTable(FXTable* t, int rows, int cols, const FXString* names, const in
   }
   centreRows(t, 0, rows);
   t->setWidth(width);
+  textfit::fitHeaders(t);
 }
 
 void setColumnHeaders(FXTable* t, const std::vector<FXString>& names) {
   for (int c = 0; c < (int)names.size() && c < t->getNumColumns(); ++c) t->setColumnText(c, names[c]);
+  textfit::fitHeaders(t);
 }
 
 // Empties the cells of rows r0..r1 and columns c0..c1, keeping the items
@@ -100,6 +103,7 @@ void resizeRows(FXTable* t, int n) {
     t->insertRows(r, n - r, FALSE);
     centreRows(t, r, n);
   }
+  textfit::fitHeaders(t);
 }
 
 // The table's own paste; false when the clipboard held more rows or
@@ -143,14 +147,17 @@ void disableCurveDataButtons(Quillgrid* w) {
 // ---- Xy Values tab
 
 void Quillgrid::setUpXYValuesTab() {
+  // The frames of the two tables and their button columns have no padding
+  // of their own: the row's spacing keeps them apart, and both tables with
+  // their buttons fit the window's start-up width.
   FXHorizontalFrame* row = new FXHorizontalFrame(xyValuesTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2,
                                                  2, 2, 10, 10);
 
-  FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   xyValues_TBL = new Table_lom2(xyFrame, this, ID_XY_VALUES_TABLE, TABLE_OPTS, 0, 0, 380, 0, 2, 2, 2, 2,
                                 useCommaForDecimal);
 
-  FXVerticalFrame* buttons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* buttons = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   tableButton(buttons, "Clear table", deleteIcon, this, ID_CLEAR_XY_VALUES_TABLE);
   gap(buttons);
   copyXYTable_Btn = tableButton(buttons, COPY_TABLE_TXT, copyIcon, this, ID_COPY_XY_VALUES_TABLE);
@@ -171,15 +178,15 @@ void Quillgrid::setUpXYValuesTab() {
   appendImageDataToXY_Btn = tableButton(buttons, "Append image\nx/y data", nullptr, this, ID_APPEND_IMAGE_DATA_TO_XY);
   appendImageDataToXY_Btn->disable();
 
-  FXHorizontalFrame* spacer = new FXHorizontalFrame(row, LAYOUT_FILL_Y);
+  FXHorizontalFrame* spacer = new FXHorizontalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
   new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
 
-  FXVerticalFrame* convertedFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* convertedFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   convertedXYValues_TBL = new Table_lom2(convertedFrame, this, ID_CONVERTED_XY_TABLE, TABLE_OPTS, 0, 0, 460, 0, 2, 2,
                                          2, 2, useCommaForDecimal);
 
-  FXVerticalFrame* copyButtons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* copyButtons = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   copyConvertedTableAll_Btn = tableButton(copyButtons, "Copy table\n(all cols)", copyIcon, this, ID_COPY_CONVERTED_TABLE);
   gap(copyButtons);
   copyConvertedTableXY_Btn =
@@ -594,4 +601,15 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
   clearCurveFitData();
   if (!whole) warnPasteCut(this, pasted, hint);
   return 1;
+}
+
+// Once the fonts exist: every value table's headers and row numbers shown
+// whole, and the columns the program writes numbers into as wide as a
+// number in scientific notation.
+void Quillgrid::fitValueTablesToTheirTexts() {
+  for (FXTable* t : {(FXTable*)curveData_TBL, (FXTable*)xyValues_TBL, (FXTable*)convertedXYValues_TBL,
+                     (FXTable*)lmpData_TBL})
+    if (t) textfit::fitHeaders(t);
+  textfit::fitColumnToText(xyValues_TBL, 2, textfit::NUMBER_SAMPLE);
+  for (int c : {0, 2}) textfit::fitColumnToText(convertedXYValues_TBL, c, textfit::NUMBER_SAMPLE);
 }

@@ -234,9 +234,9 @@ bool Quillgrid::loadImage(FXString path) {
   imageFileName = path;
   setTitle(getBasicTitle(path));
   if (imageView) {
+    // The view asks for the picture's size and scrolls it where the
+    // window gives it less room.
     imageView->setImage(image);
-    imageView->setWidth(w);
-    imageView->setHeight(h);
   }
   memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)w * h);
 
@@ -545,8 +545,6 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
   image->create();
   if (imageView) {
     imageView->setImage(image);
-    imageView->setWidth(imageWidth);
-    imageView->setHeight(imageHeight);
     imageView->recalc();
   }
   const int kept = rotation90;

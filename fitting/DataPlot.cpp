@@ -681,9 +681,12 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
       yLabelW = 0;
       titleMargin = 0;
     }
+    // Zone markers stand on the bottom rows; the X title and the tick
+    // labels go up by their height, so that no marker covers the title.
+    const int markerRoom = showAxis_ && numZoneDelimiters > 0 ? zoneMarkerSize : 0;
     const int left = titleMargin + yLabelW + gap + 2 * a;
     const int top = tyH;
-    const int plotH = H - tyH - 2 * t - gap - a;
+    const int plotH = H - tyH - 2 * t - gap - a - markerRoom;
     const int bottom = top + plotH;
     plotWidth = W - rightMargin - left;
     const int right = left + plotWidth;
@@ -701,7 +704,7 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
     getNumXTicks();
 
     if (showAxis_) {
-      drawTextIfAny(&dc, left + plotWidth / 2 - textWidth(xTitle) / 2, H - t / 2, xTitle);
+      drawTextIfAny(&dc, left + plotWidth / 2 - textWidth(xTitle) / 2, H - t / 2 - markerRoom, xTitle);
       dc.drawImage(titleImage, gap, bottom - plotH / 2 - titleW / 2);
     }
     delete titleImage;
@@ -809,13 +812,44 @@ void DataPlot::drawZoneMarker(FXDCWindow* dc, int x, int y) {
   dc->drawLine(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
 }
 
+FXString DataPlot::wrapNote(const FXString& note, int maxWidth, const std::function<int(const FXString&)>& widthOf) {
+  FXString out;
+  const int lines = note.contains('\n') + 1;
+  for (int i = 0; i < lines; ++i) {
+    const FXString line = note.section('\n', i);
+    FXString current;
+    bool continued = false;  // current continues a broken line
+    const int words = line.contains(' ') + 1;
+    for (int k = 0; k < words; ++k) {
+      const FXString word = line.section(' ', k);
+      const bool blank = FXString(current).trim().empty();
+      // A continued line starts with a word, not with the blanks between.
+      const FXString longer = k == 0 || (continued && blank) ? word : current + " " + word;
+      // A break needs a word before it on the line; the blanks at the
+      // break are dropped, the words keep the blanks between them.
+      if (k > 0 && !blank && widthOf(longer) > maxWidth) {
+        out += FXString(current).trimEnd() + "\n";
+        current = word;
+        continued = true;
+      } else {
+        current = longer;
+      }
+    }
+    out += current;
+    if (i + 1 < lines) out += "\n";
+  }
+  return out;
+}
+
 void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineHeight) {
-  const int n = note.contains('\n') + 1;
+  // Wrapped to the plot's width, so that the note stays inside the plot.
+  const FXString shown = wrapNote(note, std::max(1, plotWidth - 4), [this](const FXString& s) { return textWidth(s); });
+  const int n = shown.contains('\n') + 1;
   const int align = noteAlignment >= TOP_LEFT && noteAlignment <= BOTTOM_CENTER ? noteAlignment : TOP_LEFT;
   int x = left, boxWidth = 0;
   if (align != TOP_LEFT && align != BOTTOM_LEFT) {
     int widest = 0;
-    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(note.section('\n', i)));
+    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(shown.section('\n', i)));
     boxWidth = widest + 4;
     if (align == TOP_RIGHT || align == BOTTOM_RIGHT)
       x = left + plotWidth - boxWidth;
@@ -829,7 +863,7 @@ void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineH
     dc->setForeground(backgroundColor);
     if (boxWidth > 0 && lineHeight > 0) dc->fillRectangle(x, y - 3 * lineHeight / 4, boxWidth, lineHeight);
     dc->setForeground(textColor);
-    drawTextIfAny(dc, x, y, note.section('\n', i));
+    drawTextIfAny(dc, x, y, shown.section('\n', i));
   }
 }
 

@@ -115,8 +115,8 @@ TEST_F(WorkingImageTest, LoadsEachWrittenFormatByExtensionInAnyCase) {
     EXPECT_EQ(w->imageWidth, 21);
     EXPECT_EQ(w->imageHeight, 13);
     EXPECT_EQ(w->imageView->getImage(), w->image);
-    EXPECT_EQ(w->imageView->getWidth(), 21);
-    EXPECT_EQ(w->imageView->getHeight(), 13);
+    EXPECT_EQ(w->imageView->getDefaultWidth(), 21);
+    EXPECT_EQ(w->imageView->getDefaultHeight(), 13);
     EXPECT_EQ(w->redrawCapacity, 21 * 13);
     for (int y = 0; y < 13; ++y)
       for (int x = 0; x < 21; ++x)
@@ -394,8 +394,8 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(command(w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW), 1);
   EXPECT_EQ(w->imageWidth, 20);
   EXPECT_EQ(w->imageHeight, 30);
-  EXPECT_EQ(w->imageView->getWidth(), 20);  // the old height
-  EXPECT_EQ(w->imageView->getHeight(), 30);
+  EXPECT_EQ(w->imageView->getDefaultWidth(), 20);  // the old height
+  EXPECT_EQ(w->imageView->getDefaultHeight(), 30);
   EXPECT_EQ(w->imageView->getImage(), w->image);
   EXPECT_EQ(w->rotationAngle, 0);
   EXPECT_EQ(w->rotationCentre[1], 29);

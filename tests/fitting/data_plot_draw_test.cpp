@@ -571,6 +571,51 @@ TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
   }
 }
 
+TEST_F(DrawPlot, ALongNoteIsWrappedInsideThePlot) {
+  // A note far wider than the plot, as the equation of a 15th-order fit.
+  FXString text = "y =";
+  for (int k = 15; k >= 0; --k) text += FXStringFormat(" + 1.234567e-05*x^%d", k);
+  for (DataPlot::Alignment align : {DataPlot::TOP_LEFT, DataPlot::TOP_RIGHT, DataPlot::BOTTOM_LEFT}) {
+    SCOPED_TRACE(align);
+    static const double x[] = {0, 10}, y[] = {5, 5};
+    plot->setData(WHITE, "x", "y", text, 2, 2, false, false, 2, x, y);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 10, 0, 10);
+    plot->setNoteAlignemnt(align);
+    const Layout l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw("note_long");
+    ASSERT_NE(img, nullptr);
+    // No glyph right of the frame, and the note took several lines.
+    EXPECT_EQ(countColor(img, l.right + 1, l.top + 1, W - 1, l.bottom - 1, BLACK), 0);
+    const FXString wrapped = DataPlot::wrapNote(text, plot->plotWidth - 4, [&](const FXString& s) {
+      return plot->plotFont->getTextWidth(s);
+    });
+    EXPECT_GE(wrapped.contains('\n'), 2);
+  }
+}
+
+TEST_F(DrawPlot, ZoneMarkersLeaveTheXTitleClear) {
+  setLine();
+  static const double x[] = {0, 10}, y[] = {5, 5};
+  plot->setData(WHITE, "WWWWWWWW", "y", 2, 2, false, false, 2, x, y);
+  plot->setLegends(nullptr);
+  plot->setMinMax(0, 10, 0, 10);
+  plot->setNumZoneDelimiters(1, 15);
+  // The marker under the title's middle (a first drawing gives the scale).
+  ASSERT_NE(draw("marker_title"), nullptr);
+  plot->positionZoneDelimiter(0, 5.0);
+  const int centre = plot->zoneDelimiterPixels[0];
+  FXImage* img = draw("marker_title");
+  ASSERT_NE(img, nullptr);
+  // The title ends above the marker's rows: no glyph pixel lies in them
+  // beside the triangle.
+  auto ink = [](FXColor p) { return !sameRGB(p, WHITE); };
+  EXPECT_EQ(count(img, 0, H - 15, centre - 9, H - 1, ink), 0);
+  EXPECT_EQ(count(img, centre + 9, H - 15, W - 1, H - 1, ink), 0);
+  // The title is drawn, above the marker.
+  EXPECT_GT(count(img, centre - 60, H - 40, centre + 60, H - 16, ink), 20);
+}
+
 TEST_F(DrawPlot, LegendsColourTheSeriesFromThePalette) {
   static const double x[] = {0, 10};
   // Clear of the legend, which stands in the bottom left corner.

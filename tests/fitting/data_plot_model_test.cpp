@@ -296,3 +296,24 @@ TEST_F(ModelPlot, DrawingWithoutACanvasMakesNoImage) {
 }
 
 }  // namespace
+
+TEST(PlotNoteWrap, LinesBreakAtBlanksToFitTheWidth) {
+  // Seven pixels a character.
+  auto width = [](const FXString& s) { return 7 * s.length(); };
+  const struct {
+    const char* note;
+    int maxWidth;
+    const char* wrapped;
+  } cases[] = {
+      {"short", 70, "short"},
+      {"a bb ccc dddd", 70, "a bb ccc\ndddd"},                   // "a bb ccc" is 56 pixels
+      {"a bb ccc dddd", 200, "a bb ccc dddd"},                   // fits: unchanged
+      {"one\ntwo three four", 63, "one\ntwo three\nfour"},       // every line on its own
+      // Runs of blanks stay between words, not at the start of a line.
+      {"x  R^2 = 1   Max. diff. = 2%", 70, "x  R^2 = 1\nMax. diff.\n= 2%"},
+      {"averyveryverylongword and", 35, "averyveryverylongword\nand"},  // a long word stays whole
+      {"", 35, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_STREQ(DataPlot::wrapNote(c.note, c.maxWidth, width).text(), c.wrapped) << c.note;
+}
