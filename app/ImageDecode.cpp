@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string.h>
 #include <vector>
 
 #include <fcntl.h>
@@ -173,6 +174,14 @@ void sendPixels(int fd, const FXColor* pixels, size_t bytes) {
   if (bytes > 0) writeAll(fd, p, bytes);
 }
 
+// Clears the stack below the caller. The decoders leave colour-table
+// entries a file does not give unset on their stack, and pixels that use
+// them would show whatever the program's stack held there.
+__attribute__((noinline)) void clearStackBelow() {
+  unsigned char area[256 * 1024];
+  explicit_bzero(area, sizeof area);
+}
+
 // Virtual memory of this process now, in bytes; 0 when unknown.
 size_t addressSpaceInUse() {
   FILE* f = fopen("/proc/self/statm", "r");
@@ -206,6 +215,7 @@ void setLimit(int resource, rlim_t value) {
   FXColor* pixels = nullptr;
   std::vector<FXColor> own;
   int w = 0, h = 0;
+  clearStackBelow();
   const bool ok = decode(job, &pixels, &w, &h, &own);
   const Answer a = {ANSWER_MARK, ok ? 1 : 0, w, h};
   if (writeAll(answerFd, &a, sizeof a) && ok) sendPixels(answerFd, pixels, (size_t)w * (size_t)h * sizeof(FXColor));

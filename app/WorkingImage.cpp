@@ -187,14 +187,19 @@ bool Quillgrid::loadImage(FXString path) {
   if (ok && (!ready || w != imageWidth || h != imageHeight)) ok = makeBuffers(w, h);
   if (ok) {
     memcpy(shown, decoded.data(), sizeof(FXColor) * n);
-    fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
-    shown = nullptr;
     clean->setData(decoded.data(), 0, w, h);
     // The display cannot hold every picture memory can: one it refuses is
     // refused like a file that does not decode, instead of ending the
     // program.
     try {
+      // The display's picture is made empty and then filled by the fast
+      // upload, not by the toolkit's render.
+      fresh->resize(w, h);
       fresh->create();
+      fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
+      shown = nullptr;
+      if (!pixelUpload) pixelUpload = new PixelUpload;
+      pixelUpload->put(fresh);
     } catch (const FXException&) {
       ok = false;
     } catch (const std::bad_alloc&) {

@@ -106,6 +106,31 @@ TEST(ImageFileChecks, HeadersAreReadAsTheDecodersReadThem) {
   }
 }
 
+TEST(SandboxedDecode, ColourIndicesBeyondTheFilesColourTableGiveNoColour) {
+  // A colour-mapped run-length TGA of 3 x 1 with a table of 2 colours whose
+  // pixels use entries 1, 200 and 201: the decoder leaves entries the file
+  // does not give unset, and they come out empty, the same at every load.
+  std::string tga(18, '\0');
+  tga[1] = 1;
+  tga[2] = 9;
+  put(tga, 5, 2, 2);
+  tga[7] = 24;
+  put(tga, 12, 3, 2);
+  put(tga, 14, 1, 2);
+  tga[16] = 8;
+  tga += std::string("\x10\x20\x30\x40\x50\x60", 6) + std::string("\x02\x01\xc8\xc9", 4);
+  qgtest::TempDir dir;
+  const std::string path = qgtest::writeFile(dir.path() + "/map.tga", tga);
+  for (int load = 0; load < 2; ++load) {
+    ImageDecode::DecodedPixels px;
+    ASSERT_EQ(ImageDecode::decodeImageFile(path.c_str(), "tga", &px), ImageDecode::DECODED);
+    ASSERT_EQ(px.width() * px.height(), 3);
+    EXPECT_EQ(px.data()[0], FXRGBA(0x60, 0x50, 0x40, 255));
+    EXPECT_EQ(px.data()[1], 0u);
+    EXPECT_EQ(px.data()[2], 0u);
+  }
+}
+
 TEST(SandboxedDecode, TheDecodersOwnFaultsStayInTheChildProcess) {
   qgtest::TempDir dir;
   ImageDecode::Limits unchecked;
