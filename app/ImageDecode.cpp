@@ -127,6 +127,14 @@ struct Answer {
 };
 const uint32_t ANSWER_MARK = 0x51474458;
 
+// Clears the stack below the caller. The decoders leave colour-table
+// entries a file does not give unset on their stack, and pixels that use
+// them would show whatever the program's stack held there.
+__attribute__((noinline)) void clearStackBelow() {
+  unsigned char area[256 * 1024];
+  explicit_bzero(area, sizeof area);
+}
+
 // Decodes the job's file; the pixels are the toolkit's (released with
 // FXFREE) or kept in own.
 bool decode(const Job& job, FXColor** pixels, int* w, int* h, std::vector<FXColor>* own) {
@@ -139,6 +147,7 @@ bool decode(const Job& job, FXColor** pixels, int* w, int* h, std::vector<FXColo
   FXFileStream stream;
   if (!stream.open(job.path, FXStreamLoad, 8192)) return false;
   FXint fw = 0, fh = 0;
+  clearStackBelow();
   // A file that ends before its picture does is refused rather than shown
   // with the missing part made up.
   const bool ok = job.decoder(stream, *pixels, fw, fh) && *pixels && fw > 0 && fh > 0 && stream.status() == FXStreamOK;
@@ -174,14 +183,6 @@ void sendPixels(int fd, const FXColor* pixels, size_t bytes) {
   if (bytes > 0) writeAll(fd, p, bytes);
 }
 
-// Clears the stack below the caller. The decoders leave colour-table
-// entries a file does not give unset on their stack, and pixels that use
-// them would show whatever the program's stack held there.
-__attribute__((noinline)) void clearStackBelow() {
-  unsigned char area[256 * 1024];
-  explicit_bzero(area, sizeof area);
-}
-
 // Virtual memory of this process now, in bytes; 0 when unknown.
 size_t addressSpaceInUse() {
   FILE* f = fopen("/proc/self/statm", "r");
@@ -215,7 +216,6 @@ void setLimit(int resource, rlim_t value) {
   FXColor* pixels = nullptr;
   std::vector<FXColor> own;
   int w = 0, h = 0;
-  clearStackBelow();
   const bool ok = decode(job, &pixels, &w, &h, &own);
   const Answer a = {ANSWER_MARK, ok ? 1 : 0, w, h};
   if (writeAll(answerFd, &a, sizeof a) && ok) sendPixels(answerFd, pixels, (size_t)w * (size_t)h * sizeof(FXColor));
