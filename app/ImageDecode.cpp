@@ -5,6 +5,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <string.h>
 #include <vector>
 
@@ -68,7 +70,6 @@ bool DecodedPixels::reserve(size_t n) {
   if (n == 0 || n > ((size_t)-1) / sizeof(FXColor)) return false;
   void* m = mmap(nullptr, n * sizeof(FXColor), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (m == MAP_FAILED) return false;
-  madvise(m, n * sizeof(FXColor), MADV_HUGEPAGE);
   map = m;
   bytes = n * sizeof(FXColor);
   return true;
@@ -262,6 +263,21 @@ Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
   return DECODED;
 }
 
+// Waits for the child's end on a thread of its own (its memory takes a
+// while to go), or here when no thread can be made.
+void reap(pid_t child) {
+  const auto wait = [child]() {
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  };
+  try {
+    std::thread(wait).detach();
+  } catch (const std::system_error&) {
+    wait();
+  }
+}
+
 // Runs the job in a child process and waits for it, killing it at the
 // deadline; the child is always reaped.
 Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile) {
@@ -280,13 +296,15 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
     close(fds[0]);
     return FAILED;
   }
+  long long t0 = millisecondsNow();
   if (meanwhile) meanwhile();
+  long long t1 = millisecondsNow();
   const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
+  long long t2 = millisecondsNow();
+  if (getenv("QG_T")) fprintf(stderr, "   fork %lld meanwhile %lld read %lld\n", t0 - (deadline - timeoutMs), t1 - t0, t2 - t1);
   close(fds[0]);
   if (outcome != DECODED) kill(child, SIGKILL);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
+  reap(child);
   return outcome;
 }
 }  // namespace
@@ -301,11 +319,14 @@ bool addressSpaceLimited() {
 
 void prefaultPages(void* memory, size_t bytes) {
   if (!memory || bytes == 0) return;
-  const size_t page = (size_t)sysconf(_SC_PAGESIZE), large = (size_t)2 << 20;
-  // Large pages for the whole 2 MB blocks inside the memory.
-  const uintptr_t first = ((uintptr_t)memory + large - 1) / large * large;
-  const uintptr_t end = ((uintptr_t)memory + bytes) / large * large;
-  if (end > first) madvise((void*)first, end - first, MADV_HUGEPAGE);
+  // The system maps a whole range in at once where it can; else a write
+  // to each page maps it in.
+  const size_t page = (size_t)sysconf(_SC_PAGESIZE);
+  const uintptr_t first = ((uintptr_t)memory + page - 1) / page * page;
+  const uintptr_t end = (uintptr_t)memory + bytes;
+#ifdef MADV_POPULATE_WRITE
+  if (end > first && madvise((void*)first, end - first, MADV_POPULATE_WRITE) == 0) return;
+#endif
   volatile unsigned char* p = (volatile unsigned char*)memory;
   for (size_t at = 0; at < bytes; at += page) p[at] = 0;
 }

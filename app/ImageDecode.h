@@ -63,9 +63,8 @@ struct Limits {
 // with AddressSanitizer, whose shadow memory takes terabytes of it.
 bool addressSpaceLimited();
 
-// Maps in the pages of memory not in use yet (in large pages where the
-// system allows), so that filling it later does not wait for them. The
-// memory's content is lost.
+// Maps in the pages of memory not in use yet, so that filling it later
+// does not wait for them. The memory's content is lost.
 void prefaultPages(void* memory, size_t bytes);
 
 // Work the caller does while the child process decodes, given the sides

@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "MenuTitleWin10Style.h"
 #include "ModalSeam.h"
+#include "PixelUpload.h"
 #include "Quillgrid.h"
 #include "StartUp.h"
 #include "Table_lom2.h"
@@ -287,6 +288,8 @@ Quillgrid::~Quillgrid() {
   cleanUpPopUpPane();
   cleanUpPopUpPaneExcelEqn();
   free_originalPixelArray();
+  delete pixelUpload;  // while the display is open
+  pixelUpload = nullptr;
   deallocateLMPcellColorIcons();
 
   releaseAndDelete(image);

@@ -10,6 +10,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 
+#include "ImageDecode.h"
 #include "ImageRules.h"
 
 using namespace FX;
@@ -79,9 +80,7 @@ void PixelUpload::release() {
   segment = nullptr;
 }
 
-void PixelUpload::put(FXImage* target) {
-  kept = false;
-  if (!target || !target->id() || !target->getData()) return;
+bool PixelUpload::segmentFor(FXImage* target) {
   Display* d = (Display*)target->getApp()->getDisplay();
   const int W = target->getWidth(), H = target->getHeight();
   if (segment && (segment->display != d || segment->width != W || segment->height != H)) release();
@@ -129,10 +128,23 @@ void PixelUpload::put(FXImage* target) {
       unusableDisplay = d;
     }
   }
-  if (!segment) {
+  return segment != nullptr;
+}
+
+void PixelUpload::prepare(FXImage* target) {
+  if (!target || !target->id() || !segmentFor(target)) return;
+  // The segment is this process's until the X server reads it at a put.
+  ImageDecode::prefaultPages(segment->image->data, (size_t)segment->image->bytes_per_line * segment->height);
+}
+
+void PixelUpload::put(FXImage* target) {
+  kept = false;
+  if (!target || !target->id() || !target->getData()) return;
+  if (!segmentFor(target)) {
     target->render();
     return;
   }
+  const int W = target->getWidth(), H = target->getHeight();
   const FXColor* from = target->getData();
   char* to = segment->image->data;
   const int stride = segment->image->bytes_per_line;

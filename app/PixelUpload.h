@@ -24,6 +24,10 @@ public:
   // Uploads the target's client-side pixels to its display-side image, as
   // its render does; nothing for a target without either.
   void put(FX::FXImage* target);
+  // Makes the kept segment for uploads to the target (a created image of
+  // the picture's size) ahead of the first put, with its pages mapped in,
+  // so that work can be done while the pixels are still on their way.
+  void prepare(FX::FXImage* target);
   // Lets go of the kept segment; call while the display is open.
   void release();
   // Whether the last put went through the kept segment (false: through the
@@ -31,6 +35,9 @@ public:
   bool usedKeptSegment() const { return kept; }
 
 private:
+  // Whether a kept segment serves the target, made when there is none yet.
+  bool segmentFor(FX::FXImage* target);
+
   struct Segment;
   Segment* segment = nullptr;
   void* unusableDisplay = nullptr;  // a display found unable to take a kept segment

@@ -144,7 +144,14 @@ bool Quillgrid::loadImage(FXString path) {
 
   const FXString extension = FXPath::extension(path);
   FXImage* fresh = makeDecoder(getApp(), extension);
+  // The upload's segment is kept for a next picture of the same size, and
+  // let go of with a picture that does not load.
+  const auto releaseUpload = [&]() {
+    delete pixelUpload;
+    pixelUpload = nullptr;
+  };
   if (!fresh) {
+    releaseUpload();
     ModalSeam::error(this, MBOX_OK, "Error Loading Image", FXStringFormat("Unsupported type: %s", extension.text()));
     return false;
   }
@@ -152,6 +159,7 @@ bool Quillgrid::loadImage(FXString path) {
   auto fail = [&](const FXString& caption, const FXString& text) {
     delete fresh;
     delete clean;
+    releaseUpload();
     ModalSeam::error(this, MBOX_OK, caption, text);
     return false;
   };
@@ -162,12 +170,19 @@ bool Quillgrid::loadImage(FXString path) {
   getApp()->beginWaitCursor();
   ImageDecode::DecodedPixels decoded;
   FXColor* shown = nullptr;
-  // Buffers for a bw x bh picture, the shown picture's and the pixel
-  // arrays, with their pages mapped in; false when memory cannot hold them.
+  // Buffers for a bw x bh picture, with their pages mapped in: the shown
+  // picture's, the pixel arrays, and the display's picture, made empty with
+  // the segment of its upload; false when memory or the display cannot hold
+  // them.
   const auto makeBuffers = [&](int bw, int bh) {
     FXFREE(&shown);
+    fresh->destroy();
     try {
       allocate_originalPixelArray(bw, bh);
+      fresh->resize(bw, bh);
+      fresh->create();
+    } catch (const FXException&) {
+      return false;
     } catch (const std::bad_alloc&) {
       return false;
     }
@@ -175,8 +190,15 @@ bool Quillgrid::loadImage(FXString path) {
     if (!FXMALLOC(&shown, FXColor, (size_t)bw * bh)) return false;
     ImageDecode::prefaultPages(shown, bytes);
     ImageDecode::prefaultPages(originalPixelArray, bytes);
+    if (!pixelUpload) pixelUpload = new PixelUpload;
+    pixelUpload->prepare(fresh);
+    // The display maps in the picture's memory meanwhile too.
+    FXDCWindow dc(fresh);
+    dc.fillRectangle(0, 0, bw, bh);
+    getApp()->flush();
     return true;
   };
+  // The buffers are made ready while the child process decodes.
   bool ready = false;
   const ImageDecode::WhileDecoding prepare = [&](int bw, int bh) { ready = makeBuffers(bw, bh); };
   bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare) ==
@@ -188,23 +210,9 @@ bool Quillgrid::loadImage(FXString path) {
   if (ok) {
     memcpy(shown, decoded.data(), sizeof(FXColor) * n);
     clean->setData(decoded.data(), 0, w, h);
-    // The display cannot hold every picture memory can: one it refuses is
-    // refused like a file that does not decode, instead of ending the
-    // program.
-    try {
-      // The display's picture is made empty and then filled by the fast
-      // upload, not by the toolkit's render.
-      fresh->resize(w, h);
-      fresh->create();
-      fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
-      shown = nullptr;
-      if (!pixelUpload) pixelUpload = new PixelUpload;
-      pixelUpload->put(fresh);
-    } catch (const FXException&) {
-      ok = false;
-    } catch (const std::bad_alloc&) {
-      ok = false;
-    }
+    fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
+    shown = nullptr;
+    pixelUpload->put(fresh);  // the fast form of the toolkit's render
   }
   if (!ok) {
     FXFREE(&shown);
@@ -599,8 +607,6 @@ void Quillgrid::allocate_originalPixelArray(int w, int h) {
 }
 
 void Quillgrid::free_originalPixelArray() {
-  delete pixelUpload;  // its segment is the size of the picture
-  pixelUpload = nullptr;
   delete[] originalPixelArray;
   delete[] imagePixelArray;
   delete[] rotatedPixelArray;
