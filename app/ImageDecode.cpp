@@ -296,12 +296,8 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
     close(fds[0]);
     return FAILED;
   }
-  long long t0 = millisecondsNow();
   if (meanwhile) meanwhile();
-  long long t1 = millisecondsNow();
   const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
-  long long t2 = millisecondsNow();
-  if (getenv("QG_T")) fprintf(stderr, "   fork %lld meanwhile %lld read %lld\n", t0 - (deadline - timeoutMs), t1 - t0, t2 - t1);
   close(fds[0]);
   if (outcome != DECODED) kill(child, SIGKILL);
   reap(child);
