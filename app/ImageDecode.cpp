@@ -5,8 +5,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <system_error>
-#include <thread>
 #include <string.h>
 #include <vector>
 
@@ -263,24 +261,10 @@ Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
   return DECODED;
 }
 
-// Waits for the child's end on a thread of its own (its memory takes a
-// while to go), or here when no thread can be made.
-void reap(pid_t child) {
-  const auto wait = [child]() {
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-  };
-  try {
-    std::thread(wait).detach();
-  } catch (const std::system_error&) {
-    wait();
-  }
-}
-
 // Runs the job in a child process and waits for it, killing it at the
 // deadline; the child is always reaped.
-Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile) {
+Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile,
+                     EndingChild* ending) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return FAILED;
   fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);  // fewer turns for a large picture
@@ -300,7 +284,8 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
   const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
   close(fds[0]);
   if (outcome != DECODED) kill(child, SIGKILL);
-  reap(child);
+  EndingChild here;
+  (ending ? ending : &here)->set(child);
   return outcome;
 }
 }  // namespace
@@ -327,8 +312,21 @@ void prefaultPages(void* memory, size_t bytes) {
   for (size_t at = 0; at < bytes; at += page) p[at] = 0;
 }
 
+void EndingChild::wait() {
+  if (pid <= 0) return;
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid = -1;
+}
+
+void EndingChild::set(int processId) {
+  wait();
+  pid = processId;
+}
+
 Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
-                        const WhileDecoding& whileDecoding) {
+                        const WhileDecoding& whileDecoding, EndingChild* ending) {
   out->reset();
   Job job;
   job.path = path;
@@ -356,7 +354,7 @@ Outcome decodeImageFile(const FXString& path, const FXString& extension, Decoded
     prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
     if (whileDecoding && limits.checkFile) whileDecoding((int)header.width, (int)header.height);
   };
-  const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile);
+  const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile, ending);
   if (outcome != DECODED) out->reset();
   return outcome;
 }

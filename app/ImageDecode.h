@@ -71,10 +71,30 @@ void prefaultPages(void* memory, size_t bytes);
 // the file declares (the decoded picture is no larger).
 typedef std::function<void(int width, int height)> WhileDecoding;
 
+// A decoding process that has handed over its answer and may still be
+// ending (its memory takes a while to go); it is waited for when the
+// object goes, so that a caller that keeps the object while it does other
+// work does not wait for it.
+class EndingChild {
+public:
+  EndingChild() = default;
+  ~EndingChild() { wait(); }
+  EndingChild(const EndingChild&) = delete;
+  EndingChild& operator=(const EndingChild&) = delete;
+  void wait();
+  void set(int processId);
+
+private:
+  int pid = -1;
+};
+
 // Reads the file at path, checks it as the file type named by the
 // extension (any case), and decodes it once in a child process into out.
+// The child has ended on return, or, when ending is given, ends by the
+// time ending goes.
 Outcome decodeImageFile(const FX::FXString& path, const FX::FXString& extension, DecodedPixels* out,
-                        const Limits& limits = Limits(), const WhileDecoding& whileDecoding = nullptr);
+                        const Limits& limits = Limits(), const WhileDecoding& whileDecoding = nullptr,
+                        EndingChild* ending = nullptr);
 
 }  // namespace ImageDecode
 

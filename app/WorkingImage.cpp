@@ -201,7 +201,9 @@ bool Quillgrid::loadImage(FXString path) {
   // The buffers are made ready while the child process decodes.
   bool ready = false;
   const ImageDecode::WhileDecoding prepare = [&](int bw, int bh) { ready = makeBuffers(bw, bh); };
-  bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare) ==
+  // The child process ends while the picture goes to the display.
+  ImageDecode::EndingChild ending;
+  bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare, &ending) ==
             ImageDecode::DECODED;
   const int w = decoded.width(), h = decoded.height();
   const size_t n = (size_t)w * h;

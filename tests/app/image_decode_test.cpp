@@ -163,6 +163,33 @@ TEST(SandboxedDecode, TheDecodersOwnFaultsStayInTheChildProcess) {
   EXPECT_EQ(px.width(), 9);
 }
 
+TEST(SandboxedDecode, InputsTheFuzzerTimedOutOnDecodeAgainAndAgain) {
+  // Two files the image-loading fuzz target found "timed out" on while
+  // decoding processes were waited for on threads of their own: a process
+  // forked while such a thread held a lock of the memory allocator hung.
+  const std::string gif(
+      "\x47\x49\x46\x38\x39\x61\x01\x00\x01\x00\x00\x00\x00\x2c\x00\x00\x00\x06\x14\x00\x00\x40"
+      "\x60\x00\x04\x04\x04\x04\x04\x04\x04\x06\x04\x04\x04\x04\x04\x04\x04\x04\x04\x04\x04\x04"
+      "\x04\x04\x04\x04\x04\x04\x3b\x04\x04\x04\x04\x04\x04\x04\x04\x0c\x04\x04\x04\x04\x04\x04"
+      "\x04\x04\x04\x04\x04\x04\x04\x04\x04\x04\x01\x04\x04\x04\x00\x00\x02\x44\x01\x00\x3b",
+      87);
+  qgtest::TempDir dir;
+  const struct {
+    std::string path;
+    int w, h;
+  } files[] = {{qgtest::writeFile(dir.path() + "/found.gif", gif), 20, 16384},
+               {qgtest::writeFile(dir.path() + "/found.bmp", bmp(1, 1, 8, 0, 0, std::string(4, '\0'), 256)), 1, 1}};
+  for (const auto& f : files)
+    for (int k = 0; k < 100; ++k) {
+      ImageDecode::DecodedPixels px;
+      ASSERT_EQ(ImageDecode::decodeImageFile(f.path.c_str(), FXPath::extension(f.path.c_str()), &px),
+                ImageDecode::DECODED)
+          << f.path << " " << k;
+      ASSERT_EQ(px.width(), f.w);
+      ASSERT_EQ(px.height(), f.h);
+    }
+}
+
 TEST(SandboxedDecode, APictureLargerThanTheRoomForItIsNotTaken) {
   qgtest::TempDir dir;
   const std::string path = saved(dir.path() + "/big.bmp", 40, 30);
