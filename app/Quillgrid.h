@@ -867,8 +867,9 @@ public:
   int* redrawX = nullptr;
   int* redrawY = nullptr;
   int redrawCapacity = 0;
-  // Uploads the fine-rotated picture to the display through a shared-memory
-  // segment kept while the picture is (made at the first fine rotation).
+  // Uploads a loaded or fine-rotated picture to the display through a
+  // shared-memory segment, kept for the next picture of the same size and
+  // let go of when a picture does not load and when the window goes.
   PixelUpload* pixelUpload = nullptr;
   // Fine rotation in thousandths of a degree (positive: clockwise) and the
   // coarse rotation in degrees.
