@@ -57,6 +57,12 @@ public:
 
   // ------------------------------------------------------------------ text
 
+  // The longest text a table cell or a field takes from a file or the
+  // clipboard. The display refuses a text of about 262,000 bytes drawn at
+  // once, and the program ends (BadLength); numbers, cell names and paths
+  // are all far shorter.
+  static const int MAX_SHOWN_TEXT_BYTES = 4096;
+
   // Groups digits by three from the right with ','.
   static FX::FXString AddCommas(const FX::FXString& text);
   static FX::FXString AddCommas(int value);
