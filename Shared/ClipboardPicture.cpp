@@ -54,8 +54,10 @@ long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void
     return 0;
   }
   image->setData(copy, IMAGE_OWNED, width_, height_);
+  // Room for the whole file from the start: the stream grows one write at
+  // a time otherwise, and a picture is written byte by byte.
   FXMemoryStream memory;
-  memory.open(FXStreamSave, nullptr);
+  memory.open(FXStreamSave, pixels_.size() * 4 + 4096, nullptr);
   const bool encoded = image->savePixels(memory) && memory.status() == FXStreamOK;
   delete image;
   const FXuval length = (FXuval)memory.position();

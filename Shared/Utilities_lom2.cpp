@@ -728,9 +728,11 @@ bool Utilities_lom2::saveImageToFile(FXApp* app, const FXDrawable* drawable, con
   FXBMPImage* bmp = offscreenCopy(app, drawable, nullptr, drawable->getWidth(), drawable->getHeight());
   if (!bmp) return false;
   // Encode in memory first, so that every failed or short write to the
-  // file shows up in the result.
+  // file shows up in the result. The stream has room for the whole file
+  // from the start: it grows one write at a time otherwise, and the
+  // picture is written byte by byte.
   FXMemoryStream memory;
-  memory.open(FXStreamSave, nullptr);
+  memory.open(FXStreamSave, static_cast<FXuval>(bmp->getWidth()) * bmp->getHeight() * 4 + 4096, nullptr);
   const bool encoded = bmp->savePixels(memory) && memory.status() == FXStreamOK;
   delete bmp;
   const FXlong length = memory.position();
