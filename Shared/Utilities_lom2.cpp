@@ -456,13 +456,14 @@ std::string wideToUtf8(const std::string& in, Utilities_lom2::FileUTFtypes type)
 }
 
 // The whole file as UTF-8 text with every CR directly before a LF left
-// out. False when the path is empty, the file is empty or cannot be opened
-// or read in full, or the text has no bytes.
+// out. False when the path is empty, the file is empty, larger than
+// MAX_TEXT_FILE_BYTES or cannot be opened or read in full, or the text has
+// no bytes.
 bool readText(const FXString& path, std::string& text, bool* eightBit) {
   if (eightBit) *eightBit = false;
   if (path.empty()) return false;
   const FXlong size = FXStat::size(path);
-  if (size < 1) return false;
+  if (size < 1 || size > Utilities_lom2::MAX_TEXT_FILE_BYTES) return false;
   std::string raw(static_cast<size_t>(size), '\0');
   FXFile file;
   if (!file.open(path, FXIO::Reading)) return false;
