@@ -9,13 +9,14 @@ FXDEFMAP(ClipboardPicture) ClipboardPictureMap[] = {
     FXMAPFUNC(SEL_CLIPBOARD_LOST, 0, ClipboardPicture::onClipboardLost),
 };
 
-FXIMPLEMENT(ClipboardPicture, FXMainWindow, ClipboardPictureMap, ARRAYNUMBER(ClipboardPictureMap))
+FXIMPLEMENT(ClipboardPicture, FXTopWindow, ClipboardPictureMap, ARRAYNUMBER(ClipboardPictureMap))
 
 namespace {
 ClipboardPicture* theOwner = nullptr;
 }
 
-ClipboardPicture::ClipboardPicture(FXApp* app) : FXMainWindow(app, "clipboard", nullptr, nullptr, 0, 0, 0, 1, 1) {}
+ClipboardPicture::ClipboardPicture(FXApp* app)
+    : FXTopWindow(app, "clipboard", nullptr, nullptr, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0) {}
 
 FXDragType ClipboardPicture::pngType(FXApp* app) { return app->registerDragType("image/png"); }
 
@@ -35,7 +36,7 @@ bool ClipboardPicture::offer(FXApp* app, const FXColor* pixels, int width, int h
 }
 
 long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void* ptr) {
-  if (FXMainWindow::onClipboardRequest(sender, sel, ptr)) return 1;
+  if (FXTopWindow::onClipboardRequest(sender, sel, ptr)) return 1;
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
   if (!ev || pixels_.empty()) return 0;
   FXImage* image = nullptr;
@@ -75,7 +76,7 @@ long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void
 }
 
 long ClipboardPicture::onClipboardLost(FXObject* sender, FXSelector sel, void* ptr) {
-  FXMainWindow::onClipboardLost(sender, sel, ptr);
+  FXTopWindow::onClipboardLost(sender, sel, ptr);
   pixels_.clear();
   width_ = height_ = 0;
   return 1;
