@@ -28,11 +28,14 @@ bool ClipboardPicture::offer(FXApp* app, const FXColor* pixels, int width, int h
     theOwner = new ClipboardPicture(app);
     theOwner->create();  // an X window to own the clipboard; never shown
   }
+  // Taken first: when the window owns the clipboard already, taking it
+  // again tells the window it lost it, which drops the picture it holds.
+  const FXDragType types[2] = {pngType(app), bmpType(app)};
+  if (!theOwner->acquireClipboard(types, 2)) return false;
   theOwner->pixels_.assign(pixels, pixels + (size_t)width * height);
   theOwner->width_ = width;
   theOwner->height_ = height;
-  const FXDragType types[2] = {pngType(app), bmpType(app)};
-  return theOwner->acquireClipboard(types, 2);
+  return true;
 }
 
 long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void* ptr) {

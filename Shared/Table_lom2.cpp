@@ -207,31 +207,42 @@ void Table_lom2::replaceDecimalOnPaste(FXint r0, FXint r1, FXint c0, FXint c1) {
   }
 }
 
-bool Table_lom2::readClipboardText(FXString& text) {
-  bool csv = false;
-  if (getDNDData(FROM_CLIPBOARD, utf8Type, text)) {
-    fxtrace(100, "Paste UTF8\n");
-  } else if (getDNDData(FROM_CLIPBOARD, utf16Type, text)) {
-    fxtrace(100, "Paste UTF16\n");
-    FXUTF16LECodec codec;
-    text = codec.mb2utf(text);
-  } else if (getDNDData(FROM_CLIPBOARD, stringType, text)) {
-    fxtrace(100, "Paste ASCII\n");
-    FX88591Codec codec;
-    text = codec.mb2utf(text);
-  } else if (getDNDData(FROM_CLIPBOARD, csvType, text)) {
-    fxtrace(100, "Paste CSV\n");
-    csv = true;
-  } else {
-    return false;
+FXString Table_lom2::pasteTextOf(const FXString& bytes, PasteType type) {
+  FXString text;
+  switch (type) {
+    case PASTE_UTF16: {
+      FXUTF16LECodec codec;
+      text = codec.mb2utf(bytes);
+      break;
+    }
+    case PASTE_8BIT: {
+      FX88591Codec codec;
+      text = codec.mb2utf(bytes);
+      break;
+    }
+    default:
+      text = bytes;
+      break;
   }
-  if (!csv) {
+  if (type != PASTE_CSV) {
     text.substitute(',', '.');
     text.substitute("\r\n", "\n");
   }
-  if (text.empty()) return false;
   text.substitute('\r', '\n');
-  return true;
+  return text;
+}
+
+bool Table_lom2::readClipboardText(FXString& text) {
+  static const char* const TRACES[] = {"Paste UTF8\n", "Paste UTF16\n", "Paste ASCII\n", "Paste CSV\n"};
+  const FXDragType types[] = {utf8Type, utf16Type, stringType, csvType};
+  for (int t = PASTE_UTF8; t <= PASTE_CSV; ++t) {
+    FXString bytes;
+    if (!getDNDData(FROM_CLIPBOARD, types[t], bytes)) continue;
+    fxtrace(100, "%s", TRACES[t]);
+    text = pasteTextOf(bytes, static_cast<PasteType>(t));
+    return !text.empty();
+  }
+  return false;
 }
 
 bool Table_lom2::holdsValues(const FXString& text) {

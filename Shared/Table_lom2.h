@@ -91,10 +91,14 @@ public:
   // In comma mode rewrites the cells of the block with ','.
   void replaceDecimalOnPaste(FX::FXint r0, FX::FXint r1, FX::FXint c0, FX::FXint c1);
 
-  // The clipboard's text as the paste reads it: the first type offered of
-  // UTF-8, UTF-16 little endian, 8-bit (ISO-8859-1) and CSV, converted to
-  // UTF-8; outside CSV a ',' is a decimal comma and becomes '.'; line ends
-  // become "\n". False when no type is offered or the text is empty.
+  // The clipboard types the paste reads, in the order it asks for them.
+  enum PasteType { PASTE_UTF8, PASTE_UTF16, PASTE_8BIT, PASTE_CSV };
+  // The clipboard's bytes of one type as the text the paste writes: UTF-16
+  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV a
+  // ',' is a decimal comma and becomes '.'; line ends become "\n".
+  static FX::FXString pasteTextOf(const FX::FXString& bytes, PasteType type);
+  // The clipboard's text in the first of those types it offers. False when
+  // it offers none or the text is empty.
   bool readClipboardText(FX::FXString& text);
   // Pastes a text read by readClipboardText into the block that starts at
   // the selection's top-left cell, and selects the block. Cells split at
