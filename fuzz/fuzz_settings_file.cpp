@@ -1,0 +1,86 @@
+// The settings and data-file reader of the main window on any file: every
+// line applied, then the widgets brought in line, as at start-up (settings)
+// or after "Open data file" (data). Whatever the file held, the window
+// keeps a state its widgets can show.
+#include <cmath>
+
+#include "FuzzSupport.h"
+#include "Globals.h"
+#include "Quillgrid.h"
+#include "Utilities_lom2.h"
+
+using namespace FX;
+
+namespace {
+
+Quillgrid* window() {
+  static Quillgrid* w = nullptr;
+  if (!w) {
+    fuzz::workDirectory();  // no settings file of the caller's is read
+    w = new Quillgrid(fuzz::app(true));
+    if (fuzz::haveDisplay()) w->create();
+  }
+  return w;
+}
+
+// The settings of a fresh window, read before each input so that one
+// input's state does not carry over into the next.
+const FXString& freshSettings() {
+  static const FXString text = window()->settingsText();
+  return text;
+}
+
+int longestShownText(FXWindow* w) {
+  int longest = 0;
+  if (auto* t = dynamic_cast<FXTable*>(w)) {
+    for (int r = 0; r < t->getNumRows(); ++r)
+      for (int c = 0; c < t->getNumColumns(); ++c) longest = std::max(longest, t->getItemText(r, c).length());
+  } else if (auto* f = dynamic_cast<FXTextField*>(w)) {
+    longest = f->getText().length();
+  } else if (auto* m = dynamic_cast<FXMenuCaption*>(w)) {
+    longest = m->getText().length();
+  } else if (auto* l = dynamic_cast<FXLabel*>(w)) {
+    longest = l->getText().length();
+  }
+  for (FXWindow* c = w->getFirst(); c; c = c->getNext()) longest = std::max(longest, longestShownText(c));
+  return longest;
+}
+
+void checkState(Quillgrid* w) {
+  int longest = longestShownText(w);
+  for (FXWindow* pane : {w->fileMenu, w->savePlotMenu, w->optionsMenu, w->helpMenu})
+    longest = std::max(longest, longestShownText(pane));
+  FUZZ_CHECK(longest <= Utilities_lom2::MAX_SHOWN_TEXT_BYTES, "a text of %d bytes is shown", longest);
+  for (FXListBox* l : {w->numOfDecimalsInCoefficients_LB, w->numOfOverlapPoints_LB, w->numOfEquations_LB,
+                       w->maxFitOrder_LB, w->numAutoFindPoints_LB_LB, w->numRowsInXYTable_LB})
+    FUZZ_CHECK(l->getCurrentItem() >= 0 && l->getCurrentItem() < l->getNumItems(), "list item %d", l->getCurrentItem());
+  for (int i = 0; i < 6; ++i) {
+    FUZZ_CHECK(w->fit_order[i] >= 1 && w->fit_order[i] <= 15, "fit order %d", w->fit_order[i]);
+    FUZZ_CHECK(std::isfinite(w->fitPlotZoneMarkers_real_x[i]), "zone marker %g", w->fitPlotZoneMarkers_real_x[i]);
+  }
+  FUZZ_CHECK(w->windowWidth >= 400 && w->windowWidth <= 32767, "width %d", w->windowWidth);
+  FUZZ_CHECK(w->windowHeight >= 400 && w->windowHeight <= 32767, "height %d", w->windowHeight);
+  FUZZ_CHECK(std::isfinite(w->yAxisScaleFactor), "scale factor %g", w->yAxisScaleFactor);
+  FUZZ_CHECK(w->dataSource >= 0 && w->dataSource < NUM_DATA_SOURCES, "data source %d", w->dataSource);
+  FUZZ_CHECK(w->curveFitType >= 0 && w->curveFitType <= 5, "fit type %d", w->curveFitType);
+  FUZZ_CHECK(w->xyValues_TBL->getNumRows() >= 100, "%d XY rows", w->xyValues_TBL->getNumRows());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  Quillgrid* w = window();
+  const bool dataFile = data[0] & 1;
+  const std::string fresh = fuzz::writeInput("fresh.ini", reinterpret_cast<const uint8_t*>(freshSettings().text()),
+                                             freshSettings().length());
+  w->readIniFile(fresh.c_str(), false);
+  w->onCmdClearXYValuesTable(nullptr, 0, nullptr);
+  w->onCmdClearLMPTable(nullptr, 0, nullptr);
+
+  const std::string path = fuzz::writeInput(dataFile ? "input.qwr" : ".Quillgrid.ini", data + 1, size - 1);
+  w->readIniFile(path.c_str(), dataFile);
+  w->afterReadingDatafiles(!dataFile);
+  checkState(w);
+  return 0;
+}
