@@ -35,7 +35,8 @@ inline FX::FXApp* app(bool withDisplay = false) {
 inline bool haveDisplay() { return app()->getDisplay() != nullptr; }
 
 // A directory of this process's own, on a memory file system when there
-// is one; it is also made the working directory.
+// is one. (libFuzzer keeps the working directory: its corpus paths may be
+// relative.)
 inline const std::string& workDirectory() {
   static std::string dir;
   if (dir.empty()) {
@@ -44,7 +45,6 @@ inline const std::string& workDirectory() {
     snprintf(pattern, sizeof pattern, "%s/quillgrid-fuzz-XXXXXX", base);
     if (!mkdtemp(pattern)) abort();
     dir = pattern;
-    if (chdir(dir.c_str()) != 0) abort();
   }
   return dir;
 }

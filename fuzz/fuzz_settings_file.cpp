@@ -2,11 +2,13 @@
 // line applied, then the widgets brought in line, as at start-up (settings)
 // or after "Open data file" (data). Whatever the file held, the window
 // keeps a state its widgets can show.
+#include <algorithm>
 #include <cmath>
 
 #include "FuzzSupport.h"
 #include "Globals.h"
 #include "Quillgrid.h"
+#include "Table_lom2.h"
 #include "Utilities_lom2.h"
 
 using namespace FX;
@@ -16,9 +18,13 @@ namespace {
 Quillgrid* window() {
   static Quillgrid* w = nullptr;
   if (!w) {
-    fuzz::workDirectory();  // no settings file of the caller's is read
+    // Made in the empty work directory: no settings file of the caller's
+    // is read.
+    char caller[4096];
+    if (!getcwd(caller, sizeof caller) || chdir(fuzz::workDirectory().c_str()) != 0) abort();
     w = new Quillgrid(fuzz::app(true));
     if (fuzz::haveDisplay()) w->create();
+    if (chdir(caller) != 0) abort();
   }
   return w;
 }
@@ -82,5 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   w->readIniFile(path.c_str(), dataFile);
   w->afterReadingDatafiles(!dataFile);
   checkState(w);
+  // What the reading asked of the event loop (timers, repaints) runs as
+  // it would before the user's next action.
+  if (fuzz::haveDisplay()) fuzz::app()->runWhileEvents();
   return 0;
 }

@@ -46,9 +46,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 summary=""
 for t in "${targets[@]}"; do
-  corpus="build-fuzz/corpus/$t"
-  crashes="build-fuzz/crashes/$t"
-  log="build-fuzz/logs/$t.log"
+  corpus="$PWD/build-fuzz/corpus/$t"
+  crashes="$PWD/build-fuzz/crashes/$t"
+  log="$PWD/build-fuzz/logs/$t.log"
   mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
   [ -d "fuzz/seeds/$t" ] && cp -n fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
   echo "== $t: $seconds s"
