@@ -8,8 +8,9 @@
 # inputs each target found worth keeping grow its corpus in
 # build-fuzz/corpus/<target>, started from fuzz/seeds/<target>; an input
 # that crashes a target is kept in build-fuzz/crashes/<target>/. The script
-# ends with the executions and crashes of every target, and fails when a
-# target crashed. Without a display the targets run on a virtual one.
+# ends with the executions and crashes (of this run) of every target, and
+# fails when a target crashed. Without a display the targets run on a
+# virtual one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -51,11 +52,13 @@ for t in "${targets[@]}"; do
   log="$PWD/build-fuzz/logs/$t.log"
   mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
   [ -d "fuzz/seeds/$t" ] && cp -n fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
+  started="$crashes/.started"
+  : >"$started"
   echo "== $t: $seconds s"
   "build-fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1 \
     -artifact_prefix="$crashes/" "$corpus" >"$log" 2>&1 || true
   runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$log" | tail -1)
-  found=$(find "$crashes" -type f | wc -l)
+  found=$(find "$crashes" -type f -newer "$started" | wc -l)
   [ "$found" -eq 0 ] || { status=1; grep -E "ERROR|check failed|runtime error" "$log" | head -5 || true; }
   summary+=$(printf '%-28s %12s executions %4s crashes' "$t" "${runs:-?}" "$found")$'\n'
 done
