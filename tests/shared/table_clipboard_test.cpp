@@ -5,6 +5,8 @@
 
 #include <fxkeys.h>
 
+#include <string>
+
 #include "Table_lom2.h"
 #include "Utilities_lom2.h"
 
@@ -229,10 +231,10 @@ TEST_F(TablePaste, TooManyColumnsAreCutToTheTablesColumnCount) {
 TEST_F(TablePaste, OneLongLineKeepsTheTablesColumns) {
   Table_lom2* t = makeTable(500, 4);
   show();
-  FXString line;
-  for (int i = 0; i < 262144; ++i) line += i == 0 ? "7" : "\t7";
+  std::string line = "7";
+  for (int i = 1; i < 262144; ++i) line += "\t7";
   t->selectRange(0, 0, 0, 0);
-  owner->offer(FXWindow::utf8Type, line);
+  owner->offer(FXWindow::utf8Type, FXString(line.c_str()));
   paste(t);
   EXPECT_TRUE(t->getSizeError());
   EXPECT_EQ(t->getNumColumns(), 4);
