@@ -64,8 +64,6 @@ void markButton(FXButton* const (&buttons)[N], int k, FXColor plain) {
   for (int i = 0; i < N; ++i)
     if (buttons[i]) buttons[i]->setBackColor(i == k ? MARKED_GREEN : plain);
 }
-
-void writeCell(Table_lom2* t, int row, int col, int value) { t->setItemText(row, col, FXStringFormat("%d", value)); }
 }  // namespace
 
 // ---- the scanner
@@ -155,8 +153,7 @@ void Quillgrid::traceBetweenLastTwoPoints() {
   for (const AutoFindRules::Point& p : points) {
     if (row >= t->getNumRows() - 2) appendRows();
     if (row >= t->getNumRows()) break;  // the table did not grow
-    writeCell(t, row, 3, p.x);
-    writeCell(t, row, 4, p.y);
+    writePixelPosition(row, p.x, p.yd);
     plotPointOnImage(p.x, p.y, dataPointColor, 1, 9, false, image);
     ++row;
   }
@@ -197,10 +194,7 @@ void Quillgrid::fullAuto() {
   const std::vector<AutoFindRules::Point> points =
       AutoFindRules::traceWholePicture(picture, searchColor(this), searchDirection, searchLength);
   const int rows = std::min<int>(points.size(), curveData_TBL->getNumRows());
-  for (int k = 0; k < rows; ++k) {
-    writeCell(curveData_TBL, k, 3, points[k].x);
-    writeCell(curveData_TBL, k, 4, points[k].y);
-  }
+  for (int k = 0; k < rows; ++k) writePixelPosition(k, points[k].x, points[k].yd);
   onCmdRecalData(nullptr, 0, nullptr);
   redrawTablePoints(image);
 }

@@ -1,6 +1,7 @@
 #include "AutoFindRules.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 using namespace FX;
@@ -141,7 +142,7 @@ std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, c
       if (due) {
         m = vertical ? y : x;
         ++found;
-        points.push_back(Point{x, y});
+        points.push_back(Point{x, y, yd});  // a row scan leaves yd at y
       }
     } else if (vertical) {
       // Nothing within L of the last point: keep its row and skip a column.
@@ -159,6 +160,71 @@ std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, c
   return points;
 }
 
+namespace {
+// colorsMatch as three tables, one per channel, for scans over many pixels.
+struct MatchTable {
+  unsigned char ok[3][256];
+  explicit MatchTable(const CurveColor& color) {
+    for (int ch = 0; ch < 3; ++ch)
+      for (int v = 0; v < 256; ++v) ok[ch][v] = std::abs(v - color.rgb[ch]) < color.tolerance;
+  }
+  bool operator()(FXColor c) const { return ok[0][FXREDVAL(c)] & ok[1][FXGREENVAL(c)] & ok[2][FXBLUEVAL(c)]; }
+};
+
+// Where the scan Up of each column x (1 .. width - 2) from the bottom row
+// towards row 1 finds the start of a run: the first matching row from
+// row height - 2 upwards when the bottom row does not match, the bottom
+// row when it does (that scan steps back first), -1 when rows height - 1
+// .. 2 hold no match. The picture is read row by row from the bottom, in
+// the order it lies in memory, looking only at the columns still searching
+// (64 to a bit mask).
+std::vector<int> columnRunStarts(const Picture& picture, const MatchTable& matches) {
+  const int W = picture.width, H = picture.height;
+  std::vector<int> start(W > 0 ? W : 0, -1);
+  if (W < 3) return start;
+  const int groups = (W - 2 + 63) / 64;
+  std::vector<uint64_t> searching(groups, ~0ull);
+  if ((W - 2) % 64) searching[groups - 1] = (1ull << ((W - 2) % 64)) - 1;
+  int groupsSearching = groups;
+  for (int y = H - 1; y >= 2 && groupsSearching > 0; --y) {
+    const FXColor* row = picture.pixels + (size_t)W * y + 1;
+    for (int g = 0; g < groups; ++g) {
+      uint64_t& open = searching[g];
+      if (!open) continue;
+      const FXColor* px = row + 64 * g;
+      uint64_t found = 0;
+      if (__builtin_popcountll(open) > 8) {
+        const int n = std::min(64, W - 2 - 64 * g);
+        for (int k = 0; k < n; ++k) found |= (uint64_t)matches(px[k]) << k;
+        found &= open;
+      } else {
+        for (uint64_t left = open; left; left &= left - 1) {
+          const int k = __builtin_ctzll(left);
+          if (matches(px[k])) found |= 1ull << k;
+        }
+      }
+      if (!found) continue;
+      open &= ~found;
+      if (!open) --groupsSearching;
+      for (; found; found &= found - 1) start[1 + 64 * g + __builtin_ctzll(found)] = y;
+    }
+  }
+  return start;
+}
+
+// Where the scan Right of row y from column 1 towards column width - 2
+// finds the start of a run, as columnRunStarts for a column.
+int rowRunStart(const Picture& picture, const MatchTable& matches, int y) {
+  const FXColor* row = picture.pixels + (size_t)picture.width * y;
+  for (int x = 1; x <= picture.width - 2; ++x)
+    if (matches(row[x])) return x;
+  return -1;
+}
+}  // namespace
+
+// The scans of the whole picture find the start of each run in a fast pass
+// over the pixels, then hand the scanner a start just before it: the
+// scanner then finds that same run, from where the full scan would have.
 std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& color, int direction, int length) {
   std::vector<Point> points;
   if (!picture.pixels) return points;
@@ -167,18 +233,27 @@ std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& c
   search.location = MIDDLE;
   const int left = picture.offsetX, top = picture.offsetY;
   const int W = picture.width, H = picture.height;
+  const MatchTable matches(color);
   double yd = 0;
   if (isVertical(direction)) {
     search.direction = UP;
+    const std::vector<int> starts = columnRunStarts(picture, matches);
     for (int x = left + 1; x <= left + W - 2; ++x) {
+      const int h = starts[x - left];
+      if (h < 0) continue;
+      const int a = h == H - 1 ? top + H - 1 : top + h + 1;
       int px = x, py = 0;
-      if (midPixel(picture, color, search, top + H - 1, top + 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, a, top + 1, &px, &py, &yd)) points.push_back(Point{px, py, yd});
     }
   } else {
     search.direction = RIGHT;
     for (int y = top + 1; y <= top + H - 2; ++y) {
+      const int h = rowRunStart(picture, matches, y - top);
+      if (h < 0) continue;
+      const int a = h == 1 ? left + 1 : left + h - 1;
       int px = 0, py = y;
-      if (midPixel(picture, color, search, left + 1, left + W - 1, &px, &py, &yd)) points.push_back(Point{px, py});
+      if (midPixel(picture, color, search, a, left + W - 1, &px, &py, &yd))
+        points.push_back(Point{px, py, double(py)});
     }
   }
   return points;

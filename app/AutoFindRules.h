@@ -46,9 +46,13 @@ struct Search {
   int length = 30;
 };
 
+// A found point: x and y as whole positions, and yd, the y a snapped click
+// stores: the run's exact middle (or third) for column scans, y itself for
+// row scans.
 struct Point {
   int x = 0;
   int y = 0;
+  double yd = 0;
 };
 
 // Each channel of c differs from rgb by strictly less than tolerance.
@@ -93,7 +97,8 @@ std::vector<Point> traceCurve(const Picture& picture, const CurveColor& color, c
 // One scan per inner column of the picture, Up from its bottom row (Up
 // and Down directions), or per inner row, Right from its left column (Left
 // and Right directions); each found run gives one point with the run's
-// middle as the scanned coordinate. The bounds are the picture's own edges.
+// middle as the scanned coordinate (exact in yd for column scans). The
+// bounds are the picture's own edges.
 std::vector<Point> traceWholePicture(const Picture& picture, const CurveColor& color, int direction, int length);
 
 }  // namespace AutoFindRules

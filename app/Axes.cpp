@@ -82,8 +82,14 @@ void Quillgrid::pointerPosition(int* x, int* y) {
   FXint px = 0, py = 0;
   FXuint buttons = 0;
   getCursorPosition(px, py, buttons);
-  *x = px;
-  *y = py;
+  // A picture scrolled inside its view: the position it would have with
+  // the picture unscrolled, so that stored points keep their pixels.
+  *x = px - (imageView ? imageView->getXPosition() : 0);
+  *y = py - (imageView ? imageView->getYPosition() : 0);
+}
+
+void Quillgrid::setPointerPosition(int x, int y) {
+  setCursorPosition(x + (imageView ? imageView->getXPosition() : 0), y + (imageView ? imageView->getYPosition() : 0));
 }
 
 bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* x, double* y) {
@@ -250,6 +256,13 @@ void Quillgrid::clearAxisDefinitions() {
         for (int c = 0; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
 }
 
+void Quillgrid::clearAxisReferencePixels() {
+  for (Table_lom2* t : axisDataPoints_TBL)
+    if (t)
+      for (int r = 0; r < 2; ++r)
+        for (int c = 1; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+}
+
 void Quillgrid::clearAxisRealValesTableTipText(int axis) {
   Table_lom2* t = axisDataPoints_TBL[axis];
   if (!t) return;
@@ -263,10 +276,7 @@ void Quillgrid::resetSelections() {
   setAxisDataType(0);
   setDataPointTableStipple();
   enableDisableDrawLineBtn();
-  for (Table_lom2* t : axisDataPoints_TBL)
-    if (t)
-      for (int r = 0; r < 2; ++r)
-        for (int c = 1; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+  clearAxisReferencePixels();
   for (FXTextField* f : axisAngle_TF)
     if (f) {
       f->setText(FXString::null);

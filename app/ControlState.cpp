@@ -6,6 +6,7 @@
 #include "MenuButtonWin10Style.h"
 #include "Globals.h"
 #include "Quillgrid.h"
+#include "StartUp.h"
 #include "Table_lom2.h"
 #include "fox16.h"
 
@@ -236,10 +237,8 @@ void Quillgrid::setDataPointTableStipple() {
 }
 
 int Quillgrid::getCurveDataRow() {
-  if (dragMode && dragRow == -1) {
-    dragRow = 0;
-    return 0;
-  }
+  // Drag drawing, too, starts at the first empty row: the points already
+  // picked are never written over.
   if (!curveData_TBL || curveData_TBL->getNumColumns() < 4) return 0;
   for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
     if (curveData_TBL->isEmpty(r, 3)) {
@@ -283,27 +282,33 @@ void Quillgrid::checkRedrawCounter() {
   if (redrawCounter >= redrawCapacity - 1) redrawCounter = 0;
 }
 
+// The window sized to the Image tab's contents: the picture at its full
+// size beside the magnified views and the column of controls (as wide as
+// its controls), as high as the taller of that image side and the column
+// of controls down to its last button; within the screen, and moved so
+// that it lies wholly on the screen. A picture that does not fit scrolls
+// inside its view.
 void Quillgrid::autoSizeWindow() {
-  if (!controlsFrame || !curvePointsFrame || !imageView || !mainFrame || !tabBook || !recalData_Btn ||
-      !magnifiedViewFrame[0])
-    return;
-  const int toolBarHeight = toolBar ? toolBar->getHeight() : 0;
-  const int pads = tabBook->getPadTop() + tabBook->getPadBottom();
-  int width = FXMAX(controlsFrame->getWidth(), curvePointsFrame->getWidth()) + 24 + imageView->getWidth();
-  int imageSide = mainFrame->getY() + toolBarHeight + imageView->getHeight() + pads;
-  if (magnifiedViewsOnBottom_MRB && magnifiedViewsOnBottom_MRB->getCheck())
-    imageSide += magnifiedViewFrame[0]->getHeight();
-  else
-    width += magnifiedViewFrame[0]->getWidth();
-  const int controlSide = mainFrame->getY() + toolBarHeight + curvePointsFrame->getY() + recalData_Btn->getY() +
-                          recalData_Btn->getHeight() + pads;
-  const int height = FXMAX(imageSide, controlSide);
+  if (!imageTabFrame || !controlColumnScroll) return;
   const int screenW = getRoot()->getWidth(), screenH = getRoot()->getHeight();
-  const bool widthFits = width < screenW, heightFits = height < screenH;
-  if (widthFits && heightFits)
-    resize(width, height);
-  else if (widthFits)
-    resize(width, screenH);
-  else if (heightFits)
-    resize(screenW, height);
+  int width = getWidth() - imageTabFrame->getWidth() + imageTabFrame->getDefaultWidth();
+  int imageSide = getHeight() - imageTabFrame->getHeight() + imageTabFrame->getDefaultHeight();
+  // A picture that scrolls one way takes the room of that scroll bar the
+  // other way, so that it still shows whole that way.
+  if (imageView && imageSide >= screenH) width += imageView->verticalScrollBar()->getDefaultWidth();
+  if (imageView && width >= screenW) imageSide += imageView->horizontalScrollBar()->getDefaultHeight();
+  const int height = FXMAX(imageSide, controlColumnWindowHeight());
+  WindowPlacement now;
+  now.x = getX();
+  now.y = getY();
+  now.w = getWidth();
+  now.h = getHeight();
+  const WindowPlacement p = sizeToContents(now, width, height, screenW, screenH);
+  if (!(p == now)) position(p.x, p.y, p.w, p.h);
+}
+
+int Quillgrid::controlColumnWindowHeight() {
+  if (!controlColumnScroll || !controlColumnScroll->contentWindow()) return 0;
+  return getHeight() - controlColumnScroll->getViewportHeight() +
+         controlColumnScroll->contentWindow()->getDefaultHeight();
 }

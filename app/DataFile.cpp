@@ -8,14 +8,19 @@
 using namespace FX;
 
 void Quillgrid::openDataFile(FXString path) {
-  onCmdClearXYValuesTable(nullptr, 0, nullptr);
-  onCmdClearLMPTable(nullptr, 0, nullptr);
-  if (readIniFile(path, true)) {
-    updateRecentlyUsedFileList(path, 1);
-  } else {
+  // The file is read and checked before anything changes: one that cannot
+  // be read, or is not a data file, leaves the tables and settings as
+  // they were.
+  FXArray<FXString> lines;
+  if (!readIniLines(path, lines) || !enoughRecognisedLines(lines, true)) {
     ModalSeam::error(this, MBOX_OK, "Error", "Unknown error reading file");
     updateRecentlyUsedFileList(FXString::null, 1);
+    return;
   }
+  onCmdClearXYValuesTable(nullptr, 0, nullptr);
+  onCmdClearLMPTable(nullptr, 0, nullptr);
+  applyIniLines(lines, true);
+  updateRecentlyUsedFileList(path, 1);
   afterReadingDatafiles(false);
   // The curve points keep their pixel positions, but their real values
   // came from the axis values before the file was read: convert them again

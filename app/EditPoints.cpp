@@ -5,6 +5,9 @@
 #include <fxkeys.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "Globals.h"
 #include "MenuButtonWin10Style.h"
@@ -21,6 +24,14 @@ namespace {
 const int HIGHLIGHT_THICKNESS = 1;
 const int HIGHLIGHT_LENGTH = 9;
 
+// The question before "Restore data" replaces points picked since the
+// backup was made.
+const char* const RESTORE_QUESTION_CAPTION = "Restore data";
+const char* const RESTORE_QUESTION_TEXT =
+    "Points have been picked since the data were cleared.\n"
+    "Restoring the data replaces them, and they are lost.\n\n"
+    "Restore the data?";
+
 // Columns of the curve-points table.
 const int X_VALUE_COLUMN = 0;
 const int Y_VALUE_COLUMN = 1;
@@ -31,6 +42,23 @@ bool rowIsEmpty(const Table_lom2* t, int row) {
   for (int c = 0; c < t->getNumColumns(); ++c)
     if (!t->isEmpty(row, c)) return false;
   return true;
+}
+
+int rowsWithText(const Table_lom2* t, int first, int last) {
+  int n = 0;
+  for (int r = first; r <= last; ++r)
+    if (!rowIsEmpty(t, r)) ++n;
+  return n;
+}
+
+// A point as its pixel cells identify it, for each row that has one.
+std::vector<FXString> pointKeys(const Table_lom2* t) {
+  std::vector<FXString> keys;
+  if (t->getNumColumns() <= Y_PIXEL_COLUMN) return keys;
+  for (int r = 0; r < t->getNumRows(); ++r)
+    if (!t->isEmpty(r, X_PIXEL_COLUMN))
+      keys.push_back(t->getItemText(r, X_PIXEL_COLUMN) + "\t" + t->getItemText(r, Y_PIXEL_COLUMN));
+  return keys;
 }
 
 bool hasPixelPosition(const Table_lom2* t, int row) {
@@ -47,6 +75,15 @@ void enableIfPresent(FXWindow* w) {
 // ---- rules
 
 int Quillgrid::rowAfterDeletion(int row, bool moveDown) { return moveDown ? row : std::max(row - 1, 0); }
+
+int Quillgrid::pointsNotKept(const std::vector<FXString>& now, const std::vector<FXString>& kept) {
+  std::set<std::string> inBackup;
+  for (const FXString& p : kept) inBackup.insert(p.text());
+  int n = 0;
+  for (const FXString& p : now)
+    if (!inBackup.count(p.text())) ++n;
+  return n;
+}
 
 Quillgrid::CurveTableKey Quillgrid::curveTableKeyAction(FXuint code, int col) {
   switch (code) {
@@ -133,11 +170,16 @@ long Quillgrid::onCmdDeleteRows(FXObject*, FXSelector sel, void*) {
     return 0;
   }
   const int removed = b - a + 1;
+  // Several points removed at once can be brought back with "Restore data".
+  if (table == curveData_TBL && rowsWithText(table, a, b) > 1) backUpCurvePoints();
   table->removeRows(a, removed, FALSE);
   if (table == curveData_TBL) {
     // Empty rows take the place of the removed ones at the end: a table
     // with no empty row left would have its next point written over row 0.
     appendRows(removed);
+  } else {
+    // The XY values table keeps the row count its list shows.
+    setUpXYDataTables();
   }
   // The rows that moved up keep their old numbers in the row header:
   // number them again from the first removed row on.
@@ -225,6 +267,10 @@ long Quillgrid::onCmdClearCurvePointsTable(FXObject*, FXSelector, void*) {
 
 long Quillgrid::onCmdRestoreTable(FXObject*, FXSelector, void*) {
   if (!curveData_TBL || !curveDataBackup_TBL) return 1;
+  // Points picked since the backup was made would be lost: ask first.
+  if (pointsNotKept(pointKeys(curveData_TBL), pointKeys(curveDataBackup_TBL)) > 0 &&
+      ModalSeam::question(this, MBOX_YES_NO, RESTORE_QUESTION_CAPTION, RESTORE_QUESTION_TEXT) != MBOX_CLICKED_YES)
+    return 1;
   const int backupRows = curveDataBackup_TBL->getNumRows();
   if (curveData_TBL->getNumRows() < backupRows) appendRows(backupRows - curveData_TBL->getNumRows());
   const int rows = std::min(backupRows, curveData_TBL->getNumRows());

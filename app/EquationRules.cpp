@@ -99,8 +99,14 @@ FXString axisNumberText(double x, int curveFitType, int numberFormat, bool autho
   return FXStringFormat("%.*le", 6, x);
 }
 
+const char* const NOT_FITTED_TEXT = "error - not fitted";
+
+FXString notFittedEquationText(int zone) { return FXStringFormat("eqns[%d] = %s", zone, NOT_FITTED_TEXT); }
+
 FXString equationText(int zone, const FXString* coefficientTexts, int order, const FXString& variable,
                       bool authorMode) {
+  for (int power = 0; power <= order; ++power)
+    if (FXString(coefficientTexts[power]).trim().empty()) return notFittedEquationText(zone);
   FXString text = FXStringFormat("eqns[%d] = ", zone);
   if (authorMode) text += "\"";
   for (int power = order; power >= 0; --power) {
@@ -154,7 +160,7 @@ double roundLimit(double x, bool forceWholeNumbers, double plotXmin, double plot
 
 bool adjustedCoefficients(int anchorZone, int numEquations, const int* orders, const int* exponents, const double* b,
                           const double coef[][MAX_COEFFICIENTS], double s10, int decimals,
-                          double out[][MAX_COEFFICIENTS]) {
+                          double out[][MAX_COEFFICIENTS], const bool* fitted) {
   if (anchorZone < 0 || anchorZone > numEquations) return false;
   if (numEquations > MAX_ZONES) numEquations = MAX_ZONES;
   double start[MAX_ZONES] = {0};
@@ -173,6 +179,11 @@ bool adjustedCoefficients(int anchorZone, int numEquations, const int* orders, c
   if (numEquations > 1) {
     double sum = 0.0;
     for (int i = anchorZone + 1; i < numEquations; ++i) {
+      if (fitted && (!fitted[i] || !fitted[i - 1])) {
+        // Nothing to meet across a zone that was not fitted.
+        sum = 0.0;
+        continue;
+      }
       sum += end[i - 1] - start[i];
       out[i][0] += sum;
     }

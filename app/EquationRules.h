@@ -58,8 +58,14 @@ FX::FXString axisNumberText(double x, int curveFitType, int numberFormat, bool a
 
 // The copy text of one zone's equation from its coefficient texts
 // C0..C_order, highest power first: "eqns[<zone>] = a*x^2 - b*x + c".
+// A zone whose coefficients are missing (it was not fitted) gives
+// notFittedEquationText instead.
 FX::FXString equationText(int zone, const FX::FXString* coefficientTexts, int order, const FX::FXString& variable,
                           bool authorMode);
+// "eqns[<zone>] = error - not fitted".
+FX::FXString notFittedEquationText(int zone);
+// What the formula field of a zone that was not fitted shows.
+extern const char* const NOT_FITTED_TEXT;
 // The variable of the spreadsheet formulas for a cell text: "x" in the
 // simple format; LN(cell) for the ln(x) types; (1/cell) for 1/x;
 // otherwise the cell, upper-cased and trimmed.
@@ -71,12 +77,15 @@ double roundLimit(double x, bool forceWholeNumbers, double plotXmin, double plot
 
 // The coefficients of every zone with x scaled back (coef[j][k] * s10^k)
 // and, for the zones after the anchor zone, the constant shifted so that
-// each zone starts where the one before ends (evaluated at b[]). False,
-// and nothing written, when the anchor zone is below 0 or above
-// numEquations.
+// each zone starts where the one before ends (evaluated at b[]). A zone
+// that was not fitted (fitted[j] false; a null `fitted` means all were)
+// is left out: it keeps zeros and is not moved, and the zone after it
+// has no zone to meet, so it keeps its constant and the zones after it
+// meet it. False, and nothing written, when the anchor zone is below 0 or
+// above numEquations.
 bool adjustedCoefficients(int anchorZone, int numEquations, const int* orders, const int* exponents,
                           const double* b, const double coef[][MAX_COEFFICIENTS], double s10, int decimals,
-                          double out[][MAX_COEFFICIENTS]);
+                          double out[][MAX_COEFFICIENTS], const bool* fitted = nullptr);
 
 // Whether marker k of numMarkers may stand at pixel px: more than 14
 // pixels inside both plot ends for the first and the last marker, and

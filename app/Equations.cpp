@@ -155,12 +155,15 @@ void Quillgrid::fillCoefficientsTable(int zone, int order, double* coef) {
 }
 
 void Quillgrid::fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16],
-                                               double s10) {
+                                               double s10, const bool* fitted) {
   double adjusted[eqn::MAX_ZONES][eqn::MAX_COEFFICIENTS];
   const int decimals = currentItemNumber(numOfDecimalsInCoefficients_LB);
-  if (!eqn::adjustedCoefficients(anchorZone, numEquations, fit_order, exponents, b, coef, s10, decimals, adjusted))
+  if (!eqn::adjustedCoefficients(anchorZone, numEquations, fit_order, exponents, b, coef, s10, decimals, adjusted,
+                                 fitted))
     return;
   for (int j = 0; j < numEquations && j < eqn::MAX_ZONES; ++j) {
+    // A zone that was not fitted has no coefficients to show.
+    if (fitted && !fitted[j]) continue;
     FXTable* table = coefficients_TBL[j];
     if (!table || table->getNumRows() < COEFFICIENT_ROWS) continue;
     const int order = eqn::clampFitOrder(fit_order[j], eqn::MAX_FIT_ORDER);

@@ -48,7 +48,7 @@ void keepLarger(double& kept, double value) {
   if (std::fabs(value) > std::fabs(kept)) kept = value;
 }
 
-// A polynomial of a zone (coefficients in unscaled x) loaded into a
+// A polynomial of a zone (coefficients in the user's x) loaded into a
 // formula object, with its derivative.
 struct ZonePolynomial {
   ExcelEquation value;
@@ -69,7 +69,74 @@ const char* sourceTableName(int dataSource) {
     default: return "unknown";
   }
 }
+
+// The author's form of the copied equation texts.
+FXString authorForm(FXString text) {
+  text.substitute("*x", "x", true);
+  text.substitute("x^", "x", true);
+  text.substitute("e", "E", true);
+  text.substitute("Eqn", "eqn", true);
+  text.substitute("adjustEd", "adjusted", true);
+  return text;
+}
 }  // namespace
+
+// The working data of one fitting run, filled step by step.
+struct Quillgrid::FitRun {
+  // Set when the run starts.
+  bool lmp = false;
+  FXString variable;  // empty: the formulas cannot be written
+  double C = 20.0;
+  FXString cText;
+  int decimals = 0;
+
+  // The data: the table row of every point (table order) and, for the
+  // Larson-Miller fit, the temperatures of the points (sorted with them).
+  std::vector<int> rows;
+  int numPoints = 0;
+  std::vector<double> temperatures;
+  FXString temperatureList;
+
+  // The zones: their limits, the zone of every sorted point and the
+  // points each zone's fit takes.
+  int n = 1;
+  int overlap = 0;
+  double b[NUM_ZONES + 1] = {0};
+  int orders[NUM_ZONES] = {0};
+  std::vector<int> zoneOf;
+  std::vector<int> members[NUM_ZONES];
+  bool fixedZone[NUM_ZONES] = {false};
+
+  // The fits, in the user's x.
+  double coef[NUM_ZONES][NUM_COEFFICIENTS] = {{0}};
+  double r2[NUM_ZONES] = {0}, adjustedR2[NUM_ZONES] = {0}, chi2[NUM_ZONES] = {0};
+  bool fitted[NUM_ZONES] = {false};
+  int anchorZone = -1;
+  int exponents[NUM_COEFFICIENTS] = {0};
+
+  // What the results of the rows and the fitted curve found.
+  double largestDiff[NUM_ZONES] = {0};
+  bool positiveSlope = false, negativeSlope = false;
+  double largestV = 0;
+};
+
+std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
+  std::vector<int> rows;
+  if (leftOut) *leftOut = 0;
+  const bool lmp = curveFitType == LMP_TYPE;
+  Table_lom2* table = lmp ? lmpData_TBL : dataSourceTable;
+  if (!table) return rows;
+  const int columns = lmp ? 3 : 2;
+  for (int i = 0; i < n && i < table->getNumRows(); ++i) {
+    bool numbers = true;
+    for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->getItemText(i, c));
+    if (numbers)
+      rows.push_back(i);
+    else if (leftOut)
+      ++*leftOut;
+  }
+  return rows;
+}
 
 void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FXString* temperatureList,
                               double* xs, double* ys) {
@@ -93,10 +160,17 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
 
   FXString list = temperatureList ? *temperatureList : FXString::null;
   const bool store = xs && ys;
-  for (int i = 0; i < n; ++i) {
+  const bool lmp = curveFitType == LMP_TYPE;
+  if (!lmp && n > 0 && (!checkDataSourceIsSetCorrectly() || !dataSourceTable)) {
+    *xOk = *yOk = false;
+    return;
+  }
+  // Rows whose cells hold text that is not a number are no data points.
+  const std::vector<int> rows = getDataPointRows(n, nullptr);
+  for (size_t k = 0; k < rows.size(); ++k) {
+    const int i = rows[k];
     double x = 0, y = 0;
-    if (curveFitType == LMP_TYPE) {
-      if (!lmpData_TBL || i >= lmpData_TBL->getNumRows()) break;
+    if (lmp) {
       const double time = lmpData_TBL->toDouble(i, 0);
       const double stress = lmpData_TBL->toDouble(i, 1);
       const double T = lmpData_TBL->toDouble(i, 2);
@@ -106,21 +180,16 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
         break;
       }
       *tOk = true;
-      const double lmp = PipelineRules::lmpValue(time, C, T);
-      x = lmp * 0.001;
+      const double lmpValue = PipelineRules::lmpValue(time, C, T);
+      x = lmpValue * 0.001;
       y = std::log(stress);
-      if (temperatures) temperatures[i] = T;
+      if (temperatures) temperatures[k] = T;
       const FXString t = FXStringFormat("%.0lf ", T);
       if (list.find(t) < 0) list += t;
-      setCell(lmpData_TBL, i, 3, FXStringFormat("%.0lf", lmp));
+      setCell(lmpData_TBL, i, 3, FXStringFormat("%.0lf", lmpValue));
       if (T < minTemperature) minTemperature = T;
       if (T > maxTemperature) maxTemperature = T;
     } else {
-      if (!checkDataSourceIsSetCorrectly() || !dataSourceTable) {
-        *xOk = *yOk = false;
-        return;
-      }
-      if (i >= dataSourceTable->getNumRows()) break;
       PipelineRules::transformRow(curveFitType, getConvertedTemperature(dataSourceTable->toDouble(i, 0)),
                                   dataSourceTable->toDouble(i, 1) * yAxisScaleFactor, &x, &y, xOk, yOk);
       if (!*xOk || !*yOk) break;
@@ -130,41 +199,60 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
     if (y < plotYmin) plotYmin = y;
     if (y > plotYmax) plotYmax = y;
     if (store) {
-      xs[i] = x;
-      ys[i] = y;
+      xs[k] = x;
+      ys[k] = y;
     }
   }
   if (temperatureList) *temperatureList = list;
 }
 
 bool Quillgrid::getQuillgrid() {
-  // 1. Start from cleared results.
+  FitRun run;
+  if (!startFitRun(run) || !gatherFitData(run) || !splitIntoZones(run) || !fitZones(run)) return false;
+  writeZoneMismatches(run);
+  writeRowResults(run);
+  writeZoneResults(run);
+  computeFittedCurve(run);
+  writeLarsonMillerSummary(run);
+  writeEquationTexts(run);
+  finishFitRun(run);
+  return true;
+}
+
+// Clears every result, and reads the options of the run: the variable of
+// the formulas, the Larson-Miller constant and the decimals.
+bool Quillgrid::startFitRun(FitRun& run) {
   maxAbsPercentDiff = 0;
   plotNote = FXString::null;
   if (lmp_C_TF) lmp_C_TF->setBackColor(defaultTextFieldBackColor);
   clearCurveFitData();
   if (!checkDataSourceIsSetCorrectly()) return false;
+  clearFitColumnsOfDataSource();
 
-  // 2. The spreadsheet cell that stands for x.
-  FXString variable;
+  // The spreadsheet cell that stands for x.
   if (excel_cell_TF) {
     FXString cell = excel_cell_TF->getText();
     cell.upper();
     cell.trim();
     excel_cell_TF->setText(cell);
     // Without a cell the formulas would read LN() or (1/): no name.
-    if (!cell.empty() || isChecked(lmp_ZELK_formatting_Chk)) variable = getVariableName();
+    if (!cell.empty() || isChecked(lmp_ZELK_formatting_Chk)) run.variable = getVariableName();
   }
-  if (variable.empty() && excel_cell_TF) excel_cell_TF->setBackColor(RED);
+  if (run.variable.empty() && excel_cell_TF) excel_cell_TF->setBackColor(RED);
 
-  // 3. The Larson-Miller constant and the decimals of the formulas.
-  const bool lmp = curveFitType == LMP_TYPE;
-  const double C = lmp && lmp_C_TF ? lmp_C_TF->toDouble() : 20.0;
-  const FXString cText = fieldText(lmp_C_TF);
-  const int decimals = currentItemNumber(numOfDecimalsInCoefficients_LB);
+  run.lmp = curveFitType == LMP_TYPE;
+  run.C = run.lmp && lmp_C_TF ? lmp_C_TF->toDouble() : 20.0;
+  run.cText = fieldText(lmp_C_TF);
+  run.decimals = currentItemNumber(numOfDecimalsInCoefficients_LB);
+  return true;
+}
 
-  // 4. Rows to fit.
-  numRowsWithData = getNumberOfRowsWithData();
+// The rows to fit, and series 0 of the plots: the transformed points.
+bool Quillgrid::gatherFitData(FitRun& run) {
+  const int leading = getNumberOfRowsWithData();
+  int leftOut = 0;
+  run.rows = getDataPointRows(leading, &leftOut);
+  numRowsWithData = run.numPoints = (int)run.rows.size();
   if (numRowsWithData == 0) {
     drawFitPlots(true);
     ModalSeam::error(this, MBOX_OK, "Missing data",
@@ -172,188 +260,197 @@ bool Quillgrid::getQuillgrid() {
                                     sourceTableName(dataSource)));
     return false;
   }
-  const int numPoints = numRowsWithData;
+  tellLeftOutRows(run, leading, leftOut);
 
-  // 5. Series 0: the transformed data points.
   freePlotDataArrays();
-  std::vector<double> temperatures(lmp ? numPoints : 0, 0.0);
+  run.temperatures.assign(run.lmp ? run.numPoints : 0, 0.0);
   allocatePlotDataArrays(2);
   bool xOk = true, yOk = true, tOk = true;
-  FXString temperatureList;
-  getPlotXYData(numPoints, &xOk, &yOk, &tOk, lmp ? temperatures.data() : nullptr, &temperatureList, plotDataX[0],
-                plotDataY[0]);
-  if (!xOk || !yOk || !tOk) {
-    freePlotDataArrays();
-    FXString text;
-    if (!tOk && xOk && yOk) {
-      text = "Some of your time/stress/temperature values are too small, all values must be greater than 0.";
-    } else {
-      const char* which = !xOk && !yOk ? "x and y" : (!xOk ? "x" : "y");
-      text = FXStringFormat("Some of your %s values are 0 or negative, pick a different plot type.", which);
-    }
-    ModalSeam::error(this, MBOX_OK, "Illegal values", text);
-    return false;
+  getPlotXYData(leading, &xOk, &yOk, &tOk, run.lmp ? run.temperatures.data() : nullptr, &run.temperatureList,
+                plotDataX[0], plotDataY[0]);
+  if (xOk && yOk && tOk) return true;
+  freePlotDataArrays();
+  FXString text;
+  if (!tOk && xOk && yOk) {
+    text = "Some of your time/stress/temperature values are too small, all values must be greater than 0.";
+  } else {
+    const char* which = !xOk && !yOk ? "x and y" : (!xOk ? "x" : "y");
+    text = FXStringFormat("Some of your %s values are 0 or negative, pick a different plot type.", which);
   }
+  ModalSeam::error(this, MBOX_OK, "Illegal values", text);
+  return false;
+}
 
-  // 6. The fits see x scaled to order 1; coefficients are scaled back.
-  const double s10 = PipelineRules::xScaleFactor(curveFitType, plotXmax);
+// Rows whose cells hold text (a pasted header row) are no data: the user
+// hears how many were left out, once for the same rows.
+void Quillgrid::tellLeftOutRows(FitRun& run, int leading, int leftOut) {
+  if (leftOut == 0) {
+    leftOutRowsTold = FXString::null;
+    return;
+  }
+  FXString told = FXStringFormat("%d:", run.lmp ? 2 : dataSource);
+  for (int row = 0, k = 0; row < leading; ++row) {
+    if (k < run.numPoints && run.rows[k] == row)
+      ++k;
+    else
+      told += FXStringFormat("%d,", row);
+  }
+  if (told == leftOutRowsTold) return;
+  leftOutRowsTold = told;
+  ModalSeam::information(this, MBOX_OK, "Rows left out",
+                         PipelineRules::leftOutRowsText(leftOut, run.lmp ? "time, stress or temperature" : "x or y"));
+}
 
-  // 7. Overlap and zone limits.
-  int overlap = currentItemNumber(numOfOverlapPoints_LB);
-  if (overlap < 0) overlap = 0;
+// The zone limits, the points sorted by x and split into zones, and the
+// check that every zone's fit takes more points than its order. The fits
+// see x as given: the least-squares fit maps x onto [-1, 1] itself, and a
+// decimal scaling of x would only round every value once more.
+bool Quillgrid::splitIntoZones(FitRun& run) {
+  run.overlap = currentItemNumber(numOfOverlapPoints_LB);
+  if (run.overlap < 0) run.overlap = 0;
   if (numEquations < 1) numEquations = 1;
   if (numEquations > NUM_ZONES) numEquations = NUM_ZONES;
-  const int n = numEquations;
-  drawZoneMarkers(false);
+  const int n = run.n = numEquations;
+  // The limits are kept inside the data; the plot is drawn only once the
+  // fit is made, so a refused run shows no fit.
+  placeZoneMarkers(false, false);
 
-  // 8. Boundaries. The end margins widen the range for either sign, so
-  // the smallest and the largest point always lie inside.
-  double b[NUM_ZONES + 1];
-  PipelineRules::outerZoneLimits(plotXmin, plotXmax, &b[0], &b[n]);
-  for (int j = 1; j < n; ++j) b[j] = fieldNumber(eqnFit_TF[0][j - 1]);
+  // The end margins widen the range for either sign, so the smallest and
+  // the largest point always lie inside.
+  PipelineRules::outerZoneLimits(plotXmin, plotXmax, &run.b[0], &run.b[n]);
+  for (int j = 1; j < n; ++j) run.b[j] = fieldNumber(eqnFit_TF[0][j - 1]);
 
-  // 9. Sort series 0 by x.
+  const int numPoints = run.numPoints;
   double* px = plotDataX[0];
   double* py = plotDataY[0];
-  if (lmp) {
-    assignLMPcellColorIcons(temperatureList);
-    shell(px, py, temperatures.data(), plotPointColors[0], numPoints, true);
+  if (run.lmp) {
+    assignLMPcellColorIcons(run.temperatureList, run.rows);
+    shell(px, py, run.temperatures.data(), plotPointColors[0], numPoints, true);
   } else {
     shell(px, py, numPoints, true);
   }
+  run.zoneOf.resize(numPoints);
+  for (int i = 0; i < numPoints; ++i) run.zoneOf[i] = getZoneIndex(run.b, px[i]);
+  PipelineRules::pointsOfZones(run.zoneOf.data(), numPoints, n, run.overlap, run.members);
+  PipelineRules::fixedInterceptZones(run.b, n, run.fixedZone);
 
-  // 10. Zones of the sorted points.
-  std::vector<double> scaledX(numPoints);
-  std::vector<int> zoneOf(numPoints);
-  int counts[NUM_ZONES] = {0};
-  int first[NUM_ZONES] = {0};
-  int previousZone = -1;
-  for (int i = 0; i < numPoints; ++i) {
-    scaledX[i] = px[i] * s10;
-    zoneOf[i] = getZoneIndex(b, px[i]);
-    ++counts[zoneOf[i]];
-    if (zoneOf[i] != previousZone) first[zoneOf[i]] = i;
-    previousZone = zoneOf[i];
-  }
-
-  // 11. Zones that may take a fixed intercept.
-  bool fixedZone[NUM_ZONES];
-  PipelineRules::fixedInterceptZones(b, n, fixedZone);
-
-  // 12. Every zone needs more points than its order.
-  int orders[NUM_ZONES];
-  for (int z = 0; z < NUM_ZONES; ++z) orders[z] = eqn::clampFitOrder(fit_order[z], eqn::MAX_FIT_ORDER);
-  int budgets[NUM_ZONES];
-  PipelineRules::pointBudgets(counts, n, overlap, numPoints, budgets);
+  for (int z = 0; z < NUM_ZONES; ++z) run.orders[z] = eqn::clampFitOrder(fit_order[z], eqn::MAX_FIT_ORDER);
   for (int j = 0; j < n; ++j)
-    if (budgets[j] <= orders[j]) {
+    if ((int)run.members[j].size() <= run.orders[j]) {
       freePlotDataArrays();
       ModalSeam::error(this, MBOX_OK, "Bad boundaries",
                        FXStringFormat("There are not enough points between %s and %s for a %d-order fit (Eqn. #%d) "
                                       "with %d overlap points.",
-                                      getFormattedNumberFoxAxis(0, b[j]).text(),
-                                      getFormattedNumberFoxAxis(0, b[j + 1]).text(), orders[j], j + 1, overlap));
+                                      getFormattedNumberFoxAxis(0, run.b[j]).text(),
+                                      getFormattedNumberFoxAxis(0, run.b[j + 1]).text(), run.orders[j], j + 1,
+                                      run.overlap));
+      return false;
+    }
+  return true;
+}
+
+// One least-squares fit per zone, through the fixed y-intercept where it
+// is asked for; the points take their zone's colour, and the zone where
+// the smallest y lies anchors the adjusted equations.
+bool Quillgrid::fitZones(FitRun& run) {
+  const bool useIntercept = isChecked(setEqnYIntercept_Chk) && (curveFitType == 0 || curveFitType == 2);
+  if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(defaultTextFieldBackColor);
+  FXString intercept = fieldText(equation_Y_intercept_TF);
+  intercept.trim();
+  for (int z = 0; z < run.n; ++z)
+    if (useIntercept && run.fixedZone[z] && intercept.empty()) {
+      if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(RED);
+      freePlotDataArrays();
+      ModalSeam::error(this, MBOX_OK, "Illegal Y-intercept value", "Check your value for the Y-intercept.");
       return false;
     }
 
-  // 13. One fit per zone.
-  double coef[NUM_ZONES][NUM_COEFFICIENTS] = {{0}};
-  double unscaled[NUM_ZONES][NUM_COEFFICIENTS] = {{0}};
-  double r2[NUM_ZONES] = {0}, adjustedR2[NUM_ZONES] = {0}, chi2[NUM_ZONES] = {0};
-  bool fitted[NUM_ZONES] = {false};
+  const double* px = plotDataX[0];
+  const double* py = plotDataY[0];
   double smallestY = 0;
-  for (int i = 0; i < numPoints; ++i)
+  for (int i = 0; i < run.numPoints; ++i)
     if (std::fabs(py[i]) > smallestY) smallestY = std::fabs(py[i]);
-  int anchorZone = -1;
-  const bool useIntercept = isChecked(setEqnYIntercept_Chk) && (curveFitType == 0 || curveFitType == 2);
-  if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(defaultTextFieldBackColor);
-  for (int z = 0; z < n; ++z) {
+  for (int z = 0; z < run.n; ++z) {
     std::vector<double> fx, fy;
-    for (int i = 0; i < numPoints; ++i) {
-      if (!acceptPointInFittingZone(i, zoneOf[i], z, first, overlap)) continue;
-      fx.push_back(scaledX[i]);
+    for (int i : run.members[z]) {
+      fx.push_back(px[i]);
       fy.push_back(py[i]);
-      if (!lmp) plotPointColors[0][i] = getPlotPointColor(static_cast<unsigned>(zoneOf[i]));
+      if (!run.lmp) plotPointColors[0][i] = getPlotPointColor(static_cast<unsigned>(run.zoneOf[i]));
       if (py[i] < smallestY) {
         smallestY = py[i];
-        anchorZone = z;
+        run.anchorZone = z;
       }
     }
     CurveFitting fitting;
-    if (useIntercept && fixedZone[z]) {
-      FXString intercept = fieldText(equation_Y_intercept_TF);
-      intercept.trim();
-      if (intercept.empty()) {
-        if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(RED);
-        freePlotDataArrays();
-        ModalSeam::error(this, MBOX_OK, "Illegal Y-intercept value", "Check your value for the Y-intercept.");
-        return false;
-      }
-      fitted[z] = fitting.leastSquares((int)fx.size(), orders[z], fx.data(), fy.data(), FXDoubleVal(intercept),
-                                       coef[z], &chi2[z], &r2[z], &adjustedR2[z]);
-    } else {
-      fitted[z] = fitting.leastSquares((int)fx.size(), orders[z], fx.data(), fy.data(), coef[z], &chi2[z], &r2[z],
-                                       &adjustedR2[z]);
-    }
+    if (useIntercept && run.fixedZone[z])
+      run.fitted[z] = fitting.leastSquares((int)fx.size(), run.orders[z], fx.data(), fy.data(), FXDoubleVal(intercept),
+                                           run.coef[z], &run.chi2[z], &run.r2[z], &run.adjustedR2[z]);
+    else
+      run.fitted[z] = fitting.leastSquares((int)fx.size(), run.orders[z], fx.data(), fy.data(), run.coef[z],
+                                           &run.chi2[z], &run.r2[z], &run.adjustedR2[z]);
     // A zone that could not be fitted keeps no coefficients.
-    for (int k = 0; k < NUM_COEFFICIENTS; ++k) {
-      if (!fitted[z] || k > orders[z]) coef[z][k] = 0;
-      unscaled[z][k] = coef[z][k] * std::pow(s10, k);
-    }
+    for (int k = 0; k < NUM_COEFFICIENTS; ++k)
+      if (!run.fitted[z] || k > run.orders[z]) run.coef[z][k] = 0;
   }
-  int exponents[NUM_COEFFICIENTS];
-  for (int k = 0; k < NUM_COEFFICIENTS; ++k) exponents[k] = k;
+  for (int k = 0; k < NUM_COEFFICIENTS; ++k) run.exponents[k] = k;
+  return true;
+}
 
-  // 14. Mismatch of neighbouring zones at their common limit.
-  double largestDiff[NUM_ZONES] = {0};
-  for (int j = 0; j + 1 < n; ++j) {
-    if (!fitted[j] || !fitted[j + 1]) continue;
+// The mismatch of neighbouring zones at their common limit.
+void Quillgrid::writeZoneMismatches(FitRun& run) {
+  for (int j = 0; j + 1 < run.n; ++j) {
+    if (!run.fitted[j] || !run.fitted[j + 1]) continue;
     const double v = fieldNumber(eqnFit_TF[0][j]);
     ZonePolynomial p1, p2;
-    p1.load(j, orders[j], unscaled[j], exponents, decimals);
-    p2.load(j + 1, orders[j + 1], unscaled[j + 1], exponents, decimals);
+    p1.load(j, run.orders[j], run.coef[j], run.exponents, run.decimals);
+    p2.load(j + 1, run.orders[j + 1], run.coef[j + 1], run.exponents, run.decimals);
     double y1 = p1.value.getValue(v), y2 = p2.value.getValue(v);
-    if (lmp) {
+    if (run.lmp) {
       y1 = std::exp(y1);
       y2 = std::exp(y2);
     }
     if (y1 != 0) setFieldText(eqnFit_TF[3][j], FXStringFormat("%.4lf%%", (y1 - y2) * 100 / y1));
   }
+}
 
-  // 15. Fitted values go into the XY table only when they are in its units.
-  const bool keepFitOutOfXYTable =
-      isChecked(xAxisIsTemperature_Chk) || std::fabs(1 - yAxisScaleFactor) > 1e-50;
+// Per data row, in table order: the fitted value and the % difference
+// beside the row, and the row of the results table. Cells a row gets no
+// value for stay empty (they were cleared when the run started).
+void Quillgrid::writeRowResults(FitRun& run) {
+  // Fitted values go into the XY table only when they are in its units.
+  const bool keepFitOutOfXYTable = isChecked(xAxisIsTemperature_Chk) || std::fabs(1 - yAxisScaleFactor) > 1e-50;
   if (copyConvertedTableAll_Btn) copyConvertedTableAll_Btn->enable();
   if (copyConvertedTableXY_Btn) copyConvertedTableXY_Btn->enable();
 
-  // 16. Per source row, in table order: fit, difference, results table.
-  bool positiveSlope = false, negativeSlope = false;
-  double smallestV = 1000000, largestV = 0;
+  double smallestV = 1000000;
+  run.largestV = 0;
   ZonePolynomial rowPolynomial;
   const bool xyTable = dataSourceTable == xyValues_TBL;
   const int diffColumn = xyTable ? 3 : 2;
-  for (int j = 0; j < numPoints; ++j) {
+  for (int k = 0; k < run.numPoints; ++k) {
+    const int j = run.rows[k];
     double x = 0, y = 0, fit = 0, d = 0;
     bool haveDiff = false;
     int zone;
-    if (lmp) {
+    if (run.lmp) {
       const double time = lmpData_TBL->toDouble(j, 0);
       const double stress = lmpData_TBL->toDouble(j, 1);
       const double T = lmpData_TBL->toDouble(j, 2);
-      x = (std::log10(time) + C) * T * 0.001;
-      zone = getZoneIndex(b, x);
-      if (rowPolynomial.zone != zone) rowPolynomial.load(zone, orders[zone], unscaled[zone], exponents, decimals);
+      x = (std::log10(time) + run.C) * T * 0.001;
+      zone = getZoneIndex(run.b, x);
+      if (rowPolynomial.zone != zone)
+        rowPolynomial.load(zone, run.orders[zone], run.coef[zone], run.exponents, run.decimals);
       y = stress;
-      if (fitted[zone]) {
+      if (run.fitted[zone]) {
         fit = std::exp(rowPolynomial.value.getValue(x));
         const double slope = rowPolynomial.slope.getValue(x);
-        if (slope > 0) positiveSlope = true;
-        if (slope < 0) negativeSlope = true;
+        if (slope > 0) run.positiveSlope = true;
+        if (slope < 0) run.negativeSlope = true;
         if (stress != 0) {
           d = (stress - fit) * 100 / stress;
           haveDiff = true;
           setCell(lmpData_TBL, j, 4, FXStringFormat("%.*lf", 1, d));
-          keepLarger(largestDiff[zone], d);
+          keepLarger(run.largestDiff[zone], d);
           keepLarger(maxAbsPercentDiff, d);
         }
       }
@@ -362,8 +459,8 @@ bool Quillgrid::getQuillgrid() {
         setFieldText(lmpMin_TF, getFormattedBoundaryValueForOutput(std::floor(x * 1000) / 1000));
         if (lmpMin_TF) lmpMin_TF->setTipText(getFormattedBoundaryValueForOutput(x));
       }
-      if (x > largestV) {
-        largestV = x;
+      if (x > run.largestV) {
+        run.largestV = x;
         setFieldText(lmpMax_TF, getFormattedBoundaryValueForOutput(std::ceil(x * 1000) / 1000));
         if (lmpMax_TF) lmpMax_TF->setTipText(getFormattedBoundaryValueForOutput(x));
       }
@@ -374,157 +471,169 @@ bool Quillgrid::getQuillgrid() {
       PipelineRules::transformRow(curveFitType, getConvertedTemperature(dataSourceTable->toDouble(j, 0)), rawY, &x,
                                   &ty, &rowXOk, &rowYOk);
       y = rawY;
-      zone = getZoneIndex(b, x);
-      if (rowPolynomial.zone != zone) rowPolynomial.load(zone, orders[zone], unscaled[zone], exponents, decimals);
-      if (fitted[zone]) {
+      zone = getZoneIndex(run.b, x);
+      if (rowPolynomial.zone != zone)
+        rowPolynomial.load(zone, run.orders[zone], run.coef[zone], run.exponents, run.decimals);
+      if (run.fitted[zone]) {
         fit = rowPolynomial.value.getValue(x);
         if (curveFitType >= 2) fit = std::exp(fit);
         if (y != 0) {
           d = (y - fit) * 100 / y;
           haveDiff = true;
-          keepLarger(largestDiff[zone], d);
+          keepLarger(run.largestDiff[zone], d);
           setCell(dataSourceTable, j, diffColumn, FXStringFormat("%.*lf", 1, d));
         }
         if (xyTable && !keepFitOutOfXYTable) setCell(dataSourceTable, j, 2, getFormattedNumberFoxAxis(1, fit));
       }
     }
-    setCell(convertedXYValues_TBL, j, 0, getFormattedBoundaryValueForOutput(x));
-    setCell(convertedXYValues_TBL, j, 1, getFormattedNumberFoxAxis(1, y));
-    if (fitted[zone]) setCell(convertedXYValues_TBL, j, 2, getFormattedNumberFoxAxis(1, fit));
-    if (haveDiff) setCell(convertedXYValues_TBL, j, 3, FXStringFormat("%.*lf", 1, d));
+    // The results table lists the fitted rows one after the other.
+    setCell(convertedXYValues_TBL, k, 0, getFormattedBoundaryValueForOutput(x));
+    setCell(convertedXYValues_TBL, k, 1, getFormattedNumberFoxAxis(1, y));
+    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, getFormattedNumberFoxAxis(1, fit));
+    if (haveDiff) setCell(convertedXYValues_TBL, k, 3, FXStringFormat("%.*lf", 1, d));
   }
+  if (run.lmp) fitPlotZoneMarkers_real_x[run.n - 1] = run.largestV;
+}
 
-  // 17. The fitted curve's x positions, evenly over the data.
-  if (lmp) fitPlotZoneMarkers_real_x[n - 1] = largestV;
+// Per zone: R², largest difference, coefficient table and formula; a zone
+// that was not fitted says so in its formula field.
+void Quillgrid::writeZoneResults(FitRun& run) {
+  for (int z = 0; z < run.n; ++z) {
+    if (!run.fitted[z]) {
+      setFieldText(excelEqn_TF[z], eqn::NOT_FITTED_TEXT);
+      continue;
+    }
+    setFieldText(eqnFit_TF[1][z], getFormattedNumber(6, run.r2[z]));
+    setFieldText(eqnFit_TF[2][z], getFormattedNumber(1, run.largestDiff[z]));
+    fillCoefficientsTable(z, run.orders[z], run.coef[z]);
+    ExcelEquation polynomial;
+    FXString formula =
+        polynomial.getExcelEquation(run.orders[z] + 1, run.variable, run.decimals, run.coef[z], run.exponents);
+    if (useCommaForDecimal) formula.substitute(".", ",", true);
+    setFieldText(excelEqn_TF[z], PipelineRules::finishedFormula(curveFitType, isChecked(lmp_ZELK_formatting_Chk),
+                                                                run.variable, formula));
+  }
+}
+
+// Series 1, the fitted curve: evenly spaced over the data, each point from
+// its zone's polynomial (a zone that was not fitted has none).
+void Quillgrid::computeFittedCurve(FitRun& run) {
   const int m = plotDataCounts[1];
   double* cx = plotDataX[1];
   double* cy = plotDataY[1];
-  std::vector<int> curveZone(m);
+  ZonePolynomial polynomial;
   for (int k = 0; k < m; ++k) {
     cx[k] = m > 1 ? plotXmin + k * (plotXmax - plotXmin) / (m - 1) : plotXmin;
-    curveZone[k] = getZoneIndex(b, cx[k]);
+    const int zone = getZoneIndex(run.b, cx[k]);
+    if (!run.fitted[zone]) continue;
+    if (polynomial.zone != zone) polynomial.load(zone, run.orders[zone], run.coef[zone], run.exponents, run.decimals);
+    cy[k] = polynomial.value.getValue(cx[k]);
+    const double slope = polynomial.slope.getValue(cx[k]);
+    if (slope > 0) run.positiveSlope = true;
+    if (slope < 0) run.negativeSlope = true;
+    if (cy[k] < plotYmin) plotYmin = cy[k];
+    if (cy[k] > plotYmax) plotYmax = cy[k];
   }
+}
 
-  // 18. Per zone: statistics, coefficients, formula, fitted curve.
+// The Larson-Miller summary: temperature range, the copy table's cells and
+// the note of the fit plots.
+void Quillgrid::writeLarsonMillerSummary(FitRun& run) {
+  if (!run.lmp) return;
+  const int n = run.n;
   for (int z = 0; z < n; ++z) {
-    if (!fitted[z]) {
-      setFieldText(excelEqn_TF[z], "error - not fitted");
-      continue;
-    }
-    setFieldText(eqnFit_TF[1][z], getFormattedNumber(6, r2[z]));
-    setFieldText(eqnFit_TF[2][z], getFormattedNumber(1, largestDiff[z]));
-    fillCoefficientsTable(z, orders[z], unscaled[z]);
-
-    ZonePolynomial polynomial;
-    FXString formula = polynomial.value.getExcelEquation(orders[z] + 1, variable, decimals, unscaled[z], exponents);
-    polynomial.slope.getExcelEquationDerivative(orders[z] + 1, variable, decimals, unscaled[z], exponents);
-    if (useCommaForDecimal) formula.substitute(".", ",", true);
-    setFieldText(excelEqn_TF[z],
-                 PipelineRules::finishedFormula(curveFitType, isChecked(lmp_ZELK_formatting_Chk), variable, formula));
-
-    for (int k = 0; k < m; ++k) {
-      if (curveZone[k] != z) continue;
-      cy[k] = polynomial.value.getValue(cx[k]);
-      const double slope = polynomial.slope.getValue(cx[k]);
-      if (slope > 0) positiveSlope = true;
-      if (slope < 0) negativeSlope = true;
-      if (cy[k] < plotYmin) plotYmin = cy[k];
-      if (cy[k] > plotYmax) plotYmax = cy[k];
-    }
-
-    if (lmp) {
-      const FXString minT = getFormattedNumber(1, minTemperature);
-      const FXString maxT = getFormattedNumber(1, maxTemperature);
-      setFieldText(lmpMinTemperature_TF, minT);
-      setFieldText(lmpMaxTemperature_TF, maxT);
-      const FXString lower = z == 0 ? getFormattedNumber(3, plotXmin) : fieldText(eqnFit_TF[0][z - 1]);
-      const FXString diffText = fieldText(eqnFit_TF[2][z]);
-      const FXString r2Text = fieldText(eqnFit_TF[1][z]);
-      const FXString equation = fieldText(excelEqn_TF[z]);
-      setCell(hiddenLMPStuff_TBL, 0, 2, "'" + cText);
-      setCell(hiddenLMPStuff_TBL, 0, 0, "'" + lower);
-      setCell(hiddenLMPStuff_TBL, 0, 1, "'" + fieldText(eqnFit_TF[0][z]));
-      setCell(hiddenLMPStuff_TBL, 0, 3, "'" + minT);
-      setCell(hiddenLMPStuff_TBL, 0, 4, "'" + maxT);
-      setCell(hiddenLMPStuff_TBL, z, 5, "'" + diffText + "%");
-      setCell(hiddenLMPStuff_TBL, z, 6, equation);
-      if (z == 0) {
-        const FXString lmpLow = lmpMin_TF ? lmpMin_TF->getTipText() : FXString::null;
-        const FXString lmpHigh = lmpMax_TF ? lmpMax_TF->getTipText() : FXString::null;
-        if (n == 1) {
-          if (authorMode)
-            plotNote = FXStringFormat("C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%\n\n%s",
-                                      cText.text(), lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(),
-                                      diffText.text(), equation.text());
-          else
-            plotNote = FXStringFormat(
-                "C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%     R^2 = %s\n\n%s", cText.text(),
-                lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(), diffText.text(), r2Text.text(),
-                equation.text());
-        } else {
-          plotNote = FXStringFormat("C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%", cText.text(),
-                                    lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(),
-                                    getFormattedNumber(1, maxAbsPercentDiff).text());
-        }
-      }
-      if (n > 1) {
-        const FXString from = getFormattedNumber(3, b[z]);
-        const FXString to = getFormattedNumber(3, b[z + 1]);
+    if (!run.fitted[z]) continue;
+    const FXString minT = getFormattedNumber(1, minTemperature);
+    const FXString maxT = getFormattedNumber(1, maxTemperature);
+    setFieldText(lmpMinTemperature_TF, minT);
+    setFieldText(lmpMaxTemperature_TF, maxT);
+    const FXString lower = z == 0 ? getFormattedNumber(3, plotXmin) : fieldText(eqnFit_TF[0][z - 1]);
+    const FXString diffText = fieldText(eqnFit_TF[2][z]);
+    const FXString r2Text = fieldText(eqnFit_TF[1][z]);
+    const FXString equation = fieldText(excelEqn_TF[z]);
+    const FXString& cText = run.cText;
+    setCell(hiddenLMPStuff_TBL, 0, 2, "'" + cText);
+    setCell(hiddenLMPStuff_TBL, 0, 0, "'" + lower);
+    setCell(hiddenLMPStuff_TBL, 0, 1, "'" + fieldText(eqnFit_TF[0][z]));
+    setCell(hiddenLMPStuff_TBL, 0, 3, "'" + minT);
+    setCell(hiddenLMPStuff_TBL, 0, 4, "'" + maxT);
+    setCell(hiddenLMPStuff_TBL, z, 5, "'" + diffText + "%");
+    setCell(hiddenLMPStuff_TBL, z, 6, equation);
+    if (z == 0) {
+      const FXString lmpLow = lmpMin_TF ? lmpMin_TF->getTipText() : FXString::null;
+      const FXString lmpHigh = lmpMax_TF ? lmpMax_TF->getTipText() : FXString::null;
+      if (n == 1) {
         if (authorMode)
-          plotNote += FXStringFormat("\n\n%s   %s - %s", equation.text(), from.text(), to.text());
+          plotNote = FXStringFormat("C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%\n\n%s",
+                                    cText.text(), lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(),
+                                    diffText.text(), equation.text());
         else
-          plotNote += FXStringFormat("\n\n%s   R^2 = %s   %s - %s", equation.text(), r2Text.text(), from.text(),
-                                     to.text());
+          plotNote = FXStringFormat("C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%     R^2 = %s\n\n%s",
+                                    cText.text(), lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(),
+                                    diffText.text(), r2Text.text(), equation.text());
+      } else {
+        plotNote = FXStringFormat("C = %s     LMP = %s - %s     T = %s - %s     Max. diff. = %s%%", cText.text(),
+                                  lmpLow.text(), lmpHigh.text(), minT.text(), maxT.text(),
+                                  getFormattedNumber(1, maxAbsPercentDiff).text());
       }
-      if (positiveSlope && lmp_C_TF) lmp_C_TF->setBackColor(YELLOW);
+    }
+    if (n > 1) {
+      const FXString from = getFormattedNumber(3, run.b[z]);
+      const FXString to = getFormattedNumber(3, run.b[z + 1]);
+      if (authorMode)
+        plotNote += FXStringFormat("\n\n%s   %s - %s", equation.text(), from.text(), to.text());
+      else
+        plotNote +=
+            FXStringFormat("\n\n%s   R^2 = %s   %s - %s", equation.text(), r2Text.text(), from.text(), to.text());
     }
   }
+  if (run.positiveSlope && lmp_C_TF) lmp_C_TF->setBackColor(YELLOW);
+}
 
-  // 19. Whole-degree temperature range for the copied equations.
+// The coefficients adjusted so that neighbouring zones meet, and the two
+// equation texts for copying: not adjusted (coefficient row 0) and
+// adjusted (row 2). A zone that was not fitted is written as such.
+void Quillgrid::writeEquationTexts(FitRun& run) {
+  const int n = run.n;
+  // With every y equal no zone holds a smaller one to anchor at: the zones
+  // are joined from the first.
+  fillAdjustedCoefficientsTables(run.anchorZone < 0 ? 0 : run.anchorZone, run.exponents, run.b, run.coef, 1.0,
+                                 run.fitted);
+
   const double floorMinT = std::floor(minTemperature);
   const double ceilMaxT = std::ceil(maxTemperature);
-
-  // 20. Coefficients adjusted so that neighbouring zones meet.
-  fillAdjustedCoefficientsTables(anchorZone, exponents, b, coef, s10);
-
-  // 21. The equation texts for copying: not adjusted and adjusted.
-  FXString texts[2];
   const char* headers[2] = {"not adjusted\n", "adjusted\n"};
   const char* separator = authorMode ? "; " : "\n";
   for (int t = 0; t < 2; ++t) {
-    if (n > 1) texts[t] = headers[t];
+    FXString text = n > 1 ? headers[t] : "";
     for (int j = 0; j <= n; ++j) {
       // A limit below x = 1 has a negative ln and is converted too.
       const double value = PipelineRules::limitForCopy(
-          curveFitType, isChecked(writeBoundaryValuesAsNumbersNotLn_Chk), roundLimitsToWholeNumbers(b[j]));
-      texts[t] += FXStringFormat("t[%d] = %s", j, getFormattedBoundaryValueForOutput(value).text());
-      texts[t] += separator;
+          curveFitType, isChecked(writeBoundaryValuesAsNumbersNotLn_Chk), roundLimitsToWholeNumbers(run.b[j]));
+      text += FXStringFormat("t[%d] = %s", j, getFormattedBoundaryValueForOutput(value).text());
+      text += separator;
     }
-    if (lmp && authorMode)
-      texts[t] += FXStringFormat("// %s, %s, %s, %s", cText.text(), FXStringFormat("%.0lf", floorMinT).text(),
-                                 FXStringFormat("%.0lf", ceilMaxT).text(),
-                                 getFormattedNumber(0, std::fabs(maxAbsPercentDiff) + 0.5).text());
+    if (run.lmp && authorMode)
+      text += FXStringFormat("// %s, %s, %s, %s", run.cText.text(), FXStringFormat("%.0lf", floorMinT).text(),
+                             FXStringFormat("%.0lf", ceilMaxT).text(),
+                             getFormattedNumber(0, std::fabs(maxAbsPercentDiff) + 0.5).text());
+    if (authorMode) text = authorForm(text);
     for (int z = 0; z < n; ++z) {
-      texts[t] += "\n";
-      texts[t] += getEquation(z, "x", t == 1);
-      if (authorMode && t == 0)
-        texts[t] += FXStringFormat(" // %s%%", getFormattedNumber(1, largestDiff[z]).text());
+      FXString line = "\n" + getEquation(z, "x", t == 1);
+      if (authorMode && t == 0) line += FXStringFormat(" // %s%%", getFormattedNumber(1, run.largestDiff[z]).text());
+      // The author's form would garble the words of a zone not fitted.
+      text += authorMode && run.fitted[z] ? authorForm(line) : line;
     }
-    if (authorMode) {
-      texts[t].substitute("*x", "x", true);
-      texts[t].substitute("x^", "x", true);
-      texts[t].substitute("e", "E", true);
-      texts[t].substitute("Eqn", "eqn", true);
-      texts[t].substitute("adjustEd", "adjusted", true);
-    }
-    setCell(hiddenLMPStuff_TBL, hiddenTableEqnRows[t], 0, texts[t]);
+    setCell(hiddenLMPStuff_TBL, hiddenTableEqnRows[t], 0, text);
   }
+}
 
-  // 22. Plots, copy button, slope labels, wheel step, markers.
+// The plots, the copy button, the slope labels, the wheel step and the
+// zone markers.
+void Quillgrid::finishFitRun(FitRun& run) {
   drawFitPlots(false);
   if (copyEqns_Btn) copyEqns_Btn->enable();
-  setEquationSlopeLabels(positiveSlope, negativeSlope);
+  setEquationSlopeLabels(run.positiveSlope, run.negativeSlope);
   defineMinMouseWheelStepSize();
   drawZoneMarkers(false);
-  return true;
 }

@@ -6,6 +6,7 @@
 #include <fxkeys.h>
 
 #include "DataPlot.h"
+#include "FittedScrollWindow.h"
 #include "Globals.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuTitleWin10Style.h"
@@ -27,6 +28,12 @@ const int NUM_SMALL_PLOTS = 7;
 const int NUM_CURVE_FIT_TYPES = 6;
 const int LMP_TYPE = 5;
 const int LMP_DATA_SOURCE = 2;
+// Columns of the zone-limit fields: room for "-1.000000e+100".
+const int ZONE_LIMIT_COLUMNS = 14;
+// Columns of the y scale factor: room for a factor such as "2.540000e+00".
+const int SCALE_FACTOR_COLUMNS = 14;
+// Pixels per click on the arrows of the fitting controls' scroll bar.
+const int CONTROLS_LINE_STEP = 64;
 
 // The radios of the fit types, in their order on the screen, with the
 // fit type each stands for.
@@ -92,7 +99,7 @@ void Quillgrid::setUpFittingTab() {
   // 2. Plots and controls on the left, small plots on the right.
   FXHorizontalFrame* outer = new FXHorizontalFrame(tab, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, DEFAULT_SPACING,
                                                    DEFAULT_SPACING, DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
-  FXHorizontalFrame* plotSide = new FXHorizontalFrame(outer, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  FXHorizontalFrame* plotSide = new FXHorizontalFrame(outer, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   FXVerticalFrame* plotColumn =
       new FXVerticalFrame(plotSide, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
   fitPlotCanvas = new FXCanvas(plotColumn, this, ID_FIT_PLOT, FRAME_THICK | LAYOUT_FILL_X | LAYOUT_FILL_Y);
@@ -100,21 +107,24 @@ void Quillgrid::setUpFittingTab() {
                                      FRAME_THICK | LAYOUT_FILL_X | LAYOUT_FILL_Y | LAYOUT_FIX_WIDTH, 0, 0, 400, 0);
   halfWidthPlotCanvas->hide();
 
-  FXScrollWindow* controlsScroll = new FXScrollWindow(plotColumn, HSCROLLER_ALWAYS | VSCROLLING_OFF | LAYOUT_FILL_X);
+  // The controls scroll sideways; the window asks for their whole width.
+  FXScrollWindow* controlsScroll = new FittedScrollWindow(
+      plotColumn, HSCROLLER_ALWAYS | VSCROLLING_OFF | LAYOUT_FILL_X, CONTROLS_LINE_STEP);
+  fittingControlsScroll = controlsScroll;
   controlsScroll->setBackColor(plotColumn->getBackColor());
-  FXVerticalFrame* controlsHolder = new FXVerticalFrame(controlsScroll, LAYOUT_FILL_X);
+  FXVerticalFrame* controlsHolder = new FXVerticalFrame(controlsScroll, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
   FXVerticalFrame* controls = new FXVerticalFrame(controlsHolder, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
 
   // The fitting grid and the fit options.
   FXGroupBox* fittingControls = groove(controls, "Fitting controls");
-  FXHorizontalFrame* fittingRow = new FXHorizontalFrame(fittingControls, LAYOUT_FILL_X, 0, 0, 0, 0, DEFAULT_SPACING,
-                                                        DEFAULT_SPACING, DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
-  FXMatrix* grid = new FXMatrix(fittingRow, 6, MATRIX_BY_ROWS | PACK_UNIFORM_WIDTH);
+  FXHorizontalFrame* fittingRow =
+      new FXHorizontalFrame(fittingControls, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
+  FXMatrix* grid = new FXMatrix(fittingRow, 6, MATRIX_BY_ROWS | PACK_UNIFORM_WIDTH, 0, 0, 0, 0, 0, 0, 0, 0);
   new FXLabel(grid, " ");
   for (int r = 0; r < NUM_FIT_EQN_TABLE_ROWS; ++r) fitEqnTableRow_Lbl[r] = new FXLabel(grid, FIT_EQN_TABLE_ROW_NAMES[r]);
   for (int z = 0; z < NUM_ZONES; ++z) {
     new FXLabel(grid, FXStringFormat("Eqn. #%d", z + 1), nullptr, LABEL_NORMAL | JUSTIFY_CENTER_X);
-    eqnFit_TF[0][z] = new FXTextField(grid, 15, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
+    eqnFit_TF[0][z] = new FXTextField(grid, ZONE_LIMIT_COLUMNS, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
     eqnFit_TF[1][z] = tipField(grid, 12, "R^2 and adjusted R^2 values for the the least squares curve fit");
     eqnFit_TF[2][z] = tipField(grid, 12, "maximum error between the data points and the fit");
     eqnFit_TF[3][z] = tipField(grid, 12, "error between the 2 equations");
@@ -232,7 +242,8 @@ void Quillgrid::setUpFittingTab() {
   temperatureScale_LB->setNumVisible(NUM_TEMPERATURE_CONVERSIONS);
   new FXLabel(scaling, "y-scaling");
   y_axisScaleFactor =
-      new TextField_lom2(scaling, 12, this, ID_Y_SCALE_FIELD, FIELD_OPTS | TEXTFIELD_REAL, useCommaForDecimal);
+      new TextField_lom2(scaling, SCALE_FACTOR_COLUMNS, this, ID_Y_SCALE_FIELD, FIELD_OPTS | TEXTFIELD_REAL,
+                         useCommaForDecimal);
   y_axisScaleFactor->setText("1.0");
   y_axisScaleFactor->setTipText("Factor to multiply the y-values. Useful for changing units.");
 
@@ -248,11 +259,13 @@ void Quillgrid::setUpFittingTab() {
   hiddenTableEqnRows[1] = 2;
 
   // The small plots around the zone boundaries.
-  FXHorizontalFrame* smallSide = new FXHorizontalFrame(outer, LAYOUT_FILL_Y);
+  FXHorizontalFrame* smallSide = new FXHorizontalFrame(outer, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   FXScrollWindow* smallScroll =
       new FXScrollWindow(smallSide, VSCROLLER_ALWAYS | HSCROLLING_OFF | SCROLLERS_DONT_TRACK | LAYOUT_FILL_Y);
   smallScroll->setBackColor(plotColumn->getBackColor());
-  FXMatrix* smallMatrix = new FXMatrix(smallScroll, 4, MATRIX_BY_ROWS);
+  // One column, which the scroll bar runs through: with more zones the
+  // plots do not take room from the fitting controls beside them.
+  FXMatrix* smallMatrix = new FXMatrix(smallScroll, 1, MATRIX_BY_COLUMNS, 0, 0, 0, 0, 0, 0, 0, 0);
   for (int i = 0; i < NUM_SMALL_PLOTS; ++i) {
     smallPlotFrame[i] = new FXVerticalFrame(smallMatrix, FRAME_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0,
                                             200, 200, 0, 0, 0, 0);

@@ -7,6 +7,7 @@
 
 #include <fx.h>
 
+#include <functional>
 #include <vector>
 
 namespace ImageRules {
@@ -28,11 +29,29 @@ std::vector<MarkPixel> markPixels(int px, int py, int t, int L, bool highlight, 
 std::vector<std::pair<int, int>> linePixels(int x1, int y1, int x2, int y2);
 
 // Fine rotation of a W x H picture by angle thousandths of a degree about
-// (cx, cy), clockwise on screen for a positive angle: every source pixel is
-// carried forward to its rounded destination; destinations no source pixel
-// reaches keep fill.
+// (cx, cy), clockwise on screen for a positive angle. Every destination
+// pixel (x, y) takes the source pixel nearest (halves rounding up) to where
+// it turns back to, in double arithmetic with c = cos, s = sin of the angle:
+//   column cx + (x - cx) * c + (y - cy) * s, row cy - (x - cx) * s + (y - cy) * c;
+// destinations that turn back from outside the picture take fill. Rows are
+// stepped incrementally in fixed point and computed exactly wherever the
+// stepping could round differently, so the result equals that per-pixel
+// rule. threads 0 splits the rows over the machine's cores (fewer for small
+// pictures); the result is the same for any number of threads.
 void rotateFine(const FX::FXColor* src, FX::FXColor* dst, int W, int H, int cx, int cy, int angle,
-                FX::FXColor fill);
+                FX::FXColor fill, int threads = 0);
+
+// Runs work(first, last) over consecutive bands of rows 0 .. rows - 1 on up
+// to threads threads (0: the machine's cores, at most 8; bands of at least
+// minRows rows); the calling thread takes the first band.
+void forEachRowBand(int rows, int threads, int minRows, const std::function<void(int, int)>& work);
+
+// The colour a fine rotation fills the corners it uncovers with: the
+// picture's background, taken as the most common colour of its border
+// pixels (white for a picture without pixels), opaque. A colour the curve
+// search would take for the curve (each channel within tolerance of rgb) is
+// never chosen: then white, or black when white would be.
+FX::FXColor cornerFillColor(const FX::FXColor* px, int W, int H, const int rgb[3], int tolerance);
 
 // A quarter turn of a w x h buffer into dst (which is then h wide and w
 // high), clockwise or counter-clockwise.

@@ -4,10 +4,12 @@
 // with the curve-points table and its buttons; and the small handlers
 // behind those panels.
 #include "ChangeWidgetColors.h"
+#include "FittedScrollWindow.h"
 #include "Globals.h"
 #include "PointerImageView.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
+#include "TextFit.h"
 #include "Utilities_lom2.h"
 #include "fox16.h"
 
@@ -24,8 +26,10 @@ const FXuint ACTION_BUTTON_OPTS =
 const FXuint SMALL_TABLE_OPTS = LAYOUT_FIX_WIDTH | HSCROLLER_NEVER | VSCROLLER_NEVER;
 const FXuint FIXED_BUTTON_OPTS = BUTTON_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT;
 const int MAGNIFIED_FRAME_SIDE = 184;  // 180 pixels of view plus the 4-pixel margin
+const int EMPTY_IMAGE_VIEW_SIDE = 500;  // the view's size while no picture is loaded
 const int CURVE_TABLE_WIDTH = 178;
 const int AXIS_TABLE_WIDTH = 112;
+const int CONTROL_COLUMN_LINE_STEP = 24;  // pixels per click on the column's scroll arrows
 
 // Index of the sender among n widgets; 0 when it is none of them.
 template <class Widget>
@@ -49,22 +53,43 @@ FXButton* fixedButton(FXComposite* p, const FXString& text, FXObject* tgt, FXSel
   return b;
 }
 
+// A frame that only holds its children together: no padding.
+FXHorizontalFrame* tightRow(FXComposite* p, FXuint opts = 0) {
+  return new FXHorizontalFrame(p, opts, 0, 0, 0, 0, 0, 0, 0, 0);
+}
+FXVerticalFrame* tightColumn(FXComposite* p, FXuint opts = 0) {
+  return new FXVerticalFrame(p, opts, 0, 0, 0, 0, 0, 0, 0, 0);
+}
+
 void centreCell(Table_lom2* t, int r, int c) { t->setItemJustify(r, c, 0); }
 }  // namespace
 
+// The tab's frames from left to right: the image view, a margin, the
+// column of magnified views, a margin, and the scrollable column of
+// controls. The image view takes the room the others leave; the column of
+// controls is as wide as its controls.
 void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   axisScaleType_x = 0;
   axisScaleType_y = 0;
-
-  // 1. The image view.
-  imageFrame = new FXVerticalFrame(frame, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
-  imageView = new PointerImageView(imageFrame, nullptr, this, ID_IMAGE_VIEW, LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT,
-                                   0, 0, 500, 500);
-
-  // 2. The margin before the magnified views.
+  setUpImageViewFrame(frame);
   new FXVerticalFrame(frame, LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
+  setUpMagnifiedViewsFrame(frame);
+  setUpImageBottomFrame(frame);
+  setUpControlColumn(frame);
+}
 
-  // 3. The column of magnified views: two views and the scan-direction view.
+// 1. The image view. It fills its frame: a picture larger than the room
+// the window gives it scrolls inside the view, a smaller one stands at the
+// view's top left corner (so the view's position is the picture's).
+void Quillgrid::setUpImageViewFrame(FXHorizontalFrame* frame) {
+  imageFrame = tightColumn(frame, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  imageView = new PointerImageView(imageFrame, nullptr, this, ID_IMAGE_VIEW,
+                                   LAYOUT_FILL_X | LAYOUT_FILL_Y | IMAGEVIEW_LEFT | IMAGEVIEW_TOP, 0, 0,
+                                   EMPTY_IMAGE_VIEW_SIDE, EMPTY_IMAGE_VIEW_SIDE);
+}
+
+// 3. The column of magnified views: two views and the scan-direction view.
+void Quillgrid::setUpMagnifiedViewsFrame(FXHorizontalFrame* frame) {
   magnifiedViewsFrame = new FXVerticalFrame(frame, LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT, 0, 0, MAGNIFIED_FRAME_SIDE,
                                             3 * MAGNIFIED_FRAME_SIDE + 4 * 4, 0, 0, 0, 0, 0, 0);
   for (int k = 0; k < 3; ++k) {
@@ -75,23 +100,44 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
         new FXImageView(magnifiedViewFrame[k], nullptr, this, ID_MAGNIFIED_VIEW, LAYOUT_FILL_X | LAYOUT_FILL_Y);
     if (k < 2) magnifiedViewColumn[k] = new FXVerticalFrame(magnifiedViewsFrame, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
   }
+}
 
-  // 4. The margin after them; under the image the frame that takes the
-  // magnified views when they stand at the bottom.
+// 4. The margin after the magnified views; under the image the frame that
+// takes them when they stand at the bottom (as high as they are, so that
+// the image view keeps the rest).
+void Quillgrid::setUpImageBottomFrame(FXHorizontalFrame* frame) {
   new FXVerticalFrame(frame, LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
   new FXHorizontalFrame(imageFrame, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
-  imageBottomFrame = new FXHorizontalFrame(imageFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+  imageBottomFrame = tightRow(imageFrame, LAYOUT_FILL_X);
+}
 
-  // 5. The scrollable column of panels.
-  FXScrollWindow* scroll = new FXScrollWindow(frame, LAYOUT_SIDE_RIGHT | LAYOUT_FILL_X | LAYOUT_FILL_Y);
+// 5. The scrollable column of panels, top to bottom.
+void Quillgrid::setUpControlColumn(FXHorizontalFrame* frame) {
+  FXScrollWindow* scroll =
+      new FittedScrollWindow(frame, LAYOUT_SIDE_RIGHT | LAYOUT_FILL_Y, CONTROL_COLUMN_LINE_STEP);
+  controlColumnScroll = scroll;
   FXVerticalFrame* scrollContent = new FXVerticalFrame(scroll, LAYOUT_FILL_X | LAYOUT_FILL_Y);
   FXVerticalFrame* column = new FXVerticalFrame(scrollContent, LAYOUT_FILL_Y);
 
-  // 5.1 Point type.
-  FXHorizontalFrame* topRow = new FXHorizontalFrame(column, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
-  FXVerticalFrame* pointTypeColumn = new FXVerticalFrame(topRow, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
-  FXGroupBox* pointTypeGroup =
-      new FXGroupBox(pointTypeColumn, "Point type", GROUP_OPTS, 0, 0, 0, 0, 4, 4, 4, 4);
+  FXHorizontalFrame* topRow = tightRow(column, LAYOUT_FILL_X);
+  setUpPointTypeFrame(topRow);
+  setUpActionMatrix(topRow);
+
+  controlsFrame = tightColumn(column, LAYOUT_FILL_X);
+  setUpPointSearchGroup(controlsFrame);
+  setUpSearchColorGroup(controlsFrame);
+  setUpCursorGroup(controlsFrame);
+  setUpAxisDefinitionsGroup(controlsFrame);
+
+  curvePointsFrame = tightRow(column, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  setUpCurvePointsGroup(curvePointsFrame);
+  setUpCurvePointButtons(curvePointsFrame);
+}
+
+// 5.1 Point type, with the pro-mode row under it.
+void Quillgrid::setUpPointTypeFrame(FXComposite* row) {
+  FXVerticalFrame* pointTypeColumn = tightColumn(row, LAYOUT_FILL_Y);
+  FXGroupBox* pointTypeGroup = new FXGroupBox(pointTypeColumn, "Point type", GROUP_OPTS, 0, 0, 0, 0, 4, 4, 4, 4);
   FXMatrix* pointTypeMatrix = new FXMatrix(pointTypeGroup, 2, MATRIX_BY_COLUMNS | LAYOUT_FILL_Y);
   const FXString minMax[2] = {"Min", "Max"};
   const FXString typeLabels[5] = {
@@ -132,7 +178,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   axisDataType_RB[3]->disable();
   axisDataType_RB[4]->disable();
 
-  FXHorizontalFrame* proRow = new FXHorizontalFrame(pointTypeColumn, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* proRow = tightRow(pointTypeColumn, LAYOUT_FILL_X);
   proMode_Chk = new FXCheckButton(proRow, PRO_MODE_TXT, this, ID_PRO_MODE, CHECK_OPTS);
   proMode_Chk->setTipText(
       "If this is checked, after the 2nd point is found the program will auto-find the curve then copy it to the "
@@ -141,9 +187,12 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   fullAuto_Chk->setTipText("Scans entire image for the curve. Use only when the curve is a unique color. \"" +
                            PRO_MODE_TXT + "\" must be checked.");
   fullAuto_Chk->hide();
+}
 
-  // 5.2 The action matrix beside it.
-  FXMatrix* actions = new FXMatrix(topRow, 2, MATRIX_BY_COLUMNS | PACK_UNIFORM_WIDTH, 0, 0, 0, 0, 4, 4, 0, 0, 4, 4);
+// 5.2 The action matrix beside the point types.
+void Quillgrid::setUpActionMatrix(FXComposite* row) {
+  FXMatrix* actions = new FXMatrix(row, 2, MATRIX_BY_COLUMNS | PACK_UNIFORM_WIDTH, 0, 0, 0, 0, 4, 4, 0, 0, 4, 4);
+  const char* finder = AUTO_FIND_BTN_TXT.text();
   autoFindCurve_Btn = actionButton(
       actions, AUTO_FIND_BTN_TXT, nullptr, this, ID_AUTO_FIND_CURVE,
       FXString("1) Define the min/max of the axis.\n") +
@@ -170,14 +219,14 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   resetImage_Btn = actionButton(actions, "Reset image", nullptr, this, ID_RESET_IMAGE,
                                 "Resets image, but keep the data in the table and the axis definitions.");
   resetImage_Btn->hide();
+}
 
-  // 5.3 The control groups.
-  controlsFrame = new FXVerticalFrame(column, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
-
-  // Point search.
-  pointSearch_GB = new FXGroupBox(controlsFrame, "Point search", GROUP_OPTS | LAYOUT_FILL_X, 0, 0, 0, 0,
-                                  DEFAULT_SPACING, DEFAULT_SPACING, DEFAULT_SPACING, 4);
-  FXHorizontalFrame* searchRow1 = new FXHorizontalFrame(pointSearch_GB, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+// 5.3 The control groups: point search.
+void Quillgrid::setUpPointSearchGroup(FXComposite* parent) {
+  const char* finder = AUTO_FIND_BTN_TXT.text();
+  pointSearch_GB = new FXGroupBox(parent, "Point search", GROUP_OPTS | LAYOUT_FILL_X, 0, 0, 0, 0, DEFAULT_SPACING,
+                                  DEFAULT_SPACING, DEFAULT_SPACING, 4);
+  FXHorizontalFrame* searchRow1 = tightRow(pointSearch_GB, LAYOUT_FILL_X);
   autoFindPoint_Chk =
       new FXCheckButton(searchRow1, AUTO_FIND_POINT_TXT, this, ID_AUTO_FIND_POINT, CHECK_OPTS | LAYOUT_CENTER_Y);
   autoFindPoint_Chk->setTipText(
@@ -212,7 +261,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
     searchLocation_RB[i]->setTipText(locationTips[i]);
   }
 
-  FXHorizontalFrame* searchRow2 = new FXHorizontalFrame(pointSearch_GB, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* searchRow2 = tightRow(pointSearch_GB, LAYOUT_FILL_X);
   new FXLabel(searchRow2, "     Search length:", nullptr, LABEL_NORMAL | LAYOUT_CENTER_Y);
   lineThickness_TF = new FXTextField(searchRow2, 7);
   lineThickness_TF->hide();
@@ -225,11 +274,14 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
     searchLength_Btn[i]->setLayoutHints(LAYOUT_FIX_WIDTH | LAYOUT_CENTER_Y);
   }
   defaultButtonBackColor = searchLength_Btn[0]->getBackColor();
+}
 
-  // Search color.
+// Search color.
+void Quillgrid::setUpSearchColorGroup(FXComposite* parent) {
+  const char* finder = AUTO_FIND_BTN_TXT.text();
   FXGroupBox* colorGroup =
-      new FXGroupBox(controlsFrame, "Search color", GROUP_OPTS | LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4);
-  FXHorizontalFrame* colorRow = new FXHorizontalFrame(colorGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+      new FXGroupBox(parent, "Search color", GROUP_OPTS | LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4);
+  FXHorizontalFrame* colorRow = tightRow(colorGroup, LAYOUT_FILL_X);
   FXMatrix* colorLabels = new FXMatrix(colorRow, 2, MATRIX_BY_ROWS);
   new FXLabel(colorLabels, "Curve");
   new FXLabel(colorLabels, SELECTION_TXT);
@@ -240,7 +292,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
                                          finder, AUTO_FIND_POINT_TXT.text()));
   selectionColor_TF = new FXTextField(colorBoxes, 12, nullptr, 0, TEXTFIELD_NORMAL);
   selectionColor_TF->setEditable(FALSE);
-  FXHorizontalFrame* diffRow = new FXHorizontalFrame(colorGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* diffRow = tightRow(colorGroup, LAYOUT_FILL_X);
   new FXLabel(diffRow, "Difference:", nullptr, LABEL_NORMAL | LAYOUT_CENTER_Y);
   for (int i = 0; i < NUM_COLOR_DIFFS; ++i) {
     colorDiff_Btn[i] = new FXButton(diffRow, COLOR_DIFF_LABELS[i], nullptr, this, ID_COLOR_DIFF,
@@ -251,14 +303,16 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   }
   colorTol_TF = new FXTextField(diffRow, 3);
   colorTol_TF->hide();
-  FXHorizontalFrame* clearRow = new FXHorizontalFrame(colorGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* clearRow = tightRow(colorGroup, LAYOUT_FILL_X);
   clearWhenDefiningNewCurveColor_Chk =
       new FXCheckButton(clearRow, "Clear data when defining color", nullptr, 0, CHECK_OPTS | JUSTIFY_LEFT);
   clearWhenDefiningNewCurveColor_Chk->setTipText("Clear any data in the table\nwhen defining new curve color");
+}
 
-  // Cursor.
-  FXGroupBox* cursorGroup = new FXGroupBox(controlsFrame, "Cursor", GROUP_OPTS | LAYOUT_FILL_X);
-  FXHorizontalFrame* cursorRow = new FXHorizontalFrame(cursorGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+// Cursor: the pointer readout and the cursor style.
+void Quillgrid::setUpCursorGroup(FXComposite* parent) {
+  FXGroupBox* cursorGroup = new FXGroupBox(parent, "Cursor", GROUP_OPTS | LAYOUT_FILL_X);
+  FXHorizontalFrame* cursorRow = tightRow(cursorGroup, LAYOUT_FILL_X);
   FXGroupBox* positionGroup = new FXGroupBox(cursorRow, "Current position", GROUP_CENTRED_OPTS);
   currentPosition_TBL = new Table_lom2(positionGroup, this, ID_CURRENT_POSITION_TABLE, SMALL_TABLE_OPTS, 0, 0,
                                        CURVE_TABLE_WIDTH, 0, 2, 2, 2, 2, useCommaForDecimal);
@@ -277,7 +331,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   currentPosition_TBL->setEditable(FALSE);
 
   FXGroupBox* styleGroup = new FXGroupBox(cursorRow, "Style", GROUP_CENTRED_OPTS | LAYOUT_FILL_Y);
-  FXHorizontalFrame* styleRow1 = new FXHorizontalFrame(styleGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* styleRow1 = tightRow(styleGroup, LAYOUT_FILL_X);
   constrainCursor_Chk = new FXCheckButton(styleRow1, "Constrain", this, ID_CONSTRAIN_CURSOR, CHECK_OPTS);
   constrainCursor_Chk->setTipText(
       "Constrain the cursor in X or Y when defining the X and Y axis max points.\nYou can also uncheck this and use "
@@ -288,24 +342,26 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   cursorSpacing_Chk->setTipText(
       "Makes the spacing of the cursor wider\nMay help on some high resolution monitors\nOnly for \"Outline\" and "
       "\"Solid-hollow\" cursor types");
-  FXHorizontalFrame* styleRow2 = new FXHorizontalFrame(styleGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* styleRow2 = tightRow(styleGroup, LAYOUT_FILL_X);
   cursorType_RB[1] = new FXRadioButton(styleRow2, "Solid-hollow", this, ID_CURSOR_TYPE, RADIO_OPTS);
   cursorType_RB[2] = new FXRadioButton(styleRow2, "Outline", this, ID_CURSOR_TYPE, RADIO_OPTS);
-  FXHorizontalFrame* styleRow3 =
-      new FXHorizontalFrame(styleGroup, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* styleRow3 = tightRow(styleGroup, LAYOUT_FILL_X | LAYOUT_FILL_Y);
   cursorType_RB[0] = new FXRadioButton(styleRow3, "Solid", this, ID_CURSOR_TYPE, RADIO_OPTS | LAYOUT_CENTER_Y);
   cursorColor_LB = new FXListBox(styleRow3, this, ID_CURSOR_TYPE,
                                  FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL | LAYOUT_RIGHT | LAYOUT_CENTER_Y);
   for (int i = 0; i < NUM_CURSOR_COLORS; ++i) cursorColor_LB->appendItem(CURSOR_COLOR_NAMES[i] + "  ");
   cursorColor_LB->setNumVisible(NUM_CURSOR_COLORS);
   new FXLabel(styleRow3, "Color", nullptr, LABEL_NORMAL | LAYOUT_RIGHT | LAYOUT_CENTER_Y);
+}
 
-  // Axis definitions.
-  FXGroupBox* axisGroup = new FXGroupBox(controlsFrame, "Axis definitions", GROUP_OPTS | LAYOUT_FILL_X);
+// Axis definitions: per axis its scale, reference table, angle and number
+// format; then the axis options and the reference-point colours.
+void Quillgrid::setUpAxisDefinitionsGroup(FXComposite* parent) {
+  FXGroupBox* axisGroup = new FXGroupBox(parent, "Axis definitions", GROUP_OPTS | LAYOUT_FILL_X);
   for (int a = 0; a < 2; ++a) {
     FXGroupBox* g = new FXGroupBox(axisGroup, FXStringFormat("%s-axis", AXIS_NAMES[a].text()), GROUP_OPTS);
-    FXHorizontalFrame* row = new FXHorizontalFrame(g, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-    FXVerticalFrame* scale = new FXVerticalFrame(row, LAYOUT_CENTER_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+    FXHorizontalFrame* row = tightRow(g);
+    FXVerticalFrame* scale = tightColumn(row, LAYOUT_CENTER_Y);
     axisLinear_RB[a] = new FXRadioButton(scale, "Linear", this, ID_AXIS_SCALE, RADIO_OPTS);
     axisLog_RB[a] = new FXRadioButton(scale, "Log", this, ID_AXIS_SCALE, RADIO_OPTS);
 
@@ -331,12 +387,12 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
         t->setItemTipText(r, c, "You can enter the value as \"exp(2.1)\" for e^2.1");
       }
 
-    FXVerticalFrame* angle = new FXVerticalFrame(row, LAYOUT_CENTER_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+    FXVerticalFrame* angle = tightColumn(row, LAYOUT_CENTER_Y);
     new FXLabel(angle, "Angle");
     axisAngle_TF[a] = new FXTextField(angle, 6, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY | JUSTIFY_RIGHT);
     axisAngle_TF[a]->setTipText(FXStringFormat("axis angle, should be %d degrees", a == 0 ? 0 : 90));
 
-    FXVerticalFrame* format = new FXVerticalFrame(row, LAYOUT_CENTER_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+    FXVerticalFrame* format = tightColumn(row, LAYOUT_CENTER_Y);
     numberFormatDecimal_RB[a] = new FXRadioButton(format, "D", this, ID_NUMBER_FORMAT_TYPE, RADIO_OPTS);
     numberFormatDecimal_RB[a]->setTipText(FXString("Format the data as decimal.\n") +
                                           "This selection may be overridden if\nthe number is too large or too small");
@@ -365,7 +421,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   switchAxes_Btn->setTipText(
       FXStringFormat("Switch the X & Y definitions \"%ss\" and formatting", REAL_VALUE_TXT.text()));
 
-  FXHorizontalFrame* referenceColors = new FXHorizontalFrame(axisGroup, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* referenceColors = tightRow(axisGroup, LAYOUT_FILL_X);
   referencePointColor_RB = new FXRadioButton*[NUM_POINT_COLORS];
   for (int i = 0; i < NUM_POINT_COLORS; ++i) {
     referencePointColor_RB[i] = new FXRadioButton(referenceColors, FXString::null, this, ID_REFERENCE_POINT_COLOR,
@@ -373,19 +429,23 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
     referencePointColor_RB[i]->setBackColor(POINT_COLORS[i]);
     referencePointColor_RB[i]->setTipText("Color of the corner reference points");
   }
+}
 
-  // 5.4 The curve-points table and its buttons.
-  curvePointsFrame = new FXHorizontalFrame(column, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
+// 5.4 The curve-points table with its hidden backup.
+void Quillgrid::setUpCurvePointsGroup(FXComposite* parent) {
   FXGroupBox* curveGroup =
-      new FXGroupBox(curvePointsFrame, CURVE_POINTS_TXT, GROUP_OPTS | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4);
+      new FXGroupBox(parent, CURVE_POINTS_TXT, GROUP_OPTS | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4);
   const FXuint curveTableOpts = TABLE_READONLY | LAYOUT_FILL_Y | LAYOUT_FIX_WIDTH;
   curveData_TBL = new Table_lom2(curveGroup, this, ID_CURVE_POINTS_TABLE, curveTableOpts, 0, 0, CURVE_TABLE_WIDTH, 0,
                                  2, 2, 2, 2, useCommaForDecimal);
   curveDataBackup_TBL = new Table_lom2(curveGroup, nullptr, 0, curveTableOpts, 0, 0, CURVE_TABLE_WIDTH, 0, 2, 2, 2, 2,
                                        useCommaForDecimal);
   curveDataBackup_TBL->hide();
+}
 
-  curvePointButtonsFrame = new FXVerticalFrame(curvePointsFrame, LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4);
+// The buttons beside the curve-points table.
+void Quillgrid::setUpCurvePointButtons(FXComposite* parent) {
+  curvePointButtonsFrame = new FXVerticalFrame(parent, LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4);
   autoOrderIncreasingWhenCopying_Chk = new FXCheckButton(curvePointButtonsFrame, "Order when\ncopying", this,
                                                          ID_AUTO_ORDER_ON_COPY, CHECK_OPTS | JUSTIFY_LEFT);
   autoOrderIncreasingWhenCopying_Chk->setTipText(ORDERED_COPY_TABLE_TIP_TEXT_TXT);
@@ -395,7 +455,7 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   copyCurveTable_Btn = fixedButton(curvePointButtonsFrame, COPY_TABLE_TXT, this, ID_COPY_CURVE_TABLE, 124, 30,
                                    "Copy the table x/y values.");
   copyCurveTable_Btn->disable();
-  FXHorizontalFrame* copyRow = new FXHorizontalFrame(curvePointButtonsFrame, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  FXHorizontalFrame* copyRow = tightRow(curvePointButtonsFrame);
   copyX_Btn = fixedButton(copyRow, "Copy X", this, ID_COPY_CURVE_X, 60, 30, "Copy the table x-values.");
   copyX_Btn->disable();
   copyY_Btn = fixedButton(copyRow, "Copy Y", this, ID_COPY_CURVE_Y, 60, 30, "Copy the table y-values.");
@@ -420,6 +480,15 @@ void Quillgrid::setUpPlotImageUI(FXHorizontalFrame* frame) {
   recalData_Btn->setBackColor(argb(0xFFC8C8FF));
   clipboardClearer_TF = new FXTextField(curvePointButtonsFrame, 15, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY);
   clipboardClearer_TF->hide();
+}
+
+// Once the fonts exist: the small tables' headers and row labels ("Min",
+// "Max") shown whole, and the axis tables' real values as wide as a number
+// in scientific notation ("7.389056e+00").
+void Quillgrid::fitImageTabTablesToTheirTexts() {
+  for (Table_lom2* t : {currentPosition_TBL, axisDataPoints_TBL[0], axisDataPoints_TBL[1]})
+    if (t) textfit::fitHeaders(t);
+  for (Table_lom2* t : axisDataPoints_TBL) textfit::fitColumnToText(t, 0, textfit::NUMBER_SAMPLE);
 }
 
 void Quillgrid::getPlotRGBColors() {

@@ -119,6 +119,9 @@ Quillgrid::Quillgrid(FXApp* a) : FXMainWindow(a, "untitled", nullptr, nullptr, D
 
 void Quillgrid::create() {
   FXMainWindow::create();
+  // The fonts exist from here on: the tables take the widths their texts need.
+  fitImageTabTablesToTheirTexts();
+  fitValueTablesToTheirTexts();
   show(PLACEMENT_SCREEN);
 }
 
@@ -183,16 +186,15 @@ void Quillgrid::setDefaults() {
     selectionColor_TF->recalc();
   }
 
-  if (imageView) {
-    imageView->setWidth(500);
-    imageView->setHeight(500);
-  }
+  // The image view asks for 500 x 500 while it has no picture (the size
+  // it is made with).
 
   if (magnifiedViewsOnRightSide_MRB) magnifiedViewsOnRightSide_MRB->setCheck(TRUE);
 
   for (int& order : fit_order) order = 1;
 
-  if (!readIniFile(INI_FILE, false)) {
+  placementFromDefaults = !readIniFile(INI_FILE, false);
+  if (placementFromDefaults) {
     resize(900, 800);
     if (autoFindPoint_Chk) autoFindPoint_Chk->setCheck(TRUE, FALSE);
     if (numAutoFindPoints_LB_LB && numAutoFindPoints_LB_LB->getNumItems() > 4)
@@ -227,13 +229,20 @@ long Quillgrid::onCmdQuit(FXObject*, FXSelector, void*) {
 }
 
 long Quillgrid::onCmdMainWindowPosition(FXObject*, FXSelector, void*) {
+  const int screenW = getApp()->getRootWindow()->getWidth(), screenH = getApp()->getRootWindow()->getHeight();
   WindowPlacement stored;
   stored.x = window_x;
   stored.y = window_y;
   stored.w = windowWidth;
   stored.h = windowHeight;
-  PlacementSteps steps =
-      placeMainWindow(stored, isMinimized, getApp()->getRootWindow()->getWidth(), getApp()->getRootWindow()->getHeight());
+  // Without settings the window takes the room every control needs (every
+  // tab at its full width, the Image tab's column of controls whole), as
+  // far as the screen allows.
+  if (placementFromDefaults)
+    stored = startUpPlacement(stored, getDefaultWidth(), FXMAX(getDefaultHeight(), controlColumnWindowHeight()),
+                              screenW, screenH);
+  placementFromDefaults = false;
+  PlacementSteps steps = placeMainWindow(stored, isMinimized, screenW, screenH);
   position(steps.first.x, steps.first.y, steps.first.w, steps.first.h);
   if (steps.pulledBack) position(steps.final.x, steps.final.y, steps.final.w, steps.final.h);
   window_x = steps.final.x;

@@ -134,23 +134,42 @@ void Quillgrid::orderPoints(FXTable* table, int keyColumn, int testedColumns, bo
 }
 
 namespace {
-void setOrderState(Quillgrid* w, bool enableButton, const FXString& header) {
-  if (w->orderPoints_Btn) {
-    if (enableButton)
-      w->orderPoints_Btn->enable();
-    else
-      w->orderPoints_Btn->disable();
-  }
-  if (w->curveData_TBL && w->curveData_TBL->getNumColumns() > 0) w->curveData_TBL->setColumnText(0, header);
+// The columns the curve-points rows can be ordered by.
+const int ORDERED_BY_X = 0;
+const int ORDERED_BY_DIFF = 2;
+
+void setOrderButton(Quillgrid* w, bool enable) {
+  if (!w->orderPoints_Btn) return;
+  if (enable)
+    w->orderPoints_Btn->enable();
+  else
+    w->orderPoints_Btn->disable();
 }
 }  // namespace
 
-void Quillgrid::resetOrdering() { setOrderState(this, false, CURVE_DATA_COLUMN_NAMES[0]); }
+// The down arrow (U+2193) after the name marks the column the rows are
+// ordered by.
+void Quillgrid::markOrderedColumn(int column) {
+  if (!curveData_TBL) return;
+  for (int c : {ORDERED_BY_X, ORDERED_BY_DIFF})
+    if (c < curveData_TBL->getNumColumns())
+      curveData_TBL->setColumnText(c, CURVE_DATA_COLUMN_NAMES[c] + (c == column ? " \xE2\x86\x93" : ""));
+}
 
-void Quillgrid::allowOrdering() { setOrderState(this, true, CURVE_DATA_COLUMN_NAMES[0]); }
+void Quillgrid::resetOrdering() {
+  setOrderButton(this, false);
+  markOrderedColumn(-1);
+}
 
-// The down arrow (U+2193) after the name marks an ordered table.
-void Quillgrid::finishedOrdering() { setOrderState(this, false, CURVE_DATA_COLUMN_NAMES[0] + " \xE2\x86\x93"); }
+void Quillgrid::allowOrdering() {
+  setOrderButton(this, true);
+  markOrderedColumn(-1);
+}
+
+void Quillgrid::finishedOrdering() {
+  setOrderButton(this, false);
+  markOrderedColumn(ORDERED_BY_X);
+}
 
 long Quillgrid::onCmdOrderCurveDataPoints(FXObject*, FXSelector, void*) {
   orderPoints(curveData_TBL, 0, 2, false, true);
@@ -166,6 +185,10 @@ long Quillgrid::onCmdOrderXYValuesPoints(FXObject*, FXSelector, void*) {
 
 long Quillgrid::onCmdOrderCurvePointsByDiff(FXObject*, FXSelector, void*) {
   orderPoints(curveData_TBL, 2, 3, true, false);
+  // The rows now stand by their difference, largest first, and no longer
+  // by x: the arrow moves to the difference and ordering by x is offered.
+  setOrderButton(this, true);
+  markOrderedColumn(ORDERED_BY_DIFF);
   return 1;
 }
 

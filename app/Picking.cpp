@@ -107,7 +107,7 @@ void Quillgrid::handleClickedPoint(int x, int y, double yd, bool* traceRequested
         if (checked(proMode_Chk) && row == 1 && !dragMode) *traceRequested = true;
         if (row >= 1) allowOrdering();
       }
-      if (curveData_TBL) curveData_TBL->setColumnText(0, CURVE_DATA_COLUMN_NAMES[0]);
+      markOrderedColumn(-1);
       if (undo_TB) undo_TB->enable();
       break;
     }
@@ -120,13 +120,17 @@ void Quillgrid::addDataPoint(int row, int x, int y, double yd) {
   if (!curveData_TBL || row < 0) return;
   if (row >= curveData_TBL->getNumRows() - 2) appendRows();
   if (row >= curveData_TBL->getNumRows()) return;
-  curveData_TBL->setItemText(row, 3, FXStringFormat("%d", x));
-  curveData_TBL->setItemText(row, 4, FXStringFormat("%.4lf", yd));
+  writePixelPosition(row, x, yd);
   if (clearData_Btn) clearData_Btn->enable();
   getRealValues(row);
   if (row + 2 < curveData_TBL->getNumRows() && !curveData_TBL->isItemVisible(row + 2, 0))
     curveData_TBL->makePositionVisible(row + 2, 0);
   plotPointOnImage(x, y, dataPointColor, 1, 9, false, image);
+}
+
+void Quillgrid::writePixelPosition(int row, int x, double yd) {
+  curveData_TBL->setItemText(row, 3, FXStringFormat("%d", x));
+  curveData_TBL->setItemText(row, 4, FXStringFormat("%.4lf", yd));
 }
 
 void Quillgrid::restoreFirstPointAfterAutoFindAxisFails() {
@@ -170,18 +174,23 @@ void Quillgrid::copyShownPixelsForLine() {
 
 // ---- the axis search from the origin
 
+// Both walks end on the axis line itself: its last pixel seen from the
+// origin, or, when the line is broken near the origin or runs off the
+// picture, its farthest pixel seen from the picture's edge (the edge pixel
+// itself when the line reaches it).
 int Quillgrid::findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
                             const std::function<bool()>& lineBeside, int* e) {
-  int end = x;
-  while (end < W && matches(end, y)) ++end;
-  if (end >= W || std::abs(x - end) <= MIN_AXIS_LENGTH) {
+  int next = x;
+  while (next < W && matches(next, y)) ++next;
+  int end = next - 1;  // the last matching pixel (left of x when x does not match)
+  if (next >= W || std::abs(x - end) <= MIN_AXIS_LENGTH) {
     // The axis line is broken near the origin (or reaches the edge): take
     // its farthest pixel on the row instead.
-    end = W - 2;
+    end = W - 1;
     while (end >= 0 && !matches(end, y)) --end;
     if (end < 0) return 0;
   }
-  if (!(0 < end && end < W - 1)) return 0;
+  if (!(0 < end && end < W)) return 0;
   if (!lineBeside()) return 1;
   if (std::abs(x - end) <= MIN_AXIS_LENGTH) return 2;
   *e = end;
@@ -190,14 +199,15 @@ int Quillgrid::findXAxisEnd(int x, int y, int W, const std::function<bool(int, i
 
 int Quillgrid::findYAxisEnd(int x, int y, int H, const std::function<bool(int, int)>& matches,
                             const std::function<bool()>& lineBeside, int* f) {
-  int end = y;
-  while (end >= 0 && matches(x, end)) --end;
-  if (end < 0 || std::abs(y - end) <= MIN_AXIS_LENGTH) {
-    end = 2;
+  int next = y;
+  while (next >= 0 && matches(x, next)) --next;
+  int end = next + 1;  // the last matching pixel going up
+  if (next < 0 || std::abs(y - end) <= MIN_AXIS_LENGTH) {
+    end = 0;
     while (end < H && !matches(x, end)) ++end;
     if (end >= H) return 3;
   }
-  if (!(1 < end && end < H)) return 3;
+  if (!(0 <= end && end < H)) return 3;
   if (!lineBeside()) return 4;
   if (std::abs(y - end) <= MIN_AXIS_LENGTH) return 5;
   *f = end;
@@ -428,11 +438,11 @@ long Quillgrid::onCmdImageMotion(FXObject*, FXSelector, void*) {
   bool shownX = true, shownY = true;
   if (cursorLocked && haveOrigin && checked(axisDataType_RB[1])) {
     const int originY = xTable->toInt(0, 2);
-    if (y != originY) setCursorPosition(x, y = originY);
+    if (y != originY) setPointerPosition(x, y = originY);
     shownY = false;
   } else if (cursorLocked && haveOrigin && checked(axisDataType_RB[3])) {
     const int originX = xTable->toInt(0, 1);
-    if (x != originX) setCursorPosition(x = originX, y);
+    if (x != originX) setPointerPosition(x = originX, y);
     shownX = false;
   }
   if (currentPosition_TBL) {
@@ -543,13 +553,15 @@ long Quillgrid::onImageKeyPress(FXObject*, FXSelector sel, void* ptr) {
   pointerPosition(&x, &y);
   const int viewW = imageView ? imageView->getWidth() : 0;
   const int viewH = imageView ? imageView->getHeight() : 0;
-  const int left = 6, top = imageViewTop + 4, right = viewW + 5, bottom = imageViewTop + viewH + 3;
+  // The bounds of the view, where the picture shows (it may be scrolled).
+  const int sx = imageView ? -imageView->getXPosition() : 0, sy = imageView ? -imageView->getYPosition() : 0;
+  const int left = 6 + sx, top = imageViewTop + 4 + sy, right = viewW + 5 + sx, bottom = imageViewTop + viewH + 3 + sy;
   // A step stops at the bound; a pointer at or beyond it goes onto it.
   if (dx < 0) x = x - stepSize < left ? left : x - stepSize;
   if (dx > 0) x = x + stepSize > right ? right : x + stepSize;
   if (dy < 0) y = y - stepSize < top ? top : y - stepSize;
   if (dy > 0) y = y + stepSize > bottom ? bottom : y + stepSize;
-  setCursorPosition(x, y);
+  setPointerPosition(x, y);
   return 1;
 }
 

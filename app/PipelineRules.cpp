@@ -2,9 +2,24 @@
 
 #include <cmath>
 
+#include "EquationRules.h"
+#include "SettingsRules.h"
+
 using namespace FX;
 
 namespace PipelineRules {
+
+bool isNumberText(const FXString& text) {
+  FXString number;
+  return ini::numberText(text, number);
+}
+
+FXString leftOutRowsText(int count, const char* what) {
+  if (count == 1)
+    return FXStringFormat("1 row was left out of the fit: its %s cell holds text that is not a number.", what);
+  return FXStringFormat("%d rows were left out of the fit: their %s cells hold text that is not a number.", count,
+                        what);
+}
 
 void transformRow(int type, double x, double y, double* tx, double* ty, bool* xOk, bool* yOk) {
   *xOk = true;
@@ -35,13 +50,6 @@ void transformRow(int type, double x, double y, double* tx, double* ty, bool* xO
 
 double lmpValue(double time, double C, double T) { return (std::log10(time) + C) * T; }
 
-double xScaleFactor(int type, double plotXmax) {
-  if (type >= LNX_VS_Y && type <= INVX_VS_LNY) return 1.0;
-  if (!(plotXmax > 0) || !std::isfinite(plotXmax)) return 1.0;
-  const int p = -(int)std::trunc(std::log10(plotXmax));
-  return std::pow(10.0, p);
-}
-
 void outerZoneLimits(double xmin, double xmax, double* lower, double* upper) {
   *lower = xmin - 1e-6 * std::fabs(xmin);
   *upper = xmax + 6e-7 * std::fabs(xmax);
@@ -64,19 +72,18 @@ void fixedInterceptZones(const double* b, int n, bool* zones) {
   }
 }
 
-void pointBudgets(const int* counts, int n, int overlap, int numPoints, int* budgets) {
-  for (int j = 0; j < n; ++j) budgets[j] = counts[j];
-  if (n <= 1) return;
-  int sum = 0;
-  for (int j = 0; j < n; ++j) {
-    sum += counts[j];
-    if (j == 0 || j == n - 1) {
-      if (counts[j] + overlap > numPoints) break;
-      budgets[j] = counts[j] + overlap;
-    } else {
-      if (sum < overlap || numPoints - sum < overlap) break;
-      budgets[j] = counts[j] + 2 * overlap;
-    }
+void pointsOfZones(const int* zoneOf, int numPoints, int n, int overlap, std::vector<int>* members) {
+  if (n <= 0) return;
+  if (n > eqn::MAX_ZONES) n = eqn::MAX_ZONES;
+  int counts[eqn::MAX_ZONES] = {0};
+  for (int i = 0; i < numPoints; ++i)
+    if (zoneOf[i] >= 0 && zoneOf[i] < n) ++counts[zoneOf[i]];
+  int first[eqn::MAX_ZONES] = {0};
+  for (int z = 1; z < n; ++z) first[z] = first[z - 1] + counts[z - 1];
+  for (int z = 0; z < n; ++z) {
+    members[z].clear();
+    for (int i = 0; i < numPoints; ++i)
+      if (eqn::acceptPointInZone(i, zoneOf[i], z, first, overlap)) members[z].push_back(i);
   }
 }
 

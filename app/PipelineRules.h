@@ -1,17 +1,28 @@
-// Arithmetic of the fitting run that needs no widget: the transform of a
-// data row by the curve fit type, the x scaling the fits see, the outer
-// zone limits, the zones that take a fixed intercept, the point budget per
-// zone, the zone limits of the copied equations, and the final form of a
-// spreadsheet formula.
+// Arithmetic of the fitting run that needs no widget: which table cells
+// are numbers, the transform of a data row by the curve fit type, the outer
+// zone limits, the zones that take a fixed intercept, the points each
+// zone's fit takes, the zone limits of the copied equations, and the final
+// form of a spreadsheet formula.
 #ifndef QUILLGRID_PIPELINERULES_H
 #define QUILLGRID_PIPELINERULES_H
 
 #include <fx.h>
 
+#include <vector>
+
 namespace PipelineRules {
 
 // Curve fit types.
 enum { X_VS_Y = 0, LNX_VS_Y = 1, X_VS_LNY = 2, LNX_VS_LNY = 3, INVX_VS_LNY = 4, LMP = 5 };
+
+// Whether a cell's text is a number: trimmed, a finite decimal number
+// ("1.5", "-2e-3", "3,5"). Text such as a column header is not.
+bool isNumberText(const FX::FXString& text);
+
+// The message that tells how many rows were left out of a fit because a
+// cell that must hold a number holds text; `what` names those cells ("x
+// or y", "time, stress or temperature").
+FX::FXString leftOutRowsText(int count, const char* what);
 
 // Transforms one row of types 0..4 (x already converted from its
 // temperature unit, y already scaled): ln x for types 1 and 3, 1/x for
@@ -22,11 +33,6 @@ void transformRow(int type, double x, double y, double* tx, double* ty, bool* xO
 
 // The Larson-Miller parameter (log10(time) + C) * T.
 double lmpValue(double time, double C, double T);
-
-// The factor the fits see x multiplied by, so that the largest x is of
-// order 1: 10^-(integer part of log10 plotXmax) for types 0 and 5; types
-// 1 to 4 and a plotXmax <= 0 use 1.
-double xScaleFactor(int type, double plotXmax);
 
 // The outer zone limits b[0] and b[numEquations] for data from xmin to
 // xmax: 0.999999 xmin and 1.0000006 xmax for positive x, and for any sign
@@ -42,13 +48,13 @@ void outerZoneLimits(double xmin, double xmax, double* lower, double* upper);
 // when 0 lies on a boundary). zones[0..numEquations-1] are set.
 void fixedInterceptZones(const double* b, int numEquations, bool* zones);
 
-// The number of points each zone's fit may count on: its own points plus
-// the overlap points it takes from its neighbours (one neighbour for the
-// first and last zone, two for the inner ones). The walk over the zones
-// stops at the first zone whose neighbours cannot supply the overlap;
-// that zone and the later ones keep their own count. One zone: its own
-// count.
-void pointBudgets(const int* counts, int numEquations, int overlap, int numPoints, int* budgets);
+// The points each zone's fit takes, given the zone of every point sorted
+// by x (zoneOf[0..numPoints-1], ascending): its own points, the first
+// `overlap` points of the next zone and the last `overlap` points of the
+// one before. A zone without points of its own starts where the next
+// points begin, so it takes only the overlap of its neighbours.
+// members[0..numEquations-1] get the indices of the points, ascending.
+void pointsOfZones(const int* zoneOf, int numPoints, int numEquations, int overlap, std::vector<int>* members);
 
 // A zone limit as the copied equations write it: with asNumbers, the x
 // value itself instead of ln x (types 1 and 3, for limits of either sign)

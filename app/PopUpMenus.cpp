@@ -2,6 +2,8 @@
 // field and of the spreadsheet-formula fields. Each is built anew at the
 // button's release, kept until the next pop-up of its kind, and ends with
 // "Cancel", which has no target and only closes the menu.
+#include <algorithm>
+
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
@@ -13,6 +15,23 @@ namespace {
 bool isDrag(const void* ptr) {
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
   return ev && ev->moved;
+}
+
+// A right-click on a row outside the table's selection first selects that
+// row, as spreadsheets do, so that the menu acts on the row pointed at.
+// A click inside the selection keeps it; one below the last row changes
+// nothing.
+void selectPointedRow(FXTable* t, const void* ptr) {
+  const FXEvent* ev = static_cast<const FXEvent*>(ptr);
+  if (!t || !ev || !t->shown() || t->getNumColumns() < 1) return;
+  if (ev->win_x < 0 || ev->win_x >= t->getWidth() || ev->win_y < 0 || ev->win_y >= t->getHeight()) return;
+  const int row = t->rowAtY(ev->win_y);
+  if (row < 0 || row >= t->getNumRows()) return;
+  if (t->isAnythingSelected() && t->getSelStartRow() <= row && row <= t->getSelEndRow()) return;
+  const int col = std::min(std::max(t->colAtX(ev->win_x), 0), t->getNumColumns() - 1);
+  t->killSelection(FALSE);
+  t->setCurrentItem(row, col, FALSE);
+  t->selectRange(row, row, 0, t->getNumColumns() - 1, FALSE);
 }
 
 void addCancel(FXMenuPane* pane) {
@@ -57,6 +76,7 @@ void Quillgrid::runPopUpPane(FXMenuPane* pane, const FXEvent* ev) {
 
 long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void* ptr) {
   if (isDrag(ptr)) return 1;
+  selectPointedRow(curveData_TBL, ptr);
   FXMenuPane* pane = newPopUpPane(popUpPane);
   new FXMenuCommand(pane, "un-Highlight points", nullptr, this, ID_UNHIGHLIGHT_POINTS);
   new FXMenuSeparator(pane);
@@ -74,6 +94,7 @@ long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void* ptr) {
 
 long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void* ptr) {
   if (isDrag(ptr)) return 1;
+  selectPointedRow(xyValues_TBL, ptr);
   if (!xyValues_TBL || !xyValues_TBL->isAnythingSelected()) return 0;
   FXMenuPane* pane = newPopUpPane(popUpPane);
   new FXMenuCommand(pane, "Delete row(s)", nullptr, this, ID_DELETE_XY_ROWS);
@@ -84,6 +105,7 @@ long Quillgrid::onCmdXYvaluesTableRightButton(FXObject*, FXSelector, void* ptr) 
 
 long Quillgrid::onCmdLMPTableRightButton(FXObject*, FXSelector, void* ptr) {
   if (isDrag(ptr)) return 1;
+  selectPointedRow(lmpData_TBL, ptr);
   FXMenuPane* pane = newPopUpPane(popUpPane);
   new FXMenuCommand(pane, "Delete row(s)", nullptr, this, ID_DELETE_LMP_ROWS);
   addCancel(pane);

@@ -3,14 +3,19 @@
 #ifndef QUILLGRID_QUILLGRID_H
 #define QUILLGRID_QUILLGRID_H
 
+#include <new>  // before FXArray.h, which needs placement new
+
 #include <fx.h>
+#include <FXArray.h>
 
 #include <ctime>
 #include <functional>
+#include <vector>
 
 class DataPlot;
 class MenuButtonWin10Style;
 class MenuTitleWin10Style;
+class PixelUpload;
 class Table_lom2;
 class TextField_lom2;
 
@@ -305,6 +310,8 @@ public:
   void setUpXYValuesTab();
   void setUpLMPTab();
   void setUpFittingTab();
+  // The scroll window of the Curve Fitting tab's controls.
+  FX::FXScrollWindow* fittingControlsScroll = nullptr;
   void setUpMainMenu();
   void setUpToolBar();
 
@@ -517,6 +524,25 @@ public:
 
   // ---- Image tab: widgets and operations
   void setUpPlotImageUI(FX::FXHorizontalFrame* frame);
+  // One per frame of the tab, in their order on the screen.
+  void setUpImageViewFrame(FX::FXHorizontalFrame* frame);
+  void setUpMagnifiedViewsFrame(FX::FXHorizontalFrame* frame);
+  void setUpImageBottomFrame(FX::FXHorizontalFrame* frame);
+  void setUpControlColumn(FX::FXHorizontalFrame* frame);
+  void setUpPointTypeFrame(FX::FXComposite* row);
+  void setUpActionMatrix(FX::FXComposite* row);
+  void setUpPointSearchGroup(FX::FXComposite* parent);
+  void setUpSearchColorGroup(FX::FXComposite* parent);
+  void setUpCursorGroup(FX::FXComposite* parent);
+  void setUpAxisDefinitionsGroup(FX::FXComposite* parent);
+  void setUpCurvePointsGroup(FX::FXComposite* parent);
+  void setUpCurvePointButtons(FX::FXComposite* parent);
+  // Once the fonts exist, widens table columns and row headers so that
+  // their texts show whole (TextFit.h).
+  void fitImageTabTablesToTheirTexts();
+  void fitValueTablesToTheirTexts();
+  // The scroll window of the Image tab's column of controls.
+  FX::FXScrollWindow* controlColumnScroll = nullptr;
   void getPlotRGBColors();
   void setFocusToImageView();
   void defineColorDiff();
@@ -645,7 +671,9 @@ public:
   void setUpCurveCoefficientsTable(int zone);
   void clearCoefficientsTable(int zone);
   void fillCoefficientsTable(int zone, int order, double* coef);
-  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10);
+  // Zones not fitted (fitted[j] false; null: all were) are left out.
+  void fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16], double s10,
+                                      const bool* fitted = nullptr);
   FX::FXString getEquation(int zone, FX::FXString variable, bool adjusted);
   FX::FXString getVariableName();
   double roundLimitsToWholeNumbers(double x);
@@ -742,8 +770,16 @@ public:
   void clearLMPErrorFromTable();
   void clearCurveFitData();
   void assignLMPcellColorIcons(FX::FXString temperatures);
+  // The same for the points of series 0 taken from the given table rows
+  // (point k from row rows[k]); rows not listed get no icon.
+  void assignLMPcellColorIcons(FX::FXString temperatures, const std::vector<int>& rows);
   // Called directly (no message id): by "Clear data" and by "Reset all".
   long onCmdClearTable(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  // Every bulk removal of curve points keeps them for "Restore data": a
+  // table holding any text is copied into the backup (replacing the one
+  // kept before) and "Restore data" is enabled; an empty table leaves the
+  // backup as it was. True when the table was copied.
+  bool backUpCurvePoints();
 
   Table_lom2* convertedXYValues_TBL = nullptr;
   Table_lom2* lmpData_TBL = nullptr;
@@ -826,6 +862,9 @@ public:
   int* redrawX = nullptr;
   int* redrawY = nullptr;
   int redrawCapacity = 0;
+  // Uploads the fine-rotated picture to the display through a shared-memory
+  // segment kept while the picture is (made at the first fine rotation).
+  PixelUpload* pixelUpload = nullptr;
   // Fine rotation in thousandths of a degree (positive: clockwise) and the
   // coarse rotation in degrees.
   int rotationAngle = 0;
@@ -842,6 +881,9 @@ public:
   void checkAxisMinMaxForLog(int axis);
   void setAxisScale();
   void clearAxisDefinitions();
+  // Empties the pixel cells of the axis reference points and keeps their
+  // typed real values.
+  void clearAxisReferencePixels();
   void clearAxisRealValesTableTipText(int axis);
   void resetSelections();
   double getXYAxisCurrentAngle(int axis);
@@ -849,12 +891,20 @@ public:
   FX::FXObject* getTable(FX::FXObject* sender);
   void moveMinMaxTableCell(int fromAxis, int toAxis, int row);
   // The pointer position in main-window coordinates, the convention of the
-  // axis and curve-points tables and of updateMagnifiedImage.
+  // axis and curve-points tables and of updateMagnifiedImage. With the
+  // picture scrolled inside the image view it is the position the pointer
+  // would have over the same pixel of the unscrolled picture.
   void pointerPosition(int* x, int* y);
+  // Moves the pointer to a position of that convention.
+  void setPointerPosition(int x, int y);
 
   // Point picking: clicks, pointer motion and keys on the image.
   void handleClickedPoint(int x, int y, double yd, bool* traceRequested);
   void addDataPoint(int row, int x, int y, double yd);
+  // Writes a point's pixel position into a curve-points row: x whole, y
+  // with four decimals (a snapped or traced point keeps its run's exact
+  // middle).
+  void writePixelPosition(int row, int x, double yd);
   void restoreFirstPointAfterAutoFindAxisFails();
   // The colour of the image pixel under main-window position (x, y);
   // false when the position is not over the image.
@@ -870,7 +920,8 @@ public:
   // picture: matches(x, y) tells whether a pixel has the axis colour (false
   // outside the picture) and lineBeside() whether the other axis' line runs
   // beside the origin. The X search gives the far end e of the X axis on
-  // the origin's row, the Y search the far end f on its column. Result -1
+  // the origin's row, the Y search the far end f on its column: each the
+  // last pixel of its axis line. Result -1
   // when found, else the failure number (0..2 for X, 3..5 for Y).
   static int findXAxisEnd(int x, int y, int W, const std::function<bool(int, int)>& matches,
                           const std::function<bool()>& lineBeside, int* e);
@@ -917,6 +968,38 @@ public:
   // both are given).
   void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
                      double* xs, double* ys);
+  // The rows among 0..n-1 of the data source that are data points: those
+  // whose x and y cells (time, stress and temperature for the
+  // Larson-Miller fit) hold numbers. getPlotXYData reads these rows only,
+  // storing their points one after the other. leftOut, when given, gets
+  // the number of rows left out.
+  std::vector<int> getDataPointRows(int n, int* leftOut);
+
+  // The steps of the fitting run getQuillgrid, in order, on the working
+  // data of one run. A step that refuses the run returns false.
+  struct FitRun;
+  bool startFitRun(FitRun& run);
+  bool gatherFitData(FitRun& run);
+  void tellLeftOutRows(FitRun& run, int leading, int leftOut);
+  bool splitIntoZones(FitRun& run);
+  bool fitZones(FitRun& run);
+  void writeZoneMismatches(FitRun& run);
+  void writeRowResults(FitRun& run);
+  void writeZoneResults(FitRun& run);
+  void computeFittedCurve(FitRun& run);
+  void writeLarsonMillerSummary(FitRun& run);
+  void writeEquationTexts(FitRun& run);
+  void finishFitRun(FitRun& run);
+  // Clears what earlier runs wrote into the data source's own columns
+  // (fitted y, % difference, Larson-Miller parameter), so that a run
+  // leaves only its own results there.
+  void clearFitColumnsOfDataSource();
+  // Empties the Larson-Miller parameter, % difference and colour icon of
+  // the Larson-Miller rows first..last.
+  void clearLMPFitResultsOfRows(int first, int last);
+  // What the last notice of rows left out of the fit was about; it is
+  // not repeated while the same rows are left out.
+  FX::FXString leftOutRowsTold;
   // The plot that draws on a canvas of the fit plots (null for another).
   DataPlot* plotOfCanvas(FX::FXObject* canvas);
 
@@ -928,6 +1011,10 @@ public:
   static void orderPoints(FX::FXTable* table, int keyColumn, int testedColumns, bool absolute, bool ascending);
   void allowOrdering();
   void finishedOrdering();
+  // The curve-points headers tell by which column the rows are ordered: a
+  // down arrow after that column's name (column 0 by x, column 2 by the
+  // size of the difference, -1 for none).
+  void markOrderedColumn(int column);
   // Leaves a single blank on the clipboard.
   void clearClipBoard();
   void setCopyButtonsText();
@@ -986,9 +1073,19 @@ public:
   // the files hold (in a data file the directory and recent-file lines
   // are not).
   bool assignVariablesFromIni(FX::FXString key, FX::FXString value, bool isDataFile);
-  // Clears both value tables, reads the data file, applies it and converts
-  // the curve points again with the axis values it brought.
+  // Reads the data file and checks it first; only a good file clears both
+  // value tables, is applied, and has the curve points converted again
+  // with the axis values it brought. A bad one is reported and changes
+  // nothing.
   void openDataFile(FX::FXString path);
+  // The lines of a settings or data file; false when it cannot be read or
+  // has none.
+  static bool readIniLines(const FX::FXString& fileName, FX::FXArray<FX::FXString>& lines);
+  // True when enough of the lines are recognised for the file to count as
+  // read (the test readIniFile applies after applying them).
+  static bool enoughRecognisedLines(const FX::FXArray<FX::FXString>& lines, bool isDataFile);
+  // Applies the lines in their order; true when enough were recognised.
+  bool applyIniLines(const FX::FXArray<FX::FXString>& lines, bool isDataFile);
   // Shows the tab that holds loaded data.
   void setDefaultTab();
   // Every line of the settings file, in their order.
@@ -1018,6 +1115,9 @@ public:
   // The row selected after deleting row: the row that moved into its place
   // after a Down key, the row above (not below 0) after an Up key.
   static int rowAfterDeletion(int row, bool moveDown);
+  // How many of the points now in the table (each named by its pixel
+  // cells) the backup does not hold: what "Restore data" would lose.
+  static int pointsNotKept(const std::vector<FX::FXString>& now, const std::vector<FX::FXString>& kept);
   // What a key does in the curve-points table with the current cell in
   // column col.
   enum CurveTableKey { CURVE_KEY_PASS, CURVE_KEY_RESELECT, CURVE_KEY_UP, CURVE_KEY_DOWN, CURVE_KEY_DELETE };
@@ -1077,6 +1177,9 @@ public:
   void setPlotBackgroundColor();
   void setNumEquations(bool reset);
   void drawZoneMarkers(bool reset);
+  // drawZoneMarkers without drawing when `draw` is false: the limits are
+  // kept inside the data and the markers and limit fields placed.
+  void placeZoneMarkers(bool reset, bool draw);
   // The current pop-up pane of the tables and the Y scale-factor field.
   FX::FXMenuPane* popUpPane = nullptr;
   void setSearchLengthButtonColor(int k);
@@ -1085,6 +1188,11 @@ public:
   void setSearchDirection();
   void updateDrawLineBtn();
   void autoSizeWindow();
+  // The window height that shows the Image tab's column of controls whole.
+  int controlColumnWindowHeight();
+  // No settings file was read at start: the first placement may grow the
+  // built-in window size to what the screen has room for.
+  bool placementFromDefaults = false;
   void resetAxis();
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;

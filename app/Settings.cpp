@@ -187,6 +187,14 @@ const Entry* findEntry(const FXString& key) {
   return it == byKey.end() ? nullptr : it->second;
 }
 
+// The entry a line of that key applies, null when the line is not
+// recognised: a data file's directory and recent-file lines are not.
+const Entry* recognisedEntry(const FXString& key, bool isDataFile) {
+  const Entry* e = findEntry(key);
+  if (e && isDataFile && e->kind == SPECIAL && (e->special == DIRECTORY || e->special == RECENT_FILES)) return nullptr;
+  return e;
+}
+
 int flag(bool on) { return on ? 1 : 0; }
 
 bool checked(FXCheckButton* c) { return c && c->getCheck() == TRUE; }
@@ -356,7 +364,22 @@ void Quillgrid::writeIniFile(const FXString& fileName) { writeSettingsFile(fileN
 
 bool Quillgrid::readIniFile(const FXString& fileName, bool isDataFile) {
   FXArray<FXString> lines;
-  if (!Utilities_lom2::readFile(fileName, &lines) || lines.no() == 0) return false;
+  if (!readIniLines(fileName, lines)) return false;
+  return applyIniLines(lines, isDataFile);
+}
+
+bool Quillgrid::readIniLines(const FXString& fileName, FXArray<FXString>& lines) {
+  return Utilities_lom2::readFile(fileName, &lines) && lines.no() > 0;
+}
+
+bool Quillgrid::enoughRecognisedLines(const FXArray<FXString>& lines, bool isDataFile) {
+  int recognised = 0;
+  for (FXint i = 0; i < lines.no() && recognised < MIN_RECOGNISED_LINES; ++i)
+    if (recognisedEntry(ini::splitLine(lines[i]).key, isDataFile)) ++recognised;
+  return recognised >= MIN_RECOGNISED_LINES;
+}
+
+bool Quillgrid::applyIniLines(const FXArray<FXString>& lines, bool isDataFile) {
   int recognised = 0;
   for (FXint i = 0; i < lines.no(); ++i) {
     const ini::Line line = ini::splitLine(lines[i]);
@@ -368,7 +391,7 @@ bool Quillgrid::readIniFile(const FXString& fileName, bool isDataFile) {
 }
 
 bool Quillgrid::assignVariablesFromIni(FXString key, FXString value, bool isDataFile) {
-  const Entry* found = findEntry(key);
+  const Entry* found = recognisedEntry(key, isDataFile);
   if (!found) return false;
   const Entry& e = *found;
   switch (e.kind) {
@@ -397,7 +420,6 @@ bool Quillgrid::assignVariablesFromIni(FXString key, FXString value, bool isData
       version = ini::toReal(value);
       return true;
     case DIRECTORY:
-      if (isDataFile) return false;
       directoryForUserFiles = value;
       if (!FXStat::isDirectory(directoryForUserFiles)) directoryForUserFiles = getDefaultDirectory();
       return true;
@@ -529,7 +551,6 @@ bool Quillgrid::assignVariablesFromIni(FXString key, FXString value, bool isData
       applyTableRow(lmpData_TBL, value, 3);
       return true;
     case RECENT_FILES: {
-      if (isDataFile) return false;
       int i = 0;
       FXString path;
       if (ini::recentFile(value, i, path)) {

@@ -20,7 +20,29 @@ struct PlacementSteps {
   WindowPlacement final;
   bool pulledBack = false;
 };
+// After the rules above the window is moved (not resized) so that it lies
+// wholly on the screen: left or up as far as it reaches past the right or
+// bottom edge, but never past the left or top edge.
 PlacementSteps placeMainWindow(WindowPlacement stored, bool wasMinimized, int screenW, int screenH);
+
+// Moves p as little as needed to lie wholly on a screen of screenW x
+// screenH (a window larger than the screen keeps its left or top edge at
+// 0). A screen dimension of 1 or less leaves that dimension alone.
+void keepOnScreen(WindowPlacement& p, int screenW, int screenH);
+
+// The first placement when no settings file was read: the built-in
+// placement, grown towards the size that shows every control without
+// scrolling (wantedW x wantedH) as far as the screen has room (20 pixels
+// to spare on the left and right, 50 above and below), and moved so that
+// the grown window is centred when it no longer fits at the built-in
+// position. Never smaller than the built-in size.
+WindowPlacement startUpPlacement(WindowPlacement defaults, int wantedW, int wantedH, int screenW, int screenH);
+
+// The window sized to its contents (wantedW x wantedH) within the screen:
+// both fit, that size; only the height is too large, (wantedW, screen
+// height); only the width, (screen width, wantedH); both too large, the
+// current size. Then kept on the screen (keepOnScreen).
+WindowPlacement sizeToContents(WindowPlacement current, int wantedW, int wantedH, int screenW, int screenH);
 
 // True when a key pressed in the XY values table is to be swallowed: any
 // key but "c" while the "% difference" column (index 3) is current and

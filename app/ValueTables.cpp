@@ -11,6 +11,7 @@
 #include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
+#include "TextFit.h"
 #include "TextField_lom2.h"
 #include "ValueTableRules.h"
 #include "fox16.h"
@@ -19,6 +20,7 @@ using namespace FX;
 
 namespace {
 const int LMP_TABLE_ROWS = 1000;
+const int LMP_CURVE_FIT_TYPE = 5;
 const int XY_TABLE_START_ROWS = 1000;
 const int MIN_TABLE_ROWS = 10;
 const int ROW_HEADER_WIDTH = 40;
@@ -59,22 +61,27 @@ void formatTable(FXTable* t, int rows, int cols, const FXString* names, const in
   }
   centreRows(t, 0, rows);
   t->setWidth(width);
+  textfit::fitHeaders(t);
 }
 
 void setColumnHeaders(FXTable* t, const std::vector<FXString>& names) {
   for (int c = 0; c < (int)names.size() && c < t->getNumColumns(); ++c) t->setColumnText(c, names[c]);
+  textfit::fitHeaders(t);
 }
 
-// Empties the cells of columns c0..c1 in every row, keeping the items
+// Empties the cells of rows r0..r1 and columns c0..c1, keeping the items
 // (and with them the centring).
-void emptyColumns(FXTable* t, int c0, int c1) {
-  for (int r = 0; r < t->getNumRows(); ++r)
+void emptyCells(FXTable* t, int r0, int r1, int c0, int c1) {
+  for (int r = r0 < 0 ? 0 : r0; r <= r1 && r < t->getNumRows(); ++r)
     for (int c = c0; c <= c1 && c < t->getNumColumns(); ++c) {
       FXTableItem* item = t->getItem(r, c);
       if (item && !item->getText().empty()) item->setText(FXString::null);
     }
   t->update();
 }
+
+// Empties the cells of columns c0..c1 in every row.
+void emptyColumns(FXTable* t, int c0, int c1) { emptyCells(t, 0, t->getNumRows() - 1, c0, c1); }
 
 void emptyTable(FXTable* t) { emptyColumns(t, 0, t->getNumColumns() - 1); }
 
@@ -96,6 +103,7 @@ void resizeRows(FXTable* t, int n) {
     t->insertRows(r, n - r, FALSE);
     centreRows(t, r, n);
   }
+  textfit::fitHeaders(t);
 }
 
 // The table's own paste; false when the clipboard held more rows or
@@ -146,14 +154,17 @@ void disableCurveDataButtons(Quillgrid* w) {
 // ---- Xy Values tab
 
 void Quillgrid::setUpXYValuesTab() {
+  // The frames of the two tables and their button columns have no padding
+  // of their own: the row's spacing keeps them apart, and both tables with
+  // their buttons fit the window's start-up width.
   FXHorizontalFrame* row = new FXHorizontalFrame(xyValuesTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2,
                                                  2, 2, 10, 10);
 
-  FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   xyValues_TBL = new Table_lom2(xyFrame, this, ID_XY_VALUES_TABLE, TABLE_OPTS, 0, 0, 380, 0, 2, 2, 2, 2,
                                 useCommaForDecimal);
 
-  FXVerticalFrame* buttons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* buttons = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   tableButton(buttons, "Clear table", deleteIcon, this, ID_CLEAR_XY_VALUES_TABLE);
   gap(buttons);
   copyXYTable_Btn = tableButton(buttons, COPY_TABLE_TXT, copyIcon, this, ID_COPY_XY_VALUES_TABLE);
@@ -174,15 +185,15 @@ void Quillgrid::setUpXYValuesTab() {
   appendImageDataToXY_Btn = tableButton(buttons, "Append image\nx/y data", nullptr, this, ID_APPEND_IMAGE_DATA_TO_XY);
   appendImageDataToXY_Btn->disable();
 
-  FXHorizontalFrame* spacer = new FXHorizontalFrame(row, LAYOUT_FILL_Y);
+  FXHorizontalFrame* spacer = new FXHorizontalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
   new FXVerticalSeparator(spacer, SEPARATOR_GROOVE | LAYOUT_FILL_Y);
 
-  FXVerticalFrame* convertedFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* convertedFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   convertedXYValues_TBL = new Table_lom2(convertedFrame, this, ID_CONVERTED_XY_TABLE, TABLE_OPTS, 0, 0, 460, 0, 2, 2,
                                          2, 2, useCommaForDecimal);
 
-  FXVerticalFrame* copyButtons = new FXVerticalFrame(row, LAYOUT_FILL_Y);
+  FXVerticalFrame* copyButtons = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   copyConvertedTableAll_Btn = tableButton(copyButtons, "Copy table\n(all cols)", copyIcon, this, ID_COPY_CONVERTED_TABLE);
   gap(copyButtons);
   copyConvertedTableXY_Btn =
@@ -280,6 +291,27 @@ void Quillgrid::clearLMPErrorFromTable() {
   if (lmpData_TBL) emptyColumns(lmpData_TBL, 3, 4);
 }
 
+void Quillgrid::clearFitColumnsOfDataSource() {
+  // The Larson-Miller fit reads its own table whatever the source says.
+  if (curveFitType == LMP_CURVE_FIT_TYPE) {
+    deallocateLMPcellColorIcons();
+    clearLMPErrorFromTable();
+  } else if (dataSourceTable && dataSourceTable == xyValues_TBL) {
+    emptyColumns(xyValues_TBL, 2, 3);
+  } else if (dataSourceTable && dataSourceTable == curveData_TBL) {
+    emptyColumns(curveData_TBL, 2, 2);
+  }
+}
+
+void Quillgrid::clearLMPFitResultsOfRows(int first, int last) {
+  if (!lmpData_TBL || lmpData_TBL->getNumColumns() < NUM_LMP_DATA_COLUMNS) return;
+  emptyCells(lmpData_TBL, first, last, 3, 4);
+  for (int r = first < 0 ? 0 : first; r <= last && r < lmpData_TBL->getNumRows(); ++r) {
+    FXTableItem* item = lmpData_TBL->getItem(r, 5);
+    if (item && item->getIcon()) lmpData_TBL->setItemIcon(r, 5, nullptr, FALSE, FALSE);
+  }
+}
+
 void Quillgrid::clearCurveFitData() {
   drawFitPlots(true);
   for (int i = 0; i < 6; ++i) {
@@ -306,24 +338,30 @@ void Quillgrid::clearCurveDataTable(int numRows) {
   clearCurveFitData();
 }
 
+bool Quillgrid::backUpCurvePoints() {
+  if (!curveData_TBL || !curveDataBackup_TBL) return false;
+  const int rows = curveData_TBL->getNumRows();
+  const int cols = curveData_TBL->getNumColumns();
+  bool hadText = false;
+  for (int r = 0; r < rows && !hadText; ++r)
+    for (int c = 0; c < cols && !hadText; ++c) hadText = !curveData_TBL->getItemText(r, c).empty();
+  // An empty table leaves the backup of the last clear in place, so a
+  // second clear cannot wipe the points that "Restore data" brings back.
+  if (!hadText) return false;
+  curveDataBackup_TBL->setTableSize(rows, cols, FALSE);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const FXString text = curveData_TBL->getItemText(r, c);
+      if (!text.empty()) curveDataBackup_TBL->setItemText(r, c, text);
+    }
+  if (restoreData_Btn) restoreData_Btn->enable();
+  return true;
+}
+
 long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
   dragRow = -1;
-  bool hadText = false;
+  backUpCurvePoints();
   if (curveData_TBL) {
-    const int rows = curveData_TBL->getNumRows();
-    const int cols = curveData_TBL->getNumColumns();
-    for (int r = 0; r < rows && !hadText; ++r)
-      for (int c = 0; c < cols && !hadText; ++c) hadText = !curveData_TBL->getItemText(r, c).empty();
-    // An empty table leaves the backup of the last clear in place, so a
-    // second clear cannot wipe the points that "Restore data" brings back.
-    if (hadText && curveDataBackup_TBL) {
-      curveDataBackup_TBL->setTableSize(rows, cols, FALSE);
-      for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) {
-          const FXString text = curveData_TBL->getItemText(r, c);
-          if (!text.empty()) curveDataBackup_TBL->setItemText(r, c, text);
-        }
-    }
     emptyTable(curveData_TBL);
     curveData_TBL->makePositionVisible(0, 0);
   }
@@ -331,7 +369,6 @@ long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
   if (curveData_TBL && curveData_TBL->getNumColumns() > 0) curveData_TBL->setColumnText(0, CURVE_DATA_COLUMN_NAMES[0]);
   resetOrdering();
   clearCurveFitData();
-  if (hadText && curveDataBackup_TBL && restoreData_Btn) restoreData_Btn->enable();
   disableIfPresent(clearData_Btn);
   lastAutoFindRows[0] = FXString::null;
   lastAutoFindRows[1] = FXString::null;
@@ -454,6 +491,10 @@ long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
       return 1;
     case LMPKeyAction::PasteAndDropZeros: {
       const bool whole = pasteInto(lmpData_TBL, this);
+      // The pasted block is selected: its rows hold new values, so the last
+      // fit's parameter, difference and colour beside them go.
+      if (lmpData_TBL->isAnythingSelected())
+        clearLMPFitResultsOfRows(lmpData_TBL->getSelStartRow(), lmpData_TBL->getSelEndRow());
       onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
       if (!whole) warnPasteCut(this, lmpData_TBL, "");
       return 1;
@@ -467,9 +508,16 @@ long Quillgrid::onLMPDataPointsTableKeyPress(FXObject*, FXSelector, void* ptr) {
 // ---- colour icons of the Larson-Miller rows
 
 void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
+  std::vector<int> rows(std::max(numRowsWithData, 0));
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = (int)i;
+  assignLMPcellColorIcons(temperatures, rows);
+}
+
+void Quillgrid::assignLMPcellColorIcons(FXString temperatures, const std::vector<int>& tableRows) {
   deallocateLMPcellColorIcons();
   if (!lmpData_TBL || lmpData_TBL->getNumColumns() < NUM_LMP_DATA_COLUMNS) return;
-  const int rows = std::min(numRowsWithData, lmpData_TBL->getNumRows());
+  int rows = std::min(numRowsWithData, (int)tableRows.size());
+  while (rows > 0 && tableRows[rows - 1] >= lmpData_TBL->getNumRows()) --rows;
   if (rows <= 0) return;
   numLMPcellColorIcons = rows;
 
@@ -478,7 +526,7 @@ void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
   std::vector<FXColor> rowColors(rows, FXRGB(0, 0, 0));
   for (int i = 0; i < rows; ++i) {
     if (seriesColors) rowColors[i] = seriesColors[i];
-    const int j = matchingTemperature(sorted, lmpData_TBL->toDouble(i, 2));
+    const int j = matchingTemperature(sorted, lmpData_TBL->toDouble(tableRows[i], 2));
     if (j < 0) continue;
     rowColors[i] = getPlotPointColor(static_cast<unsigned>(j));
     if (seriesColors) seriesColors[i] = rowColors[i];
@@ -499,7 +547,7 @@ void Quillgrid::assignLMPcellColorIcons(FXString temperatures) {
     FXIcon* icon = new FXIcon(getApp(), pixels, border, IMAGE_OWNED | IMAGE_KEEP | IMAGE_ALPHACOLOR, w, h);
     icon->create();
     lmpCellColorIcons[i] = icon;
-    lmpData_TBL->setItemIcon(i, 5, icon, FALSE, FALSE);
+    lmpData_TBL->setItemIcon(tableRows[i], 5, icon, FALSE, FALSE);
   }
 }
 
@@ -562,4 +610,15 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
   clearCurveFitData();
   if (!whole) warnPasteCut(this, pasted, hint);
   return 1;
+}
+
+// Once the fonts exist: every value table's headers and row numbers shown
+// whole, and the columns the program writes numbers into as wide as a
+// number in scientific notation.
+void Quillgrid::fitValueTablesToTheirTexts() {
+  for (FXTable* t : {(FXTable*)curveData_TBL, (FXTable*)xyValues_TBL, (FXTable*)convertedXYValues_TBL,
+                     (FXTable*)lmpData_TBL})
+    if (t) textfit::fitHeaders(t);
+  textfit::fitColumnToText(xyValues_TBL, 2, textfit::NUMBER_SAMPLE);
+  for (int c : {0, 2}) textfit::fitColumnToText(convertedXYValues_TBL, c, textfit::NUMBER_SAMPLE);
 }

@@ -13,6 +13,7 @@
 #include "ImageRules.h"
 #include "MenuRules.h"
 #include "ModalSeam.h"
+#include "PixelUpload.h"
 #include <new>
 
 #include "Quillgrid.h"
@@ -233,9 +234,9 @@ bool Quillgrid::loadImage(FXString path) {
   imageFileName = path;
   setTitle(getBasicTitle(path));
   if (imageView) {
+    // The view asks for the picture's size and scrolls it where the
+    // window gives it less room.
     imageView->setImage(image);
-    imageView->setWidth(w);
-    imageView->setHeight(h);
   }
   memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)w * h);
 
@@ -455,10 +456,14 @@ void Quillgrid::rotateImage(int angle, FXImage* target) {
   // The pixel copies hold the picture as oriented now; a target of another
   // size cannot be turned from them.
   if (W != imageWidth || H != imageHeight) return;
-  ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle,
-                         dataPointColor);
+  // The uncovered corners look like the picture's background, so that the
+  // curve search cannot take them for the curve.
+  getPlotRGBColors();
+  const FXColor fill = ImageRules::cornerFillColor(originalPixelArray, W, H, curveRGB, colorTol);
+  ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle, fill);
   target->setData(rotatedPixelArray, 0);
-  target->render();
+  if (!pixelUpload) pixelUpload = new PixelUpload;
+  pixelUpload->put(target);  // the target's render, made fast for large pictures
   {
     FXDCWindow dc(target);
     drawAlignmentLines(&dc);
@@ -509,11 +514,15 @@ long Quillgrid::onCmdRotateImage(FXObject*, FXSelector sel, void*) {
 void Quillgrid::resetSelectedAxisPointsAfterARotation() {
   resetDrawLine();
   // Right after the origin click the origin stays: it is the pivot.
+  // Otherwise the reference points moved with the picture and are clicked
+  // again; their typed real values stay, as after a quarter turn.
   if (!(axisDataType_RB[1] && axisDataType_RB[1]->getCheck())) {
     setAxisDataType(0);
     nextAxisDataType = 0;
-    clearAxisDefinitions();
+    clearAxisReferencePixels();
   }
+  // The curve points no longer lie on the picture; "Restore data" keeps them.
+  backUpCurvePoints();
   if (curveData_TBL)
     for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
       for (int c = 0; c < curveData_TBL->getNumColumns(); ++c)
@@ -536,8 +545,6 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
   image->create();
   if (imageView) {
     imageView->setImage(image);
-    imageView->setWidth(imageWidth);
-    imageView->setHeight(imageHeight);
     imageView->recalc();
   }
   const int kept = rotation90;
@@ -604,6 +611,8 @@ void Quillgrid::allocate_originalPixelArray(int w, int h) {
 }
 
 void Quillgrid::free_originalPixelArray() {
+  delete pixelUpload;  // its segment is the size of the picture
+  pixelUpload = nullptr;
   delete[] originalPixelArray;
   delete[] imagePixelArray;
   delete[] rotatedPixelArray;

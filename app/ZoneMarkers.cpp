@@ -51,7 +51,9 @@ void Quillgrid::setDefaultZoneMarkers() {
   evenZoneLimits(plotXmin, plotXmax, clampedZoneCount(numEquations), fitPlotZoneMarkers_real_x);
 }
 
-void Quillgrid::drawZoneMarkers(bool reset) {
+void Quillgrid::drawZoneMarkers(bool reset) { placeZoneMarkers(reset, true); }
+
+void Quillgrid::placeZoneMarkers(bool reset, bool draw) {
   const int n = clampedZoneCount(numEquations);
   if (fitPlot) {
     if (reset) {
@@ -80,7 +82,7 @@ void Quillgrid::drawZoneMarkers(bool reset) {
       }
       // Without plot data the plots were blanked on purpose (no fit, or a
       // refused one): drawing would bring an old fit back.
-      if (plotDataX && plotDataY) {
+      if (draw && plotDataX && plotDataY) {
         fitPlot->drawPlot(fitPlotCanvas);
         // The pixel scale is fixed by the drawing; when the range changed
         // since the last one, the markers move to their new pixels.

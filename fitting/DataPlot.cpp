@@ -21,15 +21,71 @@ const double kMaxUserTicks = 1000.0;
 
 const int kPaletteSize = 10;
 
+// Decimals that show every whole multiple of a step exactly (at most 15).
+int decimalsOf(double step) {
+  double scaled = step;
+  for (int d = 0; d < 15; ++d, scaled *= 10)
+    if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * std::fabs(scaled)) return d;
+  return 15;
+}
+
+// The step of ticks a plot computes from its range: the round step (1, 2 or
+// 5 times a power of ten) at or above the even share of the range, so that
+// each tick can be labelled with its own value; with fixed decimals never
+// finer than the last shown decimal. A share that is not a positive number
+// (a reversed or empty range, a plot too narrow for ticks) stays as it is.
+double roundStep(double share, int decimals) {
+  if (!(share > 0) || !std::isfinite(share)) return share;
+  const double unit = std::pow(10.0, std::floor(std::log10(share)));
+  double step = 10 * unit;
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * unit >= share * (1 - 1e-9)) {
+      step = m * unit;
+      break;
+    }
+  if (decimals >= 0) step = std::max(step, std::pow(10.0, -decimals));
+  return step;
+}
+
+bool usableStep(double step) { return step > 0 && std::isfinite(step); }
+
+// Ticks stand on the whole multiples of a usable step: the first at or
+// above lo is multiple number firstTick(lo, step). Other steps keep the
+// ticks at lo + i * step (firstTick gives NaN for them).
+double firstTick(double lo, double step) { return usableStep(step) ? std::ceil(lo / step - 1e-9) : NAN; }
+
+double tickValue(double first, double step, double lo, int i) {
+  return std::isnan(first) ? lo + i * step : (first + i) * step;
+}
+
+// Whether tick value v lies beyond the end hi of its axis.
+bool pastEnd(double v, double hi, double step) { return usableStep(step) && v > hi + 1e-9 * step; }
+
 // Label format for a tick step: fixed decimals, or (negative decimals)
 // chosen by the step: below 0.001 (which takes in every negative step of a
 // reversed range) the exponent form, else fewer decimals for larger steps.
-FXString tickFormat(int decimals, double step) {
+// The labels of the multiples of a usable step, the largest of which is
+// largest in size, are always exact: the exponent form gets the digits
+// they need, and fixed-point the decimals of a step finer than they show.
+FXString tickFormat(int decimals, double step, double largest) {
+  const bool usable = usableStep(step);
   if (decimals < 0) {
-    if (step < 0.001) return FXStringFormat("%%.%dle", 2);
+    if (step < 0.001) {
+      int digits = 2;
+      if (usable && largest > 0)
+        digits = std::max(digits, (int)std::floor(std::log10(largest)) + decimalsOf(step));
+      return FXStringFormat("%%.%dle", std::min(digits, 15));
+    }
     decimals = step < 0.01 ? 4 : step < 0.1 ? 3 : step < 1 ? 2 : 0;
   }
+  if (usable) decimals = std::max(decimals, decimalsOf(step));
   return FXStringFormat("%%.%df", decimals);
+}
+
+// The size of the largest tick value over [lo, hi].
+double largestTick(double lo, double hi, double step) {
+  if (!usableStep(step)) return 0;
+  return std::max(std::fabs(firstTick(lo, step) * step), std::fabs(std::floor(hi / step + 1e-9) * step));
 }
 
 // Tick intervals for a user step over [lo, hi]: one more than fit whole
@@ -134,6 +190,8 @@ DataPlot::DataPlot(FXTopWindow* owner_)
       zoneDelimiterPixels(nullptr),
       dx(0),
       dy(0),
+      firstXTick(0),
+      firstYTick(0),
       xmin(0),
       xmax(0),
       ymin(0),
@@ -325,17 +383,19 @@ void DataPlot::getNumXTicks() {
     // A plot too narrow for ticks has no intervals (0 or fewer); its step
     // is then infinite, negative or not a number, and no X tick is drawn.
     numXTicks = std::min(numXTicks, 10);
-    dx = (xmax - xmin) / static_cast<double>(numXTicks);
+    dx = roundStep((xmax - xmin) / static_cast<double>(numXTicks), xDecimals);
   }
-  xFormat = tickFormat(xDecimals, dx);
+  firstXTick = firstTick(xmin, dx);
+  xFormat = tickFormat(xDecimals, dx, largestTick(xmin, xmax, dx));
 }
 
 void DataPlot::getNumYTicks() {
   if (!userDy) {
     numYTicks = 10;
-    dy = (ymax - ymin) / 10;
+    dy = roundStep((ymax - ymin) / 10, yDecimals);
   }
-  yFormat = tickFormat(yDecimals, dy);
+  firstYTick = firstTick(ymin, dy);
+  yFormat = tickFormat(yDecimals, dy, largestTick(ymin, ymax, dy));
 }
 
 // -------------------------------------------------------------------- data
@@ -621,9 +681,12 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
       yLabelW = 0;
       titleMargin = 0;
     }
+    // Zone markers stand on the bottom rows; the X title and the tick
+    // labels go up by their height, so that no marker covers the title.
+    const int markerRoom = showAxis_ && numZoneDelimiters > 0 ? zoneMarkerSize : 0;
     const int left = titleMargin + yLabelW + gap + 2 * a;
     const int top = tyH;
-    const int plotH = H - tyH - 2 * t - gap - a;
+    const int plotH = H - tyH - 2 * t - gap - a - markerRoom;
     const int bottom = top + plotH;
     plotWidth = W - rightMargin - left;
     const int right = left + plotWidth;
@@ -641,7 +704,7 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
     getNumXTicks();
 
     if (showAxis_) {
-      drawTextIfAny(&dc, left + plotWidth / 2 - textWidth(xTitle) / 2, H - t / 2, xTitle);
+      drawTextIfAny(&dc, left + plotWidth / 2 - textWidth(xTitle) / 2, H - t / 2 - markerRoom, xTitle);
       dc.drawImage(titleImage, gap, bottom - plotH / 2 - titleW / 2);
     }
     delete titleImage;
@@ -652,16 +715,23 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
     maxXPixel = right;
 
     if (showAxis_) {
+      // Each tick is labelled with its own value; the ticks of a positive
+      // step end at the end of the range.
       for (int i = 0; i <= numYTicks; ++i) {
-        const int yi = px(bottom - axisOffset(i * dy, yRes, plotH));
+        const double v = tickValue(firstYTick, dy, ymin, i);
+        if (pastEnd(v, ymax, dy)) break;
+        const int yi = px(bottom - axisOffset(v - ymin, yRes, plotH));
         dc.drawLine(left - gap, yi, gridLines ? right : left, yi);
-        drawTextIfAny(&dc, left - gap - yLabelW - 5, yi + t / 4, labelText(yFormat, i * dy + ymin));
+        drawTextIfAny(&dc, left - gap - yLabelW - 5, yi + t / 4, labelText(yFormat, v));
       }
       for (int i = 0; numXTicks >= 1 && i <= numXTicks; ++i) {
-        const int xi = px(left + axisOffset(i * dx, xResolution, plotWidth));
-        const bool fromTop = gridLines && i != numXTicks;
+        const double v = tickValue(firstXTick, dx, xmin, i);
+        if (pastEnd(v, xmax, dx)) break;
+        const int xi = px(left + axisOffset(v - xmin, xResolution, plotWidth));
+        // A tick on the right edge of the frame stays below it.
+        const bool fromTop = gridLines && xi < right;
         dc.drawLine(xi, fromTop ? top : bottom, xi, bottom + gap);
-        const FXString label = labelText(xFormat, i * dx + xmin);
+        const FXString label = labelText(xFormat, v);
         drawTextIfAny(&dc, xi - textWidth(label) / 2, bottom + gap + t, label);
       }
     }
@@ -742,13 +812,44 @@ void DataPlot::drawZoneMarker(FXDCWindow* dc, int x, int y) {
   dc->drawLine(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
 }
 
+FXString DataPlot::wrapNote(const FXString& note, int maxWidth, const std::function<int(const FXString&)>& widthOf) {
+  FXString out;
+  const int lines = note.contains('\n') + 1;
+  for (int i = 0; i < lines; ++i) {
+    const FXString line = note.section('\n', i);
+    FXString current;
+    bool continued = false;  // current continues a broken line
+    const int words = line.contains(' ') + 1;
+    for (int k = 0; k < words; ++k) {
+      const FXString word = line.section(' ', k);
+      const bool blank = FXString(current).trim().empty();
+      // A continued line starts with a word, not with the blanks between.
+      const FXString longer = k == 0 || (continued && blank) ? word : current + " " + word;
+      // A break needs a word before it on the line; the blanks at the
+      // break are dropped, the words keep the blanks between them.
+      if (k > 0 && !blank && widthOf(longer) > maxWidth) {
+        out += FXString(current).trimEnd() + "\n";
+        current = word;
+        continued = true;
+      } else {
+        current = longer;
+      }
+    }
+    out += current;
+    if (i + 1 < lines) out += "\n";
+  }
+  return out;
+}
+
 void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineHeight) {
-  const int n = note.contains('\n') + 1;
+  // Wrapped to the plot's width, so that the note stays inside the plot.
+  const FXString shown = wrapNote(note, std::max(1, plotWidth - 4), [this](const FXString& s) { return textWidth(s); });
+  const int n = shown.contains('\n') + 1;
   const int align = noteAlignment >= TOP_LEFT && noteAlignment <= BOTTOM_CENTER ? noteAlignment : TOP_LEFT;
   int x = left, boxWidth = 0;
   if (align != TOP_LEFT && align != BOTTOM_LEFT) {
     int widest = 0;
-    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(note.section('\n', i)));
+    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(shown.section('\n', i)));
     boxWidth = widest + 4;
     if (align == TOP_RIGHT || align == BOTTOM_RIGHT)
       x = left + plotWidth - boxWidth;
@@ -762,7 +863,7 @@ void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineH
     dc->setForeground(backgroundColor);
     if (boxWidth > 0 && lineHeight > 0) dc->fillRectangle(x, y - 3 * lineHeight / 4, boxWidth, lineHeight);
     dc->setForeground(textColor);
-    drawTextIfAny(dc, x, y, note.section('\n', i));
+    drawTextIfAny(dc, x, y, shown.section('\n', i));
   }
 }
 

@@ -14,6 +14,8 @@
 
 #include <fx.h>
 
+#include <functional>
+
 class DataPlot {
 public:
   // Where the note stands.
@@ -95,6 +97,11 @@ public:
   void blank(FX::FXCanvas* canvas);
   void drawZoneMarker(FX::FXDCWindow* dc, int x, int y);
   void drawNote(FX::FXDCWindow* dc, int left, int bottom, int top, int lineHeight);
+  // The note's lines, each broken at blanks where it is wider than maxWidth
+  // (as widthOf measures), so that a note stays within the plot; a word
+  // wider than maxWidth stays whole on a line of its own.
+  static FX::FXString wrapNote(const FX::FXString& note, int maxWidth,
+                               const std::function<int(const FX::FXString&)>& widthOf);
   void drawLegend(FX::FXDCWindow* dc, int left, int bottom);
 
 protected:
@@ -130,6 +137,9 @@ protected:
   int* pointSizes;
   int* zoneDelimiterPixels;
   double dx, dy;
+  // The first tick is multiple number firstXTick of dx (firstYTick of dy);
+  // NaN when the step is not positive and the ticks start at the minimum.
+  double firstXTick, firstYTick;
   double xmin, xmax, ymin, ymax;
   double xResolution;
   double** xData;

@@ -359,3 +359,82 @@ TEST(AutoFindRules, WholePictureTraceTakesOnePointPerColumnOrRow) {
     EXPECT_EQ(rows.back().y, 69);
   }
 }
+
+namespace {
+// The whole-picture trace as one full scan per column (Up from the bottom
+// row) or per row (Right from column 1), each scan walking pixel by pixel.
+std::vector<Point> scanEveryLine(const Picture& p, const CurveColor& color, int direction, int length) {
+  std::vector<Point> points;
+  Search s;
+  s.length = length;
+  double yd = 0;
+  if (isVertical(direction)) {
+    s.direction = UP;
+    for (int x = p.offsetX + 1; x <= p.offsetX + p.width - 2; ++x) {
+      int px = x, py = 0;
+      if (midPixel(p, color, s, p.offsetY + p.height - 1, p.offsetY + 1, &px, &py, &yd)) points.push_back({px, py, yd});
+    }
+  } else {
+    s.direction = RIGHT;
+    for (int y = p.offsetY + 1; y <= p.offsetY + p.height - 2; ++y) {
+      int px = 0, py = y;
+      if (midPixel(p, color, s, p.offsetX + 1, p.offsetX + p.width - 1, &px, &py, &yd))
+        points.push_back({px, py, double(py)});
+    }
+  }
+  return points;
+}
+
+bool samePoints(const std::vector<Point>& a, const std::vector<Point>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k)
+    if (a[k].x != b[k].x || a[k].y != b[k].y || a[k].yd != b[k].yd) return false;
+  return true;
+}
+}  // namespace
+
+TEST(AutoFindRules, WholePictureTraceFindsWhatAFullScanOfEveryLineFinds) {
+  // Random strokes of the curve colour, of a near colour and of others,
+  // with curve pixels on the picture's edges (where a scan starts on the
+  // curve and steps back), runs longer than the search length, and sizes
+  // from one pixel up, over every search length class.
+  unsigned state = 99u;
+  auto next = [&state](int n) {
+    state = state * 1664525u + 1013904223u;
+    return (int)((state >> 8) % (unsigned)n);
+  };
+  const FXColor NEAR_CURVE = argb(0xFF3A64B4), OTHER = argb(0xFFC8281E);
+  const int sizes[][2] = {{1, 1}, {2, 5}, {3, 3}, {5, 2}, {64, 40}, {65, 33}, {130, 70}, {200, 17}, {7, 150}};
+  int compared = 0;
+  for (const auto& size : sizes)
+    for (int round = 0; round < 6; ++round) {
+      Canvas c(size[0], size[1]);
+      c.ox = next(50);
+      c.oy = next(50);
+      const int strokes = 1 + next(3 + size[0] * size[1] / 40);
+      for (int k = 0; k < strokes; ++k) {
+        const FXColor colour = next(4) == 0 ? OTHER : next(3) == 0 ? NEAR_CURVE : CURVE;
+        const int x = next(size[0]), y = next(size[1]);
+        if (next(2))
+          c.fill(x, x + next(40), y, y + next(4), colour);  // along a row
+        else
+          c.fill(x, x + next(4), y, y + next(40), colour);  // down a column
+      }
+      if (round % 2) {  // curve along the bottom row and the first column
+        c.fill(0, size[0] - 1, size[1] - 1, size[1] - 1, CURVE);
+        c.fill(1, 1, 0, size[1] - 1, CURVE);
+      }
+      for (int length : {1, 2, 3, 4, 7, 10, 30, 100})
+        for (int direction : {UP, DOWN, LEFT, RIGHT})
+          for (int tolerance : {25, 50, 100}) {
+            const Picture p = c.picture();
+            const CurveColor colour = curveColor(CURVE, tolerance);
+            const std::vector<Point> expected = scanEveryLine(p, colour, direction, length);
+            EXPECT_TRUE(samePoints(traceWholePicture(p, colour, direction, length), expected))
+                << size[0] << "x" << size[1] << " round " << round << " L " << length << " direction " << direction
+                << " tolerance " << tolerance;
+            compared += !expected.empty();
+          }
+    }
+  EXPECT_GT(compared, 500);  // most cases found points to compare
+}

@@ -1,10 +1,12 @@
 // Automatic finding in the main window: the search controls and their
 // setters, the tracer behind the "Auto-find curve" button with its error
 // boxes, and the whole-image trace.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "CurvePicture.h"
 #include "Globals.h"
 #include "MainWindowFixture.h"
 #include "Quillgrid.h"
@@ -401,4 +403,51 @@ TEST_F(AutoFindTest, TraceFromTwoClickedPointsOnAnOpenedPictureGivesRealValues) 
   }
   EXPECT_EQ(cell(31, 0), "");
   EXPECT_EQ(cell(31, 3), "");
+}
+
+// A curve drawn as plotting programs draw it, anti-aliased or not, along
+// y = 60 + (x - 150)^2 / 500, 3 pixels wide. The tracer between two picked
+// points and the whole-picture trace both store the exact middle of each
+// run, as a snapped click does: within half a pixel of the curve when
+// anti-aliased, within one pixel when not.
+TEST_F(AutoFindTest, TracedPointsLieOnTheMiddleOfAnAntiAliasedCurve) {
+  build();
+  const curvepic::Curve parabola{[](double x) { return 60 + (x - 150) * (x - 150) / 500; },
+                                 [](double x) { return (x - 150) / 250; }};
+  for (bool antiAliased : {true, false}) {
+    const double allowed = antiAliased ? 0.5 : 1.0;
+    const std::vector<FXColor> pixels = curvepic::draw(parabola, 300, 200, 3.0, CURVE, antiAliased, 20, 280);
+    loadPicture(300, 200, [&](int x, int y) { return pixels[y * 300 + x]; });
+    auto largestError = [&](int rows) {
+      double largest = 0;
+      for (int k = 0; k < rows; ++k) {
+        const double x = number(k, 3) - ex, y = w->curveData_TBL->toDouble(k, 4) - ey;
+        largest = std::max(largest, curvepic::distance(parabola, x, y));
+      }
+      return largest;
+    };
+
+    w->onCmdClearTable(nullptr, 0, nullptr);
+    pick(0, 30, int(parabola.f(30)) + 8);  // both under the curve
+    pick(1, 270, int(parabola.f(270)) + 8);
+    choosePointCount(" 1000 ");  // a point in every column
+    w->searchDirection = 0;
+    qgtest::ModalScript script;
+    EXPECT_EQ(autoFind(), 1);
+    EXPECT_EQ(script.count(), 0u);
+    const int traced = w->lastUsedCurveRow() + 1;
+    EXPECT_EQ(traced, 241) << antiAliased;
+    EXPECT_LE(largestError(traced), allowed) << antiAliased;
+
+    w->onCmdClearTable(nullptr, 0, nullptr);
+    w->fullAuto_Chk->setCheck(TRUE);
+    w->proMode_Chk->setCheck(TRUE);
+    w->axisDataType = 4;
+    EXPECT_EQ(autoFind(), 1);
+    w->fullAuto_Chk->setCheck(FALSE);
+    EXPECT_EQ(script.count(), 0u);
+    const int whole = w->lastUsedCurveRow() + 1;
+    EXPECT_GE(whole, 255) << antiAliased;
+    EXPECT_LE(largestError(whole), allowed) << antiAliased;
+  }
 }

@@ -103,6 +103,11 @@ TEST(EquationRules, EquationText) {
   EXPECT_STREQ(eqn::equationText(1, negativeFirst, 1, "x", false).text(), "eqns[1] = -1.0e+00*x - 2.5e-01");
   const FXString constant[] = {"4.0e+00"};
   EXPECT_STREQ(eqn::equationText(0, constant, 0, "x", false).text(), "eqns[0] = 4.0e+00");
+  // A zone without coefficients (not fitted) says so.
+  const FXString empty[] = {"", "", ""};
+  EXPECT_STREQ(eqn::equationText(2, empty, 2, "x", false).text(), "eqns[2] = error - not fitted");
+  const FXString lastMissing[] = {"3.0e+00", " "};
+  EXPECT_STREQ(eqn::equationText(1, lastMissing, 1, "x", true).text(), "eqns[1] = error - not fitted");
 }
 
 TEST(EquationRules, VariableNamePerFitType) {
@@ -162,6 +167,31 @@ TEST(EquationRules, AdjustedCoefficientsMakeZonesMeet) {
   EXPECT_FALSE(eqn::adjustedCoefficients(-1, 3, orders, exponents, b, coef, 0.1, 6, out));
   EXPECT_FALSE(eqn::adjustedCoefficients(4, 3, orders, exponents, b, coef, 0.1, 6, out));
   EXPECT_EQ(out[0][0], 123.0);
+}
+
+// Zone 1 was not fitted: it is not moved, and zone 2, with nothing before
+// it to meet, keeps its constant; zone 3 meets zone 2.
+TEST(EquationRules, AdjustedCoefficientsLeaveOutAZoneNotFitted) {
+  const int exponents[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  const int orders[6] = {1, 1, 1, 1, 1, 1};
+  const double b[] = {0.0, 1.0, 2.0, 3.0, 4.0};
+  double coef[6][16] = {};
+  coef[0][1] = 1.0;  // y = x
+  coef[2][0] = 5.0;  // y = 5 + x
+  coef[2][1] = 1.0;
+  coef[3][0] = 1.0;  // y = 1
+  const bool fitted[6] = {true, false, true, true, true, true};
+  double out[6][16];
+  ASSERT_TRUE(eqn::adjustedCoefficients(0, 4, orders, exponents, b, coef, 1.0, 6, out, fitted));
+  EXPECT_EQ(out[1][0], 0.0);
+  EXPECT_EQ(out[1][1], 0.0);
+  EXPECT_EQ(out[2][0], 5.0);
+  EXPECT_NEAR(value(out[3], 1, 3.0), value(out[2], 1, 3.0), 1e-12);
+  // Without the flags every zone is joined, the one not fitted as y = 0:
+  // it rises by 1 to meet zone 0, and zone 2 drops from 7 to 1 at x = 2.
+  ASSERT_TRUE(eqn::adjustedCoefficients(0, 4, orders, exponents, b, coef, 1.0, 6, out));
+  EXPECT_EQ(out[1][0], 1.0);
+  EXPECT_EQ(out[2][0], -1.0);
 }
 
 TEST(EquationRules, MarkerSpacingAt14And15Pixels) {

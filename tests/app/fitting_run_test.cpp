@@ -24,8 +24,8 @@ TEST_F(FittingRun, QuadraticFromTheXYValuesTable) {
   EXPECT_EQ(script.count(), 0u);
   EXPECT_EQ(w->numRowsWithData, 10);
 
-  // Coefficients in unscaled x (the fit saw x * 0.1), lowest power first
-  // in row 0 and reversed in row 1.
+  // Coefficients in the user's x, lowest power first in row 0 and reversed
+  // in row 1.
   EXPECT_NEAR(coefficient(0, 0), 5, 1e-6);
   EXPECT_NEAR(coefficient(0, 1), -3, 1e-6);
   EXPECT_NEAR(coefficient(0, 2), 2, 1e-6);
@@ -166,9 +166,9 @@ TEST_F(FittingRun, RowWithZeroYGetsNoDifference) {
   EXPECT_LT(std::fabs(largest), 20);
 }
 
-TEST_F(FittingRun, XScaledForTheFitAndScaledBack) {
+TEST_F(FittingRun, CoefficientsAreInTheUsersX) {
   qgtest::ModalScript script;
-  // y = 0.001 x^2 + 3 x + 7 for x = 100..500: the fit sees x * 0.01.
+  // y = 0.001 x^2 + 3 x + 7 for x = 100..500.
   std::vector<Row> rows;
   for (int x = 100; x <= 500; x += 50) rows.push_back({(double)x, 0.001 * x * x + 3.0 * x + 7.0, 0});
   typeXY(rows);

@@ -68,7 +68,7 @@ TEST_F(FittingTabTest, WidgetTreeTextsIdsAndStartValues) {
   for (int r = 0; r < 5; ++r) EXPECT_STREQ(w->fitEqnTableRow_Lbl[r]->getText().text(), rows[r]);
   for (int z = 0; z < 6; ++z) {
     EXPECT_EQ(w->eqnFit_TF[0][z]->getSelector(), (FXSelector)(248 + z));
-    EXPECT_EQ(w->eqnFit_TF[0][z]->getNumColumns(), 15);
+    EXPECT_EQ(w->eqnFit_TF[0][z]->getNumColumns(), 14);
     EXPECT_TRUE(w->eqnFit_TF[0][z]->isEditable() == FALSE);
     EXPECT_EQ(w->eqnFit_TF[1][z]->getNumColumns(), 12);
     EXPECT_EQ(w->eqnFit_TF[3][z]->getTarget(), nullptr);
@@ -93,7 +93,7 @@ TEST_F(FittingTabTest, WidgetTreeTextsIdsAndStartValues) {
   EXPECT_STREQ(w->lmp_C_TF->getText().text(), "20");
   EXPECT_EQ(w->lmp_C_TF->getSelector(), (FXSelector)Quillgrid::ID_LMP_CONSTANT);
   EXPECT_STREQ(w->y_axisScaleFactor->getText().text(), "1.0");
-  EXPECT_EQ(w->y_axisScaleFactor->getNumColumns(), 12);
+  EXPECT_EQ(w->y_axisScaleFactor->getNumColumns(), 14);
   EXPECT_STREQ(w->copyEqns_Btn->getText().text(), "Copy eqns.");
   EXPECT_STREQ(w->fitData_Btn->getText().text(), "    Fit data    ");
   EXPECT_EQ(w->fitData_Btn->getBackColor(), FXRGB(0xC8, 0xFF, 0xC8));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "ImageRules.h"
@@ -173,4 +174,112 @@ TEST(Rotation, FineRotationLeavesNoHolesInsideThePicture) {
         if ((x - 30) * (x - 30) + (y - 30) * (y - 30) < 25 * 25 && dst[x + W * y] == fill) ++holes;
     EXPECT_EQ(holes, 0) << angle;
   }
+}
+
+namespace {
+// The fine rotation computed the plain way, pixel by pixel: each
+// destination takes the source pixel nearest (halves up) to where it turns
+// back to about the pivot, or fill when that lies outside the picture.
+std::vector<FX::FXColor> turnedBackPlainly(const std::vector<FX::FXColor>& src, int W, int H, int cx, int cy,
+                                           int angle, FX::FXColor fill) {
+  const double theta = angle / 1000.0 * M_PI / 180.0, c = std::cos(theta), s = std::sin(theta);
+  std::vector<FX::FXColor> out((size_t)W * H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      const double dx = (double)x - cx, dy = (double)y - cy;
+      const long j = (long)std::floor(cx + dx * c + dy * s + 0.5);
+      const long i = (long)std::floor(cy - dx * s + dy * c + 0.5);
+      out[x + (size_t)W * y] = j >= 0 && j < W && i >= 0 && i < H ? src[j + (size_t)W * i] : fill;
+    }
+  return out;
+}
+
+// A picture whose pixels are all different (their index), so that any
+// destination that takes another source pixel shows.
+std::vector<FX::FXColor> numbered(int W, int H) {
+  std::vector<FX::FXColor> px((size_t)W * H);
+  for (size_t k = 0; k < px.size(); ++k) px[k] = (FX::FXColor)(k + 1);
+  return px;
+}
+
+// Number of destination pixels of rotateFine that differ from the plain
+// per-pixel rule.
+int differences(int W, int H, int cx, int cy, int angle, int threads) {
+  const std::vector<FX::FXColor> src = numbered(W, H);
+  std::vector<FX::FXColor> dst((size_t)W * H, 0xDEADBEEF);
+  rotateFine(src.data(), dst.data(), W, H, cx, cy, angle, 0, threads);
+  const std::vector<FX::FXColor> expected = turnedBackPlainly(src, W, H, cx, cy, angle, 0);
+  int n = 0;
+  for (size_t k = 0; k < dst.size(); ++k) n += dst[k] != expected[k];
+  return n;
+}
+}  // namespace
+
+TEST(Rotation, FineRotationEqualsThePlainPerPixelRule) {
+  // Angles of both signs, small and large, with ties (30 degrees: a sine of
+  // one half puts positions on rounding boundaries), and the quarter and
+  // half turns.
+  const int angles[] = {25, -25, 100, -100, 2000, -2000, -7300, 30000, -30000, 45000, -60000,
+                        90000, -90000, 180000, 123456, -359975, 0};
+  const struct {
+    int W, H;
+  } sizes[] = {{37, 23}, {64, 64}, {1, 1}, {3, 41}, {53, 2}};
+  for (const auto& size : sizes) {
+    const int W = size.W, H = size.H;
+    // The centre, the corners, next to the edges, outside the picture, and
+    // far outside (beyond the range of the stepping).
+    const int centres[][2] = {{W / 2, H / 2}, {0, 0},     {W - 1, H - 1}, {0, H - 1},         {W - 1, 0},
+                              {1, H - 2},     {W - 2, 1}, {-3, H / 3},    {W + 2, -4}, {50000000, H / 2}};
+    for (const auto& centre : centres)
+      for (int angle : angles)
+        for (int threads : {1, 3})
+          EXPECT_EQ(differences(W, H, centre[0], centre[1], angle, threads), 0)
+              << W << "x" << H << " about (" << centre[0] << ", " << centre[1] << ") by " << angle << " with "
+              << threads << " threads";
+  }
+}
+
+TEST(Rotation, FineRotationEqualsThePlainRuleForManyAnglesAndAnyThreadCount) {
+  // Long rows step far from their start; random angles and pivots.
+  unsigned state = 7u;
+  auto next = [&state](int n) {
+    state = state * 1664525u + 1013904223u;
+    return (int)((state >> 8) % (unsigned)n);
+  };
+  const int W = 601, H = 150;
+  for (int k = 0; k < 40; ++k) {
+    const int angle = next(720001) - 360000, cx = next(W + 20) - 10, cy = next(H + 20) - 10;
+    EXPECT_EQ(differences(W, H, cx, cy, angle, 1), 0) << angle << " about (" << cx << ", " << cy << ")";
+  }
+  // The same picture for any number of threads, more threads than rows
+  // included.
+  const std::vector<FX::FXColor> src = numbered(W, H);
+  std::vector<FX::FXColor> one((size_t)W * H), many((size_t)W * H);
+  rotateFine(src.data(), one.data(), W, H, 17, 140, -2075, 0, 1);
+  for (int threads : {0, 2, 5, 8, 200}) {
+    std::fill(many.begin(), many.end(), 0xDEADBEEF);
+    rotateFine(src.data(), many.data(), W, H, 17, 140, -2075, 0, threads);
+    EXPECT_TRUE(one == many) << threads << " threads";
+  }
+}
+
+TEST(Rotation, CornersTakeTheBackgroundUnlessTheSearchWouldTakeItForTheCurve) {
+  const int W = 30, H = 20;
+  const FX::FXColor grey = FXRGB(200, 200, 200), black = FXRGB(0, 0, 0), white = FXRGB(255, 255, 255);
+  std::vector<FX::FXColor> px((size_t)W * H, FXRGB(0, 255, 0));  // the inside is all curve-green
+  for (int x = 0; x < W; ++x) px[x] = px[x + (size_t)W * (H - 1)] = grey;
+  for (int y = 0; y < H; ++y) px[(size_t)W * y] = px[W - 1 + (size_t)W * y] = FXRGBA(200, 200, 200, 0);
+  for (int x = 3; x < 12; ++x) px[x] = black;  // a frame line along part of the top
+  const int green[3] = {0, 255, 0}, lightGrey[3] = {170, 170, 170}, nearWhite[3] = {240, 240, 240};
+  // The most common border colour, opaque (some decoders leave alpha 0).
+  EXPECT_EQ(cornerFillColor(px.data(), W, H, green, 50), grey);
+  // Never a colour the search would match.
+  EXPECT_EQ(cornerFillColor(px.data(), W, H, lightGrey, 50), white);
+  EXPECT_EQ(cornerFillColor(px.data(), W, H, lightGrey, 25), grey);
+  px.assign(px.size(), white);
+  EXPECT_EQ(cornerFillColor(px.data(), W, H, green, 50), white);
+  EXPECT_EQ(cornerFillColor(px.data(), W, H, nearWhite, 50), black);
+  // No pixels: white.
+  EXPECT_EQ(cornerFillColor(nullptr, 0, 0, green, 50), white);
+  EXPECT_EQ(cornerFillColor(px.data(), 1, 1, green, 50), white);
 }

@@ -60,7 +60,7 @@ protected:
   // shown and the working image.
   void build() {
     w = make();
-    ASSERT_TRUE(qgtest::runUntil([&] { return w->getWidth() == 1100; }));
+    ASSERT_TRUE(qgtest::runUntil([&] { return w->getWidth() == w->windowWidth; }));
     shown = new FXImage(qgtest::app(), nullptr, IMAGE_KEEP | IMAGE_OWNED, 100, 100);
     shown->fill(argb(0xFF00FF00));
     shown->create();

@@ -165,6 +165,41 @@ TEST_F(OrderingWindow, OrderingTheCurvePointsMarksTheTableAndDisablesTheButton) 
   EXPECT_STREQ(w->curveData_TBL->getColumnText(0).text(), "X-value");
 }
 
+// Ordered by the size of the difference (the pop-up's "Order by % diff"),
+// the rows are no longer in x order: the header says so and the order
+// button is offered again.
+TEST_F(OrderingWindow, OrderingByDifferenceMovesTheMarkAndOffersTheOrderButton) {
+  w = make();
+  const char* rows[3][3] = {{"1", "10", "2"}, {"2", "20", "-9"}, {"3", "30", "4"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) w->curveData_TBL->setItemText(r, c, rows[r][c]);
+  const std::string arrow = " \xE2\x86\x93";
+  auto header = [&](int c) { return std::string(w->curveData_TBL->getColumnText(c).text()); };
+  w->handle(w->orderPoints_Btn, FXSEL(FX::SEL_COMMAND, Quillgrid::ID_ORDER_CURVE_POINTS), nullptr);
+  ASSERT_EQ(header(0), "X-value" + arrow);
+  ASSERT_FALSE(w->orderPoints_Btn->isEnabled());
+
+  EXPECT_EQ(w->handle(nullptr, FXSEL(FX::SEL_COMMAND, Quillgrid::ID_ORDER_CURVE_POINTS_BY_DIFF), nullptr), 1);
+  EXPECT_STREQ(w->curveData_TBL->getItemText(0, 0).text(), "2");
+  EXPECT_STREQ(w->curveData_TBL->getItemText(1, 0).text(), "3");
+  EXPECT_EQ(header(0), "X-value");
+  EXPECT_EQ(header(2), "% diff" + arrow);
+  EXPECT_TRUE(w->orderPoints_Btn->isEnabled());
+
+  // Ordered by x again: the mark goes back to the X-value.
+  w->handle(w->orderPoints_Btn, FXSEL(FX::SEL_COMMAND, Quillgrid::ID_ORDER_CURVE_POINTS), nullptr);
+  EXPECT_STREQ(w->curveData_TBL->getItemText(0, 0).text(), "1");
+  EXPECT_EQ(header(0), "X-value" + arrow);
+  EXPECT_EQ(header(2), "% diff");
+  EXPECT_FALSE(w->orderPoints_Btn->isEnabled());
+
+  // A cleared table is in no order.
+  w->handle(nullptr, FXSEL(FX::SEL_COMMAND, Quillgrid::ID_ORDER_CURVE_POINTS_BY_DIFF), nullptr);
+  w->resetOrdering();
+  EXPECT_EQ(header(0), "X-value");
+  EXPECT_EQ(header(2), "% diff");
+}
+
 TEST_F(OrderingWindow, XYValuesOrderByXAndByDifference) {
   w = make();
   const char* rows[3][4] = {{"3", "30", "", "1"}, {"1", "10", "", "-5"}, {"2", "20", "", "2"}};

@@ -129,8 +129,9 @@ TEST(AxisSearch, FarEndsAndFailures) {
     bool beside;
     int xResult, e, yResult, f;
   } cases[] = {
-      {"whole axes", 50, 350, 50, 250, true, -1, 351, -1, 49},
-      {"lines reaching the edges", 50, 399, 0, 250, true, -1, 398, -1, 2},
+      // The far points are the lines' last pixels, also at the edges.
+      {"whole axes", 50, 350, 50, 250, true, -1, 350, -1, 50},
+      {"lines reaching the edges", 50, 399, 0, 250, true, -1, 399, -1, 0},
       {"no axis lines", 1, 0, 1, 0, true, 0, 0, 3, 0},
       {"no line beside the origin", 50, 350, 50, 250, false, 1, 0, 4, 0},
       {"short lines", 50, 120, 200, 250, true, 2, 0, 5, 0},
@@ -150,13 +151,18 @@ TEST(AxisSearch, FarEndsAndFailures) {
       EXPECT_EQ(f, c.f) << c.name;
     }
   }
-  // A gap near the origin: the farthest pixel of the row is taken.
+  // A gap near the origin: the farthest pixel of the row (or column) is
+  // taken.
   Bitmap gap(W, H);
   gap.row(250, 50, 60);
   gap.row(250, 80, 350);
-  int e = 0;
+  gap.column(50, 240, 250);
+  gap.column(50, 70, 220);
+  int e = 0, f = 0;
   EXPECT_EQ(Quillgrid::findXAxisEnd(50, 250, W, gap.matches(), [] { return true; }, &e), -1);
   EXPECT_EQ(e, 350);
+  EXPECT_EQ(Quillgrid::findYAxisEnd(50, 250, H, gap.matches(), [] { return true; }, &f), -1);
+  EXPECT_EQ(f, 70);
   // Only the first column on the row: at the picture's edge, refused.
   Bitmap edge(W, H);
   edge.row(250, 0, 0);
@@ -350,15 +356,26 @@ TEST_F(PickingTest, TheOriginClickFindsBothAxisEnds) {
   EXPECT_EQ(click(50, 250), 1);
   EXPECT_EQ(script.count(), 0u);
   // The X axis line ends at column 350, the Y axis line at row 50: the far
-  // points are the first pixels past them.
-  EXPECT_EQ(w->axisDataPoints_TBL[0]->toInt(1, 1), ex + 351);
+  // points are their last pixels.
+  EXPECT_EQ(w->axisDataPoints_TBL[0]->toInt(1, 1), ex + 350);
   EXPECT_EQ(w->axisDataPoints_TBL[0]->toInt(1, 2), ey + 250);
   EXPECT_EQ(w->axisDataPoints_TBL[1]->toInt(1, 1), ex + 50);
-  EXPECT_EQ(w->axisDataPoints_TBL[1]->toInt(1, 2), ey + 49);
+  EXPECT_EQ(w->axisDataPoints_TBL[1]->toInt(1, 2), ey + 50);
   EXPECT_TRUE(w->autoFindAxisMaxXY_Chk->getCheck());
   EXPECT_EQ(w->searchDirection, 2);
   EXPECT_EQ(text(w->axisAngle_TF[1]->getText()), "90");
   EXPECT_EQ(w->axisAngle_TF[1]->getBackColor(), argb(0xFF00FF00));
+
+  // With the axes' values typed for the lines' ends, a point clicked in the
+  // middle of both reads the middle values exactly.
+  w->axisDataPoints_TBL[0]->setItemText(0, 0, "0");
+  w->axisDataPoints_TBL[0]->setItemText(1, 0, "10");
+  w->axisDataPoints_TBL[1]->setItemText(0, 0, "0");
+  w->axisDataPoints_TBL[1]->setItemText(1, 0, "1");
+  EXPECT_EQ(click(200, 150), 1);
+  EXPECT_EQ(script.count(), 0u);
+  EXPECT_NEAR(w->curveData_TBL->toDouble(0, 0), 5.0, 1e-9);
+  EXPECT_NEAR(w->curveData_TBL->toDouble(0, 1), 0.5, 1e-9);
 }
 
 TEST_F(PickingTest, MotionShowsTheReadoutsAndHoldsThePointerOnTheAxis) {

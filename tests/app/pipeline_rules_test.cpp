@@ -1,10 +1,11 @@
-// Arithmetic of the fitting run: row transforms per fit type, the x
-// scaling, the outer zone limits, the fixed-intercept zones, the point
-// budgets, the limits of the copied equations and the finished formula
-// text.
+// Arithmetic of the fitting run: which cells are numbers, row transforms
+// per fit type, the outer zone limits, the fixed-intercept zones, the
+// points each zone's fit takes, the limits of the copied equations and the
+// finished formula text.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "PipelineRules.h"
 
@@ -44,14 +45,14 @@ TEST(FitRows, TransformPerTypeAndRefusals) {
   EXPECT_EQ(lmpValue(1000, 20, 0), 0);
 }
 
-TEST(FitRows, XScaleFactor) {
-  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 500), 0.01);
-  EXPECT_DOUBLE_EQ(xScaleFactor(LMP, 25.3), 0.1);
-  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 9.99), 1);
-  EXPECT_DOUBLE_EQ(xScaleFactor(X_VS_Y, 0.05), 10);  // log10 0.05 = -1.3
-  EXPECT_EQ(xScaleFactor(X_VS_Y, 0), 1);
-  EXPECT_EQ(xScaleFactor(X_VS_Y, -500), 1);
-  for (int t = 1; t <= 4; ++t) EXPECT_EQ(xScaleFactor(t, 500), 1) << t;
+TEST(FitRows, NumberCells) {
+  for (const char* text : {"12", " -1.5E-3 ", "1e5", "+7", "3,5", ".5", "5."}) EXPECT_TRUE(isNumberText(text)) << text;
+  for (const char* text : {"", " ", "x", "y (mm)", "Time", "12a", "1-2", "1.2.3", "-", "e5", "nan", "inf", "1e999"})
+    EXPECT_FALSE(isNumberText(text)) << text;
+  EXPECT_STREQ(leftOutRowsText(1, "x or y").text(),
+               "1 row was left out of the fit: its x or y cell holds text that is not a number.");
+  EXPECT_STREQ(leftOutRowsText(3, "x or y").text(),
+               "3 rows were left out of the fit: their x or y cells hold text that is not a number.");
 }
 
 TEST(FitZones, OuterLimitsHoldBothEndsOfTheData) {
@@ -112,26 +113,39 @@ TEST(FitZones, FixedInterceptZones) {
   EXPECT_TRUE(z[0] && z[1] && !z[2]);
 }
 
-TEST(FitZones, PointBudgets) {
-  int budget[3];
-  const int one[] = {7};
-  pointBudgets(one, 1, 4, 7, budget);
-  EXPECT_EQ(budget[0], 7);
-  const int three[] = {5, 6, 7};
-  pointBudgets(three, 3, 2, 18, budget);
-  EXPECT_EQ(budget[0], 7);
-  EXPECT_EQ(budget[1], 10);
-  EXPECT_EQ(budget[2], 9);
+// The zones of points sorted by x, given as the count of each zone.
+std::vector<int> zonesOfCounts(const std::vector<int>& counts) {
+  std::vector<int> zoneOf;
+  for (size_t z = 0; z < counts.size(); ++z) zoneOf.insert(zoneOf.end(), counts[z], (int)z);
+  return zoneOf;
+}
+
+std::vector<size_t> sizesOfZones(const std::vector<int>& counts, int overlap, std::vector<int>* members) {
+  const std::vector<int> zoneOf = zonesOfCounts(counts);
+  pointsOfZones(zoneOf.data(), (int)zoneOf.size(), (int)counts.size(), overlap, members);
+  std::vector<size_t> sizes;
+  for (size_t z = 0; z < counts.size(); ++z) sizes.push_back(members[z].size());
+  return sizes;
+}
+
+TEST(FitZones, PointsEachZoneTakes) {
+  std::vector<int> members[6];
+  EXPECT_EQ(sizesOfZones({7}, 4, members), (std::vector<size_t>{7}));
+  EXPECT_EQ(sizesOfZones({5, 6, 7}, 2, members), (std::vector<size_t>{7, 10, 9}));
+  // Zone 1 takes the last two of zone 0 and the first two of zone 2.
+  EXPECT_EQ(members[1], (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
   // No overlap: own counts.
-  pointBudgets(three, 3, 0, 18, budget);
-  EXPECT_EQ(budget[1], 6);
-  // An overlap larger than what the inner zone's neighbours hold stops
-  // the walk there: the inner and last zones keep their own counts.
-  const int thin[] = {2, 3, 30};
-  pointBudgets(thin, 3, 10, 35, budget);
-  EXPECT_EQ(budget[0], 12);
-  EXPECT_EQ(budget[1], 3);
-  EXPECT_EQ(budget[2], 30);
+  EXPECT_EQ(sizesOfZones({5, 6, 7}, 0, members), (std::vector<size_t>{5, 6, 7}));
+  // Neighbours with fewer points than the overlap give what they have:
+  // zone 0 gets its 2 and the 3 of zone 1, not 2 + 10.
+  EXPECT_EQ(sizesOfZones({2, 3, 30}, 10, members), (std::vector<size_t>{5, 15, 33}));
+  // A zone without points of its own takes the last points of the zone
+  // before it and the first of the zone after it, no more.
+  EXPECT_EQ(sizesOfZones({4, 0, 5}, 2, members), (std::vector<size_t>{4, 4, 5}));
+  EXPECT_EQ(members[1], (std::vector<int>{2, 3, 4, 5}));
+  // One point beside a zone of one point: 2 points, where an order 2 fit
+  // needs 3.
+  EXPECT_EQ(sizesOfZones({1, 1, 8}, 2, members), (std::vector<size_t>{2, 4, 9}));
 }
 
 TEST(FitFormula, FinishedText) {

@@ -9,6 +9,9 @@ using namespace FX;
 
 TEST_F(MainWindowFixture, RealPointerMotionOverTheImageReachesTheReadout) {
   Quillgrid* w = make();
+  // The start-up placement moves and sizes the window first; the pointer
+  // is warped into the window where it then stands.
+  ASSERT_TRUE(qgtest::runUntil([&] { return !w->placementFromDefaults; }));
   // A plain white picture written and opened as a user would.
   {
     FXColor* pixels = nullptr;

@@ -677,13 +677,17 @@ TEST_F(SettingsTest, DataFileErrorsAreReported) {
   EXPECT_EQ(str(script.last().caption), "Error");
   EXPECT_EQ(str(script.last().text), "Unknown error reading file");
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");  // the list is compacted
-  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "9");          // and the table kept
 
-  // Too few lines: reported, and what was read stays.
+  // Too few lines: reported, and nothing of the file is applied.
   qgtest::writeFile("short.qwr", "<xyValues>0 5 6\n<fit_order>0 4\n");
+  const int order = w->fit_order[0];
+  ASSERT_NE(order, 4);
   w->openDataFile("short.qwr");
   EXPECT_EQ(script.count(), 2u);
-  EXPECT_EQ(cell(w->xyValues_TBL, 0, 1), "6");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "9");
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 1), "");
+  EXPECT_EQ(w->fit_order[0], order);
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");
 
   // A cancelled dialog saves nothing; a file that cannot be written is
@@ -770,6 +774,10 @@ TEST_F(SettingsTest, TextsTooLongToShowAreNotTakenFromAFile) {
 
 TEST_F(SettingsTest, QuittingWritesTheFileAndTheNextStartReadsIt) {
   Quillgrid* a = make();
+  // Without a settings file the first run may grow the built-in size to
+  // the screen's room; whatever placement it took is kept.
+  ASSERT_TRUE(qgtest::runUntil([&] { return !a->placementFromDefaults; }));
+  const int placedX = a->window_x, placedWidth = a->windowWidth;
   a->autoFindAxisMaxXY_Chk->setCheck(TRUE, FALSE);
   a->lmp_C_TF->setText("31");
   qgtest::DelayedMessage quit(a, FXSEL(SEL_COMMAND, Quillgrid::ID_QUIT), 20);
@@ -787,8 +795,8 @@ TEST_F(SettingsTest, QuittingWritesTheFileAndTheNextStartReadsIt) {
 
   Quillgrid* c = window();
   EXPECT_EQ(str(c->lmp_C_TF->getText()), "32");
-  EXPECT_EQ(c->window_x, 150);  // the placement of the earlier runs
-  EXPECT_EQ(c->windowWidth, 1100);
+  EXPECT_EQ(c->window_x, placedX);  // the placement of the earlier runs
+  EXPECT_EQ(c->windowWidth, placedWidth);
 }
 
 // The state of every option widget of a window and its menus, one line

@@ -22,6 +22,13 @@ WindowPlacement wp(int x, int y, int w, int h) {
   p.h = h;
   return p;
 }
+
+void expectPlacement(const WindowPlacement& got, const WindowPlacement& want) {
+  EXPECT_EQ(got.x, want.x);
+  EXPECT_EQ(got.y, want.y);
+  EXPECT_EQ(got.w, want.w);
+  EXPECT_EQ(got.h, want.h);
+}
 }  // namespace
 
 TEST(WindowPlacementRules, TableOfCases) {
@@ -34,8 +41,9 @@ TEST(WindowPlacementRules, TableOfCases) {
   } cases[] = {
       {"defaults fit a large screen", wp(150, 100, 1100, 850), false, 1280, 1024, wp(150, 100, 1100, 850),
        wp(150, 100, 1100, 850)},
+      // Pulled back to 924 x 668 and moved left onto the screen.
       {"defaults on a 1024 x 768 screen are pulled back", wp(150, 100, 1100, 850), false, 1024, 768,
-       wp(150, 100, 1100, 850), wp(150, 100, 924, 668)},
+       wp(150, 100, 1100, 850), wp(100, 100, 924, 668)},
       {"minimized goes to 50, 50", wp(600, 400, 800, 600), true, 1280, 1024, wp(50, 50, 800, 600),
        wp(50, 50, 800, 600)},
       {"x of 49 becomes 50", wp(49, 10, 800, 600), false, 1280, 1024, wp(50, 10, 800, 600), wp(50, 10, 800, 600)},
@@ -43,14 +51,18 @@ TEST(WindowPlacementRules, TableOfCases) {
       {"y of 0 stays", wp(60, 0, 800, 600), false, 1280, 1024, wp(60, 0, 800, 600), wp(60, 0, 800, 600)},
       {"x beyond the right edge + 50 becomes 50", wp(1331, 10, 800, 600), false, 1280, 1024, wp(1331, 10, 800, 600),
        wp(50, 10, 800, 600)},
-      {"x exactly at the right edge + 50 stays", wp(1330, 10, 800, 600), false, 1280, 1024, wp(1330, 10, 800, 600),
-       wp(1330, 10, 800, 600)},
+      {"x exactly at the right edge + 50 moves the window onto the screen", wp(1330, 10, 800, 600), false, 1280,
+       1024, wp(1330, 10, 800, 600), wp(480, 10, 800, 600)},
       {"y below the bottom edge becomes 50", wp(60, 1025, 800, 600), false, 1280, 1024, wp(60, 1025, 800, 600),
        wp(60, 50, 800, 600)},
-      {"y exactly at the bottom edge stays", wp(60, 1024, 800, 600), false, 1280, 1024, wp(60, 1024, 800, 600),
-       wp(60, 1024, 800, 600)},
-      {"a width equal to the screen stays", wp(60, 10, 1280, 600), false, 1280, 1024, wp(60, 10, 1280, 600),
-       wp(60, 10, 1280, 600)},
+      {"y exactly at the bottom edge moves the window onto the screen", wp(60, 1024, 800, 600), false, 1280, 1024,
+       wp(60, 1024, 800, 600), wp(60, 424, 800, 600)},
+      {"a width equal to the screen stays and starts at the left edge", wp(60, 10, 1280, 600), false, 1280, 1024,
+       wp(60, 10, 1280, 600), wp(0, 10, 1280, 600)},
+      {"a window reaching past the right edge moves left", wp(50, 100, 1580, 850), false, 1600, 1200,
+       wp(50, 100, 1580, 850), wp(20, 100, 1580, 850)},
+      {"a window reaching below the bottom edge moves up", wp(60, 300, 800, 900), false, 1280, 1024,
+       wp(60, 300, 800, 900), wp(60, 124, 800, 900)},
       {"a screen width of 1 skips the width checks", wp(5000, 10, 9000, 600), false, 1, 1024,
        wp(5000, 10, 9000, 600), wp(5000, 10, 9000, 600)},
       {"a screen height of 0 skips the height checks", wp(60, 5000, 800, 9000), false, 1280, 0,
@@ -68,6 +80,50 @@ TEST(WindowPlacementRules, TableOfCases) {
     EXPECT_EQ(s.final.w, c.final.w);
     EXPECT_EQ(s.final.h, c.final.h);
     EXPECT_EQ(s.pulledBack, !(c.first == c.final));
+  }
+}
+
+TEST(WindowPlacementRules, StartUpSizeGrowsToTheRoomTheControlsNeed) {
+  const WindowPlacement defaults = wp(150, 100, 1100, 850);
+  struct Case {
+    const char* what;
+    int wantedW, wantedH, screenW, screenH;
+    WindowPlacement placed;
+  } cases[] = {
+      {"controls need less than the built-in size", 900, 700, 1280, 1024, wp(150, 100, 1100, 850)},
+      {"grown as far as a 1280 x 1024 screen has room, centred", 1700, 1250, 1280, 1024, wp(20, 50, 1240, 924)},
+      {"grown to exactly the room needed on a large screen", 1700, 1000, 1920, 1200, wp(110, 100, 1700, 1000)},
+      {"only the width grows", 1300, 600, 1600, 1200, wp(150, 100, 1300, 850)},
+      {"a small screen leaves the built-in size to the pull-back", 1700, 1250, 1024, 768, wp(150, 100, 1100, 850)},
+      {"a screen dimension of 1 is not measured", 1700, 1250, 1, 1, wp(150, 100, 1100, 850)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    expectPlacement(startUpPlacement(defaults, c.wantedW, c.wantedH, c.screenW, c.screenH), c.placed);
+  }
+}
+
+TEST(WindowPlacementRules, SizedToItsContentsWithinTheScreen) {
+  struct Case {
+    const char* what;
+    WindowPlacement now;
+    int wantedW, wantedH;
+    WindowPlacement sized;
+  } cases[] = {
+      {"both fit", wp(150, 100, 1100, 850), 900, 700, wp(150, 100, 900, 700)},
+      {"both fit but the window would reach below the screen: it moves up", wp(150, 400, 1100, 850), 900, 800,
+       wp(150, 224, 900, 800)},
+      {"too tall: the screen's height, moved to the top", wp(150, 100, 1100, 850), 1000, 1300,
+       wp(150, 0, 1000, 1024)},
+      {"too wide: the screen's width, moved to the left edge", wp(150, 100, 1100, 850), 1500, 700,
+       wp(0, 100, 1280, 700)},
+      {"too large both ways: the size stays", wp(150, 100, 1100, 850), 3000, 2000, wp(150, 100, 1100, 850)},
+      {"too large both ways and off the screen: moved back onto it", wp(400, 300, 1100, 850), 3000, 2000,
+       wp(180, 174, 1100, 850)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    expectPlacement(sizeToContents(c.now, c.wantedW, c.wantedH, 1280, 1024), c.sized);
   }
 }
 

@@ -1,8 +1,9 @@
 // The working picture: loading image files by extension, the error boxes,
 // point marks read back from the shown picture, erasing them from the
 // redraw log, the user line, the extended cursor, the alignment lines and
-// the fine, quarter and half turns.
+// the fine, quarter and half turns, and the fast upload of a picture.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "MainWindowFixture.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuRules.h"
+#include "PixelUpload.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TestHarness.h"
@@ -36,6 +38,18 @@ FXColor white(int, int) { return WHITE; }
 // The colour without its alpha: pictures read back from the display, and
 // some decoders, leave the alpha byte 0, and the view ignores it.
 FXColor opaque(FXColor c) { return FXRGB(FXREDVAL(c), FXGREENVAL(c), FXBLUEVAL(c)); }
+
+// What the display holds for an image, opaque; the image's own pixel
+// buffer is left as it was.
+std::vector<FXColor> displayed(FXImage* img) {
+  const size_t n = (size_t)img->getWidth() * img->getHeight();
+  const std::vector<FXColor> kept(img->getData(), img->getData() + n);
+  img->restore();
+  std::vector<FXColor> out(n);
+  for (size_t k = 0; k < n; ++k) out[k] = opaque(img->getData()[k]);
+  std::copy(kept.begin(), kept.end(), img->getData());
+  return out;
+}
 
 class WorkingImageTest : public MainWindowFixture {
 protected:
@@ -73,16 +87,7 @@ protected:
   // What the view shows: the picture read back from the display. The
   // picture's own pixel buffer (the clean copy the program erases marks
   // from, while a fine rotation is in force) is left as it was.
-  std::vector<FXColor> screen() {
-    FXImage* img = w->image;
-    const size_t n = (size_t)img->getWidth() * img->getHeight();
-    const std::vector<FXColor> kept(img->getData(), img->getData() + n);
-    img->restore();
-    std::vector<FXColor> out(n);
-    for (size_t k = 0; k < n; ++k) out[k] = opaque(img->getData()[k]);
-    std::copy(kept.begin(), kept.end(), img->getData());
-    return out;
-  }
+  std::vector<FXColor> screen() { return displayed(w->image); }
   FXColor shown(int x, int y) { return screen()[x + (size_t)w->image->getWidth() * y]; }
   int countShown(FXColor c) {
     const std::vector<FXColor> px = screen();
@@ -110,8 +115,8 @@ TEST_F(WorkingImageTest, LoadsEachWrittenFormatByExtensionInAnyCase) {
     EXPECT_EQ(w->imageWidth, 21);
     EXPECT_EQ(w->imageHeight, 13);
     EXPECT_EQ(w->imageView->getImage(), w->image);
-    EXPECT_EQ(w->imageView->getWidth(), 21);
-    EXPECT_EQ(w->imageView->getHeight(), 13);
+    EXPECT_EQ(w->imageView->getDefaultWidth(), 21);
+    EXPECT_EQ(w->imageView->getDefaultHeight(), 13);
     EXPECT_EQ(w->redrawCapacity, 21 * 13);
     for (int y = 0; y < 13; ++y)
       for (int x = 0; x < 21; ++x)
@@ -316,6 +321,53 @@ TEST_F(WorkingImageTest, FineRotationTurnsAboutTheCentre) {
   EXPECT_EQ(w->rotationAngle, 0);
 }
 
+TEST_F(WorkingImageTest, FineRotationFillsTheUncoveredCornersWithTheBackgroundNotTheCurveColour) {
+  // A white plot whose curve (row 200, columns 50 to 350) is drawn in the
+  // data-point colour, which is also the colour searched for.
+  const int W = 400, H = 300;
+  const FXColor curve = w->dataPointColor;
+  load(W, H, [&](int x, int y) { return y == 200 && x >= 50 && x <= 350 ? opaque(curve) : WHITE; });
+  w->curve_color->setBackColor(curve);
+  w->getPlotRGBColors();
+  w->lineThickness_TF->setText("10");
+  w->checkLineWidth();
+  w->rotationCentre[0] = 200;
+  w->rotationCentre[1] = 150;
+  for (int k = 0; k < 50; ++k) command(w->rotateCw_TB, Quillgrid::ID_ROTATE_CW_COARSE);  // 5 degrees
+  ASSERT_EQ(w->rotationAngle, 5000);
+  ASSERT_EQ(w->image->getData(), w->rotatedPixelArray);
+  const FXColor* px = w->image->getData();
+  // The four corners turned in from outside the picture: white, as the
+  // picture's border, and nothing but the turned curve has its colour.
+  for (int c : {0, W - 1, (H - 1) * W, H * W - 1}) EXPECT_EQ(opaque(px[c]), WHITE) << c;
+  EXPECT_LT(std::count_if(px, px + W * H, [&](FXColor c) { return opaque(c) == opaque(curve); }), 320);
+
+  // A scan down from inside the top right corner (rows 0 to 16 at the
+  // right edge; the scan steps back 4 rows and would find rows 10 to 16)
+  // finds nothing there.
+  const int ex = w->extraPixels[0], ey = w->extraPixels[1];
+  w->searchDirection = 1;  // Down
+  int sx = ex + W - 1, sy = ey + 14;
+  double yd = 0;
+  EXPECT_FALSE(w->get_mid_px(ey + 14, ey + 34, &sx, &sy, &yd)) << "found a run at row " << sy - ey;
+
+  // The whole-picture trace finds the curve in every column it crosses and
+  // nowhere else: a corner at the bottom of a column would have ended that
+  // column's scan.
+  w->searchDirection = 0;  // Up
+  w->fullAuto();
+  const double theta = 5.0 * M_PI / 180.0;
+  std::vector<int> columns;
+  for (int r = 0; r < w->curveData_TBL->getNumRows() && !w->curveData_TBL->isEmpty(r, 3); ++r) {
+    const int x = w->curveData_TBL->toInt(r, 3) - ex, y = w->curveData_TBL->toInt(r, 4) - ey;
+    // Where the turned curve crosses column x.
+    const double expected = 150 + (50 + (x - 200) * std::sin(theta)) / std::cos(theta);
+    EXPECT_NEAR(y, expected, 1.5) << "column " << x;
+    columns.push_back(x);
+  }
+  for (int x = 48; x <= 343; ++x) EXPECT_TRUE(std::count(columns.begin(), columns.end(), x) == 1) << "column " << x;
+}
+
 TEST_F(WorkingImageTest, RotationResetsTheAxisStepUnlessTheOriginWasJustTaken) {
   load(30, 30);
   w->curveData_TBL->setItemText(0, 3, "5");
@@ -342,8 +394,8 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(command(w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW), 1);
   EXPECT_EQ(w->imageWidth, 20);
   EXPECT_EQ(w->imageHeight, 30);
-  EXPECT_EQ(w->imageView->getWidth(), 20);  // the old height
-  EXPECT_EQ(w->imageView->getHeight(), 30);
+  EXPECT_EQ(w->imageView->getDefaultWidth(), 20);  // the old height
+  EXPECT_EQ(w->imageView->getDefaultHeight(), 30);
   EXPECT_EQ(w->imageView->getImage(), w->image);
   EXPECT_EQ(w->rotationAngle, 0);
   EXPECT_EQ(w->rotationCentre[1], 29);
@@ -476,4 +528,65 @@ TEST_F(WorkingImageTest, OpenDialogAndRecentFiles) {
   EXPECT_EQ(std::string(w->recentFiles[0][0].text()), other);
   EXPECT_TRUE(w->recentFiles[0][1].empty());
   EXPECT_EQ(w->imageWidth, 7);
+}
+
+// ---- the fast upload of a picture to the display: what the display shows
+// afterwards is what the toolkit's render shows.
+
+namespace {
+// Pixels of every sort: all channel values, alpha bytes that differ.
+std::vector<FXColor> mixedPixels(int w, int h, unsigned seed) {
+  std::vector<FXColor> px((size_t)w * h);
+  for (size_t k = 0; k < px.size(); ++k) {
+    seed = seed * 1664525u + 1013904223u;
+    px[k] = seed;
+  }
+  return px;
+}
+
+// What the toolkit's render puts on the display for these pixels.
+std::vector<FXColor> rendered(std::vector<FXColor> px, int w, int h) {
+  FXImage img(qgtest::app(), px.data(), IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, w, h);
+  img.create();
+  return displayed(&img);
+}
+
+class PixelUploadTest : public MainWindowFixture {};
+}  // namespace
+
+TEST_F(PixelUploadTest, TheDisplayShowsWhatTheToolkitsRenderShows) {
+  PixelUpload upload;
+  const int sizes[][2] = {{301, 203}, {301, 203}, {64, 7}, {1, 1}};
+  unsigned seed = 11;
+  for (const auto& size : sizes) {
+    const int w = size[0], h = size[1];
+    std::vector<FXColor> px = mixedPixels(w, h, seed++);
+    FXImage img(qgtest::app(), px.data(), IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, w, h);
+    img.create();
+    // Something else on the display first, so that the upload must replace it.
+    {
+      FXDCWindow dc(&img);
+      dc.setForeground(FXRGB(1, 2, 3));
+      dc.fillRectangle(0, 0, w, h);
+    }
+    upload.put(&img);
+    // The test display is local and 24-bit: the kept segment serves it.
+    EXPECT_TRUE(upload.usedKeptSegment()) << w << "x" << h;
+    EXPECT_TRUE(displayed(&img) == rendered(px, w, h)) << w << "x" << h;
+    // New pixels in the same image go up through the same segment.
+    const std::vector<FXColor> next = mixedPixels(w, h, seed++);
+    std::copy(next.begin(), next.end(), px.begin());  // the image's own buffer
+    upload.put(&img);
+    EXPECT_TRUE(displayed(&img) == rendered(px, w, h)) << w << "x" << h << " again";
+  }
+  upload.release();
+  upload.release();  // twice is harmless
+}
+
+TEST_F(PixelUploadTest, NothingHappensWithoutPixelsOrADisplaySideImage) {
+  PixelUpload upload;
+  upload.put(nullptr);
+  FXImage plain(qgtest::app(), nullptr, IMAGE_KEEP, 5, 5);  // neither pixels nor created
+  upload.put(&plain);
+  EXPECT_FALSE(upload.usedKeptSegment());
 }

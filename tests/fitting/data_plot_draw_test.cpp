@@ -2,6 +2,7 @@
 // read back and checked. Set QG_PLOT_PNG_DIR to keep the pictures as PNG.
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -176,9 +177,62 @@ TEST_F(DrawPlot, PlotNarrowerThanTwoXLabelsHasNoXTicks) {
       EXPECT_EQ(ticks, 0);
     } else {
       EXPECT_GE(plot->numXTicks, 2);
-      EXPECT_GE(ticks, 5 * (plot->numXTicks + 1));
+      // A tick on every multiple of the step from 0 to 10.
+      const int drawn = (int)std::floor(10 / plot->dx + 1e-9) + 1;
+      EXPECT_GE(drawn, 3);
+      EXPECT_GE(ticks, 5 * drawn);
     }
   }
+}
+
+// The labels drawn beside the Y ticks and under the X ticks are exactly
+// the ticks' values: the label bands of the drawing match the expected
+// texts drawn alone at the ticks' places. Y from 1.26 to 24.96 (with a step
+// of a tenth of the range its ticks at 1.26, 3.63, ... were labelled 1, 4,
+// ...) and X from 20.35 to 27.15 (a Larson-Miller axis whose labels
+// skipped values).
+TEST_F(DrawPlot, EveryTickIsLabelledWithItsOwnValue) {
+  static const double x[] = {20.35, 27.15}, y[] = {1.26, 24.96};
+  plot->setData(WHITE, "", "y", -1, -1, false, false, 2, x, y);
+  plot->setLegends(nullptr);
+  const Layout l = expectedLayout(*plot, W, H, true);
+  FXImage* img = draw("labels");
+  ASSERT_NE(img, nullptr);
+
+  FXImage expected(qgtest::app(), nullptr, IMAGE_KEEP, W, H);
+  expected.create();
+  {
+    FXDCWindow dc(&expected);
+    dc.setForeground(WHITE);
+    dc.fillRectangle(0, 0, W, H);
+    dc.setFont(plot->plotFont);
+    dc.setForeground(BLACK);
+    FXFont* f = plot->plotFont;
+    const int t = l.tyH, gap = 5;
+    const int yLabelW = f->getTextWidth(FXStringFormat(plot->yFormat.text(), plot->ymax));
+    const double yRes = (24.96 - 1.26) / l.plotH;
+    for (const char* label : {"5", "10", "15", "20"}) {
+      const int row = l.bottom - (int)((FXDoubleVal(label) - 1.26) / yRes);
+      dc.drawText(l.left - gap - yLabelW - 5, row + t / 4, label, strlen(label));
+    }
+    const double xRes = (27.15 - 20.35) / (l.right - l.left);
+    for (const char* label : {"21", "22", "23", "24", "25", "26", "27"}) {
+      const int column = l.left + (int)((FXDoubleVal(label) - 20.35) / xRes);
+      dc.drawText(column - f->getTextWidth(label) / 2, l.bottom + gap + t, label, strlen(label));
+    }
+  }
+  expected.restore();
+  auto differences = [&](int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int yy = y0; yy <= y1; ++yy)
+      for (int xx = x0; xx <= x1; ++xx) n += !sameRGB(img->getPixel(xx, yy), expected.getPixel(xx, yy));
+    return n;
+  };
+  // The Y labels stand between the title's band and the ticks, the X
+  // labels below the ticks.
+  EXPECT_GT(countColor(&expected, 0, 0, W - 1, H - 1, BLACK), 0);
+  EXPECT_EQ(differences(l.titleH * 2, 0, l.left - 6, l.bottom), 0);
+  EXPECT_EQ(differences(0, l.bottom + 7, W - 1, H - 1), 0);
 }
 
 TEST_F(DrawPlot, DecimalCommaChangesTheLabelsOnly) {
@@ -515,6 +569,51 @@ TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
       }
     }
   }
+}
+
+TEST_F(DrawPlot, ALongNoteIsWrappedInsideThePlot) {
+  // A note far wider than the plot, as the equation of a 15th-order fit.
+  FXString text = "y =";
+  for (int k = 15; k >= 0; --k) text += FXStringFormat(" + 1.234567e-05*x^%d", k);
+  for (DataPlot::Alignment align : {DataPlot::TOP_LEFT, DataPlot::TOP_RIGHT, DataPlot::BOTTOM_LEFT}) {
+    SCOPED_TRACE(align);
+    static const double x[] = {0, 10}, y[] = {5, 5};
+    plot->setData(WHITE, "x", "y", text, 2, 2, false, false, 2, x, y);
+    plot->setLegends(nullptr);
+    plot->setMinMax(0, 10, 0, 10);
+    plot->setNoteAlignemnt(align);
+    const Layout l = expectedLayout(*plot, W, H, true);
+    FXImage* img = draw("note_long");
+    ASSERT_NE(img, nullptr);
+    // No glyph right of the frame, and the note took several lines.
+    EXPECT_EQ(countColor(img, l.right + 1, l.top + 1, W - 1, l.bottom - 1, BLACK), 0);
+    const FXString wrapped = DataPlot::wrapNote(text, plot->plotWidth - 4, [&](const FXString& s) {
+      return plot->plotFont->getTextWidth(s);
+    });
+    EXPECT_GE(wrapped.contains('\n'), 2);
+  }
+}
+
+TEST_F(DrawPlot, ZoneMarkersLeaveTheXTitleClear) {
+  setLine();
+  static const double x[] = {0, 10}, y[] = {5, 5};
+  plot->setData(WHITE, "WWWWWWWW", "y", 2, 2, false, false, 2, x, y);
+  plot->setLegends(nullptr);
+  plot->setMinMax(0, 10, 0, 10);
+  plot->setNumZoneDelimiters(1, 15);
+  // The marker under the title's middle (a first drawing gives the scale).
+  ASSERT_NE(draw("marker_title"), nullptr);
+  plot->positionZoneDelimiter(0, 5.0);
+  const int centre = plot->zoneDelimiterPixels[0];
+  FXImage* img = draw("marker_title");
+  ASSERT_NE(img, nullptr);
+  // The title ends above the marker's rows: no glyph pixel lies in them
+  // beside the triangle.
+  auto ink = [](FXColor p) { return !sameRGB(p, WHITE); };
+  EXPECT_EQ(count(img, 0, H - 15, centre - 9, H - 1, ink), 0);
+  EXPECT_EQ(count(img, centre + 9, H - 15, W - 1, H - 1, ink), 0);
+  // The title is drawn, above the marker.
+  EXPECT_GT(count(img, centre - 60, H - 40, centre + 60, H - 16, ink), 20);
 }
 
 TEST_F(DrawPlot, LegendsColourTheSeriesFromThePalette) {

@@ -41,8 +41,10 @@ TEST_F(ModelPlot, StartsWithOneUnstyledSeriesAndNoImage) {
 }
 
 TEST_F(ModelPlot, XTickIntervalsAreCappedAtTen) {
+  // The step is the round step (1, 2 or 5 times a power of ten) at or above
+  // the range shared by the intervals: 30 / 10 gives 5, 30 / 3 gives 10.
   struct Case { int requested, kept; double step; };
-  for (const Case& c : {Case{25, 10, 3.0}, Case{10, 10, 3.0}, Case{3, 3, 10.0}}) {
+  for (const Case& c : {Case{25, 10, 5.0}, Case{10, 10, 5.0}, Case{3, 3, 10.0}}) {
     plot.numXTicks = c.requested;
     plot.setMinMax(0, 30, 0, 1);
     EXPECT_EQ(plot.numXTicks, c.kept) << c.requested;
@@ -72,6 +74,38 @@ TEST_F(ModelPlot, AutomaticLabelFormatsFollowTheStep) {
     EXPECT_STREQ(plot.xFormat.text(), c.format) << c.lo << ".." << c.hi;
   }
   EXPECT_STREQ(FXStringFormat(plot.yFormat.text(), 12.5).text(), "12");
+}
+
+// Ticks stand on the whole multiples of a round step, at least three of
+// them in the range, and the label of each, in the plot's format, reads
+// back as the tick's value: no label shows another number than its tick.
+TEST_F(ModelPlot, TickLabelsStateTheirTicksValues) {
+  struct Case { double lo, hi; };
+  const Case cases[] = {{1.26, 24.96}, {20.35, 27.15}, {0.5, 10},     {-3.7, 0.42},        {0, 0.0047},
+                        {123456, 987654}, {-0.0003, 0.0002}, {1000.0001, 1000.0009}, {-2e-7, 9e-7}};
+  setTwoSeries();  // automatic decimals, as the main window asks for
+  for (const Case& c : cases) {
+    plot.numXTicks = 7;
+    plot.setMinMax(c.lo, c.hi, c.lo, c.hi);
+    const struct { const char* axis; double step; int intervals; const FXString& format; } axes[] = {
+        {"x", plot.dx, 7, plot.xFormat}, {"y", plot.dy, 10, plot.yFormat}};
+    for (const auto& a : axes) {
+      SCOPED_TRACE(testing::Message() << a.axis << " " << c.lo << ".." << c.hi << " step " << a.step << " "
+                                      << a.format.text());
+      const double share = (c.hi - c.lo) / a.intervals;
+      EXPECT_GE(a.step, share * (1 - 1e-12));
+      EXPECT_LE(a.step, share * 2.5);
+      const double mantissa = a.step / std::pow(10.0, std::floor(std::log10(a.step) + 1e-9));
+      EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9);
+      int ticks = 0;
+      for (double k = std::ceil(c.lo / a.step - 1e-9); k * a.step <= c.hi + 1e-9 * a.step; ++k, ++ticks) {
+        const double value = k * a.step;
+        const FXString label = FXStringFormat(a.format.text(), value);
+        EXPECT_NEAR(FXDoubleVal(label), value, 1e-9 * std::max(std::fabs(value), a.step)) << label.text();
+      }
+      EXPECT_GE(ticks, 3);
+    }
+  }
 }
 
 TEST_F(ModelPlot, FixedDecimalsGiveFixedFormats) {
@@ -194,7 +228,7 @@ TEST_F(ModelPlot, UserTickStepsCountTheStepsThatReachTheEnd) {
   plot.setMinMax(0, 100, 0, 1);  // the user's step stays
   EXPECT_DOUBLE_EQ(plot.dx, 2.5);
   plot.reset_dx();
-  EXPECT_DOUBLE_EQ(plot.dx, 25);
+  EXPECT_DOUBLE_EQ(plot.dx, 50);  // the round step above 100 / 4
 
   plot.set_dy_user(0.3);
   EXPECT_EQ(plot.numYTicks, 4);
@@ -262,3 +296,24 @@ TEST_F(ModelPlot, DrawingWithoutACanvasMakesNoImage) {
 }
 
 }  // namespace
+
+TEST(PlotNoteWrap, LinesBreakAtBlanksToFitTheWidth) {
+  // Seven pixels a character.
+  auto width = [](const FXString& s) { return 7 * s.length(); };
+  const struct {
+    const char* note;
+    int maxWidth;
+    const char* wrapped;
+  } cases[] = {
+      {"short", 70, "short"},
+      {"a bb ccc dddd", 70, "a bb ccc\ndddd"},                   // "a bb ccc" is 56 pixels
+      {"a bb ccc dddd", 200, "a bb ccc dddd"},                   // fits: unchanged
+      {"one\ntwo three four", 63, "one\ntwo three\nfour"},       // every line on its own
+      // Runs of blanks stay between words, not at the start of a line.
+      {"x  R^2 = 1   Max. diff. = 2%", 70, "x  R^2 = 1\nMax. diff.\n= 2%"},
+      {"averyveryverylongword and", 35, "averyveryverylongword\nand"},  // a long word stays whole
+      {"", 35, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_STREQ(DataPlot::wrapNote(c.note, c.maxWidth, width).text(), c.wrapped) << c.note;
+}

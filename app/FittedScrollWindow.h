@@ -1,0 +1,19 @@
+// A scroll window that asks its parent for the whole width of what it
+// holds (plus its vertical scroll bar, when it may show one), so that a
+// panel of controls comes out as wide as its controls whenever the window
+// has the room, and scrolls only where it has not. Its arrows step by a
+// useful amount instead of the toolkit's single pixel.
+#ifndef QUILLGRID_FITTEDSCROLLWINDOW_H
+#define QUILLGRID_FITTEDSCROLLWINDOW_H
+
+#include <fx.h>
+
+class FittedScrollWindow : public FX::FXScrollWindow {
+public:
+  // lineStep: pixels moved by one click on a scroll arrow (the mouse wheel
+  // moves the toolkit's wheel-line count of them).
+  FittedScrollWindow(FX::FXComposite* p, FX::FXuint opts, int lineStep);
+  FX::FXint getDefaultWidth() override;
+};
+
+#endif

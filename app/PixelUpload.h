@@ -1,0 +1,40 @@
+// Putting the pixels of a large picture on its display-side image quickly.
+//
+// The toolkit's render makes a shared-memory segment of the picture's size,
+// has the X server attach it, converts the pixels into it and removes it
+// again at every call; for a picture of many megapixels that costs many
+// times the copy itself, and a fine rotation uploads the whole picture at
+// every click. PixelUpload keeps one segment between uploads of pictures of
+// one size and converts the pixels into the display's layout itself, on the
+// machine's cores. A display it cannot serve that way (a remote one, or one
+// whose pixels are not 24-bit true colour in 32-bit words, 8 bits a
+// channel, laid out as the toolkit lays them out) gets the toolkit's render.
+#ifndef QUILLGRID_PIXELUPLOAD_H
+#define QUILLGRID_PIXELUPLOAD_H
+
+#include <fx.h>
+
+class PixelUpload {
+public:
+  PixelUpload() = default;
+  ~PixelUpload();
+  PixelUpload(const PixelUpload&) = delete;
+  PixelUpload& operator=(const PixelUpload&) = delete;
+
+  // Uploads the target's client-side pixels to its display-side image, as
+  // its render does; nothing for a target without either.
+  void put(FX::FXImage* target);
+  // Lets go of the kept segment; call while the display is open.
+  void release();
+  // Whether the last put went through the kept segment (false: through the
+  // toolkit's render).
+  bool usedKeptSegment() const { return kept; }
+
+private:
+  struct Segment;
+  Segment* segment = nullptr;
+  void* unusableDisplay = nullptr;  // a display found unable to take a kept segment
+  bool kept = false;
+};
+
+#endif

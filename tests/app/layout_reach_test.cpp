@@ -1,0 +1,306 @@
+// Every control within reach: at the start-up size the window lies on the
+// screen, the main actions of the Image and Curve Fitting tabs show
+// without scrolling, and every enabled control lies inside its scroll
+// area's content, which can bring it wholly into view; after a small and a
+// large picture the window still lies on the screen, the picture scrolls
+// inside its view and the controls stay within reach. Texts of tables and
+// fields show whole.
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "Quillgrid.h"
+#include "Table_lom2.h"
+#include "TestHarness.h"
+#include "TextField_lom2.h"
+#include "fox16.h"
+
+using namespace FX;
+
+namespace {
+
+std::string describe(FXWindow* w) {
+  std::string s = w->getClassName();
+  if (auto* l = dynamic_cast<FXLabel*>(w)) s += " \"" + std::string(l->getText().text()) + "\"";
+  if (auto* g = dynamic_cast<FXGroupBox*>(w->getParent())) s += " in \"" + std::string(g->getText().text()) + "\"";
+  return s;
+}
+
+// Runs the event loop for about ms milliseconds, then lays the window out
+// as the event loop does when it is idle (which the test loop never is).
+void settle(FXWindow* window, int ms) {
+  qgtest::runFor(ms);
+  window->layout();
+}
+
+bool isControl(FXWindow* w) {
+  return dynamic_cast<FXLabel*>(w) || dynamic_cast<FXTextField*>(w) || dynamic_cast<FXListBox*>(w) ||
+         dynamic_cast<FXTable*>(w) || dynamic_cast<FXArrowButton*>(w) || dynamic_cast<FXComboBox*>(w);
+}
+
+// Shown itself and every ancestor up to the top window.
+bool reallyShown(FXWindow* w) {
+  for (; w && w->getParent(); w = w->getParent())
+    if (!w->shown()) return false;
+  return true;
+}
+
+FXScrollWindow* scrollAreaOf(FXWindow* w, FXWindow* page) {
+  for (FXWindow* p = w->getParent(); p && p != page; p = p->getParent())
+    if (auto* s = dynamic_cast<FXScrollWindow*>(p)) return s;
+  return nullptr;
+}
+
+// The controls of a tab page (not the parts inside a control, such as a
+// list box's button or a table's headers).
+void collectControls(FXWindow* w, std::vector<FXWindow*>& out) {
+  for (FXWindow* c = w->getFirst(); c; c = c->getNext()) {
+    if (!reallyShown(c)) continue;
+    if (isControl(c)) {
+      out.push_back(c);
+      continue;
+    }
+    collectControls(c, out);
+  }
+}
+
+class LayoutReachTest : public MainWindowFixture {
+protected:
+  void TearDown() override { delete w; }
+
+  // The window as a user first sees it: placed by the start-up timer.
+  void start() {
+    w = make();
+    ASSERT_TRUE(qgtest::runUntil([&] {
+      return !w->placementFromDefaults && w->getWidth() == w->windowWidth && w->getHeight() == w->windowHeight;
+    }));
+    settle(w, 50);
+  }
+
+  void showTab(int tab) {
+    w->tabBook->setCurrent(tab, TRUE);
+    settle(w, 50);
+  }
+
+  void expectOnTheScreen() {
+    const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
+    EXPECT_GE(w->getX(), 0);
+    EXPECT_GE(w->getY(), 0);
+    EXPECT_LE(w->getX() + w->getWidth(), W) << w->getX() << " + " << w->getWidth();
+    EXPECT_LE(w->getY() + w->getHeight(), H) << w->getY() << " + " << w->getHeight();
+  }
+
+  // The control lies inside every frame between it and `top`.
+  void expectInsideItsFrames(FXWindow* c, FXWindow* top) {
+    for (FXWindow* p = c->getParent(); p && p != top->getParent(); p = p->getParent()) {
+      int x = 0, y = 0;
+      c->getParent()->translateCoordinatesTo(x, y, p, c->getX(), c->getY());
+      EXPECT_TRUE(x >= 0 && y >= 0 && x + c->getWidth() <= p->getWidth() && y + c->getHeight() <= p->getHeight())
+          << describe(c) << " at " << x << "," << y << " " << c->getWidth() << "x" << c->getHeight() << " cut by "
+          << describe(p) << " " << p->getWidth() << "x" << p->getHeight();
+    }
+  }
+
+  // True when the control shows whole in the scroll window's view as it is
+  // scrolled now.
+  static bool inView(FXWindow* c, FXScrollWindow* s) {
+    int x = 0, y = 0;
+    c->getParent()->translateCoordinatesTo(x, y, s, c->getX(), c->getY());
+    return x >= 0 && y >= 0 && x + c->getWidth() <= s->getViewportWidth() &&
+           y + c->getHeight() <= s->getViewportHeight();
+  }
+
+  // Scrolls the control's scroll window so that the control shows whole.
+  void expectReachable(FXWindow* c, FXScrollWindow* s) {
+    FXWindow* content = s->contentWindow();
+    expectInsideItsFrames(c, content);
+    // The scroll bars reach the end of the content.
+    EXPECT_GE(s->getContentWidth(), content->getWidth());
+    EXPECT_GE(s->getContentHeight(), content->getHeight());
+    int x = 0, y = 0;
+    c->getParent()->translateCoordinatesTo(x, y, content, c->getX(), c->getY());
+    const int vw = s->getViewportWidth(), vh = s->getViewportHeight();
+    EXPECT_LE(c->getWidth(), vw) << describe(c);
+    EXPECT_LE(c->getHeight(), vh) << describe(c);
+    s->setPosition(-FXMAX(0, x + c->getWidth() - vw), -FXMAX(0, y + c->getHeight() - vh));
+    EXPECT_TRUE(inView(c, s)) << describe(c) << " at " << x << "," << y << " in content "
+                              << content->getWidth() << "x" << content->getHeight() << ", view " << vw << "x" << vh;
+    s->setPosition(0, 0);
+  }
+
+  // Every enabled control of the page within reach; returns how many.
+  int expectEveryControlReachable(FXComposite* page) {
+    std::vector<FXWindow*> controls;
+    collectControls(page, controls);
+    int checked = 0;
+    for (FXWindow* c : controls) {
+      if (!c->isEnabled()) continue;
+      SCOPED_TRACE(describe(c));
+      if (FXScrollWindow* s = scrollAreaOf(c, page))
+        expectReachable(c, s);
+      else
+        expectInsideItsFrames(c, page);
+      ++checked;
+    }
+    return checked;
+  }
+
+  // Shown without scrolling: whole in its scroll window at the start.
+  void expectVisibleAtOnce(FXWindow* c, FXScrollWindow* s) {
+    s->setPosition(0, 0);
+    EXPECT_TRUE(inView(c, s)) << describe(c);
+  }
+
+  std::string writePicture(const char* name, int width, int height) {
+    std::vector<FXColor> px((size_t)width * height, FXRGB(255, 255, 255));
+    // A mark near the far corner, to find the pixel after scrolling.
+    px[(width - 20) + (size_t)width * (height - 30)] = FXRGB(255, 0, 0);
+    const std::string path = dir.path() + "/" + name;
+    FXFileStream s;
+    EXPECT_TRUE(s.open(path.c_str(), FXStreamSave));
+    fxsaveBMP(s, px.data(), width, height);
+    s.close();
+    return path;
+  }
+
+  Quillgrid* w = nullptr;
+};
+
+}  // namespace
+
+TEST_F(LayoutReachTest, AtStartUpTheMainActionsShowAndEveryControlIsWithinReach) {
+  start();
+  expectOnTheScreen();
+  // The start-up size has grown where the screen had room for it.
+  EXPECT_GE(w->getWidth(), 1100);
+  EXPECT_GE(w->getHeight(), 850);
+
+  showTab(0);
+  ASSERT_NE(w->controlColumnScroll, nullptr);
+  // No control of the column is cut at the right or stands behind its
+  // scroll bar: the column is as wide as its controls.
+  EXPECT_GE(w->controlColumnScroll->getViewportWidth(), w->controlColumnScroll->contentWindow()->getDefaultWidth());
+  for (FXWindow* c : {(FXWindow*)w->axisDataType_RB[0], (FXWindow*)w->autoFindCurve_Btn,
+                      (FXWindow*)w->axisDataPoints_TBL[0], (FXWindow*)w->axisDataPoints_TBL[1]})
+    expectVisibleAtOnce(c, w->controlColumnScroll);
+  EXPECT_GT(expectEveryControlReachable(w->imageTabFrame), 40);
+
+  showTab(3);
+  ASSERT_NE(w->fittingControlsScroll, nullptr);
+  expectVisibleAtOnce(w->fitData_Btn, w->fittingControlsScroll);
+  EXPECT_GT(expectEveryControlReachable(w->curveFittingTabFrame), 40);
+  // A click on a scroll arrow moves a good part of a control.
+  EXPECT_GE(w->fittingControlsScroll->horizontalScrollBar()->getLine(), 40);
+
+  // With the Larson-Miller controls shown and in use, they are within
+  // reach too, to the end of the scroll bar.
+  w->showLMPStuff(true);
+  w->curveFitType = 5;
+  w->setCurveFitType();
+  settle(w, 50);
+  ASSERT_TRUE(w->lmp_C_TF->isEnabled() && w->autoFitLMP_Btn->isEnabled());
+  expectEveryControlReachable(w->curveFittingTabFrame);
+  FXScrollWindow* s = w->fittingControlsScroll;
+  s->setPosition(-s->getContentWidth(), 0);
+  for (FXWindow* c : {(FXWindow*)w->lmp_C_TF, (FXWindow*)w->autoFitLMP_Btn,
+                      (FXWindow*)w->lmpMouseWheelStepSizeOfp1_Chk, (FXWindow*)w->negativeSlope_Lbl})
+    EXPECT_TRUE(inView(c, s)) << describe(c);
+}
+
+TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollInTheirView) {
+  start();
+  showTab(0);
+  for (const auto& size : {std::make_pair(600, 450), std::make_pair(3000, 2000)}) {
+    const int pw = size.first, ph = size.second;
+    SCOPED_TRACE(std::to_string(pw) + "x" + std::to_string(ph));
+    ASSERT_TRUE(w->loadImage(writePicture("picture.bmp", pw, ph).c_str()));
+    settle(w, 100);
+    expectOnTheScreen();
+    // The view lies in the window; a picture it cannot hold scrolls in it.
+    expectInsideItsFrames(w->imageView, w->imageTabFrame);
+    EXPECT_EQ(w->imageView->getContentWidth(), pw);
+    EXPECT_EQ(w->imageView->getContentHeight(), ph);
+    const bool fitsAcross = pw <= w->imageView->getViewportWidth();
+    const bool fitsDown = ph <= w->imageView->getViewportHeight();
+    EXPECT_EQ(w->imageView->horizontalScrollBar()->shown() != 0, !fitsAcross);
+    EXPECT_EQ(w->imageView->verticalScrollBar()->shown() != 0, !fitsDown);
+    if (pw == 600) {
+      // The window took the room the picture needs, as far as the screen
+      // had it.
+      EXPECT_TRUE(fitsDown);
+    }
+    EXPECT_GT(expectEveryControlReachable(w->imageTabFrame), 40);
+    for (FXWindow* c : {(FXWindow*)w->axisDataType_RB[0], (FXWindow*)w->autoFindCurve_Btn})
+      expectVisibleAtOnce(c, w->controlColumnScroll);
+
+    // Scrolled to its far corner, the pixel under the pointer is the one
+    // shown there: positions keep their pixels while the picture scrolls.
+    w->imageView->setPosition(-pw, -ph);
+    const int vx = w->imageView->getXPosition(), vy = w->imageView->getYPosition();
+    const int ix = pw - 20, iy = ph - 30;  // the red mark
+    w->imageView->setCursorPosition(ix + vx, iy + vy);
+    settle(w, 20);
+    int x = 0, y = 0;
+    w->pointerPosition(&x, &y);
+    EXPECT_EQ(x, w->extraPixels[0] + ix);
+    EXPECT_EQ(y, w->extraPixels[1] + iy);
+    FXColor c = 0;
+    ASSERT_TRUE(w->imagePixelAt(x, y, &c));
+    EXPECT_EQ(FXREDVAL(c), 255);
+    EXPECT_EQ(FXGREENVAL(c), 0);
+    w->imageView->setPosition(0, 0);
+  }
+}
+
+TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
+  start();
+  // The widths the headers' items need (text, padding and borders).
+  auto fitsHeader = [](FXTable* t, int c) {
+    return t->getColumnWidth(c) >= t->getColumnHeader()->getItem(c)->getWidth(t->getColumnHeader());
+  };
+  auto fitsCell = [](FXTable* t, int c, const char* text) {
+    return t->getColumnWidth(c) >= t->getFont()->getTextWidth(text) + 4;
+  };
+  auto fitsRowLabels = [](FXTable* t) { return t->getRowHeaderWidth() >= t->getRowHeader()->getDefaultWidth(); };
+
+  // "% difference" in the XY, converted and Larson-Miller tables.
+  EXPECT_TRUE(fitsHeader(w->xyValues_TBL, 3));
+  EXPECT_TRUE(fitsHeader(w->convertedXYValues_TBL, 3));
+  EXPECT_TRUE(fitsHeader(w->lmpData_TBL, 4));
+  // "Table x (T, C)": the converted table's x header with x as a
+  // temperature converted F -> C, from the Xy values.
+  w->xAxisIsTemperature_Chk->setCheck(TRUE);
+  w->temperatureScale_LB->setCurrentItem(2);
+  w->dataSource = 1;
+  w->setXYValuesTableHeaders();
+  ASSERT_STREQ(w->convertedXYValues_TBL->getColumnText(0).text(), "Table x (T, C)");
+  for (int c = 0; c < 4; ++c) EXPECT_TRUE(fitsHeader(w->convertedXYValues_TBL, c)) << c;
+  // Row "10000" in the row header of the XY tables.
+  w->numRowsInXYTable_LB->setCurrentItem(11);
+  w->handle(w->numRowsInXYTable_LB, FXSEL(SEL_COMMAND, Quillgrid::ID_XY_TABLE_ROWS), nullptr);
+  ASSERT_EQ(w->xyValues_TBL->getNumRows(), 10000);
+  ASSERT_STREQ(w->xyValues_TBL->getRowText(9999).text(), "10000");
+  EXPECT_TRUE(fitsRowLabels(w->xyValues_TBL));
+  EXPECT_TRUE(fitsRowLabels(w->convertedXYValues_TBL));
+  // "Max" in the axis tables' row header, a number in their value column.
+  for (Table_lom2* t : w->axisDataPoints_TBL) {
+    ASSERT_STREQ(t->getRowText(1).text(), "Max");
+    EXPECT_TRUE(fitsRowLabels(t));
+    EXPECT_TRUE(fitsCell(t, 0, "7.389056e+00"));
+    EXPECT_TRUE(fitsHeader(t, 0));
+    // The table shows its whole value column.
+    EXPECT_GE(t->getWidth(), t->getRowHeaderWidth() + t->getColumnWidth(0));
+  }
+  // The fitted values the program writes into the tables.
+  EXPECT_TRUE(fitsCell(w->xyValues_TBL, 2, "-1.234567e+02"));
+  EXPECT_TRUE(fitsCell(w->convertedXYValues_TBL, 2, "-1.234567e+02"));
+  // A conversion factor such as 2.54 in the y-scaling field, with room for
+  // a sign.
+  EXPECT_GE(w->y_axisScaleFactor->getWidth() - 2 * w->y_axisScaleFactor->getBorderWidth() -
+                w->y_axisScaleFactor->getPadLeft() - w->y_axisScaleFactor->getPadRight(),
+            w->y_axisScaleFactor->getFont()->getTextWidth("-2.540000e+00"));
+  // The zone limits of the fitting grid, unset ones included.
+  EXPECT_GT(w->eqnFit_TF[0][0]->getWidth() - 2 * w->eqnFit_TF[0][0]->getBorderWidth() -
+                w->eqnFit_TF[0][0]->getPadLeft() - w->eqnFit_TF[0][0]->getPadRight(),
+            w->eqnFit_TF[0][0]->getFont()->getTextWidth("-1.000000e+100"));
+}
