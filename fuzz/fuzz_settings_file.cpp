@@ -7,6 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "Globals.h"
+#include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "Utilities_lom2.h"
@@ -18,6 +19,8 @@ namespace {
 Quillgrid* window() {
   static Quillgrid* w = nullptr;
   if (!w) {
+    // Every message box is answered at once, as a user pressing OK.
+    ModalSeam::setResponder([](ModalSeam::Request&) -> FXuint { return MBOX_CLICKED_OK; });
     // Made in the empty work directory: no settings file of the caller's
     // is read.
     char caller[4096];
@@ -85,8 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   w->onCmdClearLMPTable(nullptr, 0, nullptr);
 
   const std::string path = fuzz::writeInput(dataFile ? "input.qwr" : ".Quillgrid.ini", data + 1, size - 1);
-  w->readIniFile(path.c_str(), dataFile);
-  w->afterReadingDatafiles(!dataFile);
+  if (dataFile) {
+    // "Open data file": the file is checked, then the tables cleared and
+    // the file applied; a refused file is reported (the box answered OK).
+    w->openDataFile(path.c_str());
+  } else {
+    // The settings file at start-up.
+    w->readIniFile(path.c_str(), false);
+    w->afterReadingDatafiles(true);
+  }
   checkState(w);
   // What the reading asked of the event loop (timers, repaints) runs as
   // it would before the user's next action.
