@@ -2,13 +2,13 @@
 // line applied, then the widgets brought in line, as at start-up (settings)
 // or after "Open data file" (data). Whatever the file held, the window
 // keeps a state its widgets can show.
-#include <algorithm>
 #include <cmath>
 
 #include "FuzzSupport.h"
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
+#include "ShownText.h"
 #include "Table_lom2.h"
 #include "Utilities_lom2.h"
 
@@ -39,26 +39,8 @@ const FXString& freshSettings() {
   return text;
 }
 
-int longestShownText(FXWindow* w) {
-  int longest = 0;
-  if (auto* t = dynamic_cast<FXTable*>(w)) {
-    for (int r = 0; r < t->getNumRows(); ++r)
-      for (int c = 0; c < t->getNumColumns(); ++c) longest = std::max(longest, t->getItemText(r, c).length());
-  } else if (auto* f = dynamic_cast<FXTextField*>(w)) {
-    longest = f->getText().length();
-  } else if (auto* m = dynamic_cast<FXMenuCaption*>(w)) {
-    longest = m->getText().length();
-  } else if (auto* l = dynamic_cast<FXLabel*>(w)) {
-    longest = l->getText().length();
-  }
-  for (FXWindow* c = w->getFirst(); c; c = c->getNext()) longest = std::max(longest, longestShownText(c));
-  return longest;
-}
-
 void checkState(Quillgrid* w) {
-  int longest = longestShownText(w);
-  for (FXWindow* pane : {w->fileMenu, w->savePlotMenu, w->optionsMenu, w->helpMenu})
-    longest = std::max(longest, longestShownText(pane));
+  const int longest = qgtest::longestShownText(w);
   FUZZ_CHECK(longest <= Utilities_lom2::MAX_SHOWN_TEXT_BYTES, "a text of %d bytes is shown", longest);
   for (FXListBox* l : {w->numOfDecimalsInCoefficients_LB, w->numOfOverlapPoints_LB, w->numOfEquations_LB,
                        w->maxFitOrder_LB, w->numAutoFindPoints_LB_LB, w->numRowsInXYTable_LB})

@@ -11,6 +11,7 @@
 #include "Globals.h"
 #include "MainWindowFixture.h"
 #include "Quillgrid.h"
+#include "ShownText.h"
 #include "Table_lom2.h"
 #include "TestHarness.h"
 #include "TextField_lom2.h"
@@ -704,31 +705,6 @@ TEST_F(SettingsTest, DataFileErrorsAreReported) {
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");
 }
 
-// The longest text a cell, field, label or menu entry of the window shows,
-// in its tables, fields and menus.
-size_t longestShownText(FXWindow* w) {
-  size_t longest = 0;
-  if (auto* t = dynamic_cast<FXTable*>(w)) {
-    for (int r = 0; r < t->getNumRows(); ++r)
-      for (int c = 0; c < t->getNumColumns(); ++c) longest = std::max(longest, (size_t)t->getItemText(r, c).length());
-  } else if (auto* f = dynamic_cast<FXTextField*>(w)) {
-    longest = f->getText().length();
-  } else if (auto* m = dynamic_cast<FXMenuCaption*>(w)) {
-    longest = m->getText().length();
-  } else if (auto* l = dynamic_cast<FXLabel*>(w)) {
-    longest = l->getText().length();
-  }
-  for (FXWindow* c = w->getFirst(); c; c = c->getNext()) longest = std::max(longest, longestShownText(c));
-  return longest;
-}
-
-size_t longestShownText(Quillgrid* w) {
-  size_t longest = longestShownText(static_cast<FXWindow*>(w));
-  for (FXWindow* pane : {w->fileMenu, w->savePlotMenu, w->optionsMenu, w->helpMenu})
-    longest = std::max(longest, longestShownText(pane));
-  return longest;
-}
-
 // A settings file with a text of about 262,000 characters in one cell
 // ended the program at every start: the display refuses to draw a text
 // that long (BadLength), until the user found and deleted the hidden file.
@@ -742,12 +718,12 @@ TEST_F(SettingsTest, TextsTooLongToShowAreNotTakenFromAFile) {
     text += std::string("<") + key + ">" + huge + "\n";
   text += "<xyValues>0 " + huge + " 2\n<xyValues>1 3 4\n<LMPValues>0 100 " + huge + " 800\n<RecentImageFiles>0 /" +
           huge + "\n";
-  const size_t limit = Utilities_lom2::MAX_SHOWN_TEXT_BYTES;
+  const int limit = Utilities_lom2::MAX_SHOWN_TEXT_BYTES;
 
   // As a data file in a running window.
   EXPECT_TRUE(read(w, text, true));
   w->afterReadingDatafiles(false);
-  EXPECT_LE(longestShownText(w), limit);
+  EXPECT_LE(qgtest::longestShownText(w), limit);
   EXPECT_EQ(cell(w->xyValues_TBL, 1, 1), "4");  // the rows around it still arrive
   expectSane(w);
 
@@ -755,7 +731,7 @@ TEST_F(SettingsTest, TextsTooLongToShowAreNotTakenFromAFile) {
   // tab and its menus.
   qgtest::writeFile(".Quillgrid.ini", text);
   Quillgrid* started = window();
-  EXPECT_LE(longestShownText(started), limit);
+  EXPECT_LE(qgtest::longestShownText(started), limit);
   started->show(PLACEMENT_SCREEN);
   for (int tab = 0; tab < 4; ++tab) {
     started->tabBook->setCurrent(tab, FALSE);
@@ -767,7 +743,7 @@ TEST_F(SettingsTest, TextsTooLongToShowAreNotTakenFromAFile) {
   EXPECT_TRUE(started->shown());
 
   // A text as long as the display can show is taken as it stands.
-  const std::string longest(limit, '7');
+  const std::string longest(static_cast<size_t>(limit), '7');
   EXPECT_TRUE(read(w, filler(30) + "<min_x_axisDataPoints_TBL>" + longest + "\n"));
   EXPECT_EQ(cell(w->axisDataPoints_TBL[0], 0, 0), longest);
 }
