@@ -87,6 +87,9 @@ IoResult sendAll(int fd, const FXString& text, const Deadline& deadline) {
 // Receives up to size bytes; *got is how many.
 IoResult receive(int fd, char* buf, size_t size, ssize_t* got, const Deadline& deadline) {
   for (;;) {
+    // A server whose bytes keep coming must not hold the check past its
+    // time either.
+    if (deadline.remainingMs() == 0) return IO_TIMEOUT;
     ssize_t n = recv(fd, buf, size, 0);
     if (n > 0) {
       *got = n;
