@@ -9,13 +9,14 @@ FXDEFMAP(ClipboardPicture) ClipboardPictureMap[] = {
     FXMAPFUNC(SEL_CLIPBOARD_LOST, 0, ClipboardPicture::onClipboardLost),
 };
 
-FXIMPLEMENT(ClipboardPicture, FXMainWindow, ClipboardPictureMap, ARRAYNUMBER(ClipboardPictureMap))
+FXIMPLEMENT(ClipboardPicture, FXTopWindow, ClipboardPictureMap, ARRAYNUMBER(ClipboardPictureMap))
 
 namespace {
 ClipboardPicture* theOwner = nullptr;
 }
 
-ClipboardPicture::ClipboardPicture(FXApp* app) : FXMainWindow(app, "clipboard", nullptr, nullptr, 0, 0, 0, 1, 1) {}
+ClipboardPicture::ClipboardPicture(FXApp* app)
+    : FXTopWindow(app, "clipboard", nullptr, nullptr, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0) {}
 
 FXDragType ClipboardPicture::pngType(FXApp* app) { return app->registerDragType("image/png"); }
 
@@ -27,15 +28,18 @@ bool ClipboardPicture::offer(FXApp* app, const FXColor* pixels, int width, int h
     theOwner = new ClipboardPicture(app);
     theOwner->create();  // an X window to own the clipboard; never shown
   }
+  // Taken first: when the window owns the clipboard already, taking it
+  // again tells the window it lost it, which drops the picture it holds.
+  const FXDragType types[2] = {pngType(app), bmpType(app)};
+  if (!theOwner->acquireClipboard(types, 2)) return false;
   theOwner->pixels_.assign(pixels, pixels + (size_t)width * height);
   theOwner->width_ = width;
   theOwner->height_ = height;
-  const FXDragType types[2] = {pngType(app), bmpType(app)};
-  return theOwner->acquireClipboard(types, 2);
+  return true;
 }
 
 long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void* ptr) {
-  if (FXMainWindow::onClipboardRequest(sender, sel, ptr)) return 1;
+  if (FXTopWindow::onClipboardRequest(sender, sel, ptr)) return 1;
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
   if (!ev || pixels_.empty()) return 0;
   FXImage* image = nullptr;
@@ -54,8 +58,10 @@ long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void
     return 0;
   }
   image->setData(copy, IMAGE_OWNED, width_, height_);
+  // Room for the whole file from the start: the stream grows one write at
+  // a time otherwise, and a picture is written byte by byte.
   FXMemoryStream memory;
-  memory.open(FXStreamSave, nullptr);
+  memory.open(FXStreamSave, pixels_.size() * 4 + 4096, nullptr);
   const bool encoded = image->savePixels(memory) && memory.status() == FXStreamOK;
   delete image;
   const FXuval length = (FXuval)memory.position();
@@ -73,7 +79,7 @@ long ClipboardPicture::onClipboardRequest(FXObject* sender, FXSelector sel, void
 }
 
 long ClipboardPicture::onClipboardLost(FXObject* sender, FXSelector sel, void* ptr) {
-  FXMainWindow::onClipboardLost(sender, sel, ptr);
+  FXTopWindow::onClipboardLost(sender, sel, ptr);
   pixels_.clear();
   width_ = height_ = 0;
   return 1;

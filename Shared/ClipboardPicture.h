@@ -1,6 +1,8 @@
 // Puts a picture on the X clipboard. A hidden window of its own owns the
 // clipboard and hands the picture out as PNG ("image/png") or BMP
-// ("image/bmp") when another program, or this one, asks for it.
+// ("image/bmp") when another program, or this one, asks for it. The window
+// is a plain top-level window, not a main window: the toolkit ends the
+// program when the last main window closes, and this one is never closed.
 #ifndef QUILLGRID_CLIPBOARDPICTURE_H
 #define QUILLGRID_CLIPBOARDPICTURE_H
 
@@ -8,7 +10,7 @@
 
 #include <vector>
 
-class ClipboardPicture : public FX::FXMainWindow {
+class ClipboardPicture : public FX::FXTopWindow {
   FXDECLARE(ClipboardPicture)
 
 protected:

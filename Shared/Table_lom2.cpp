@@ -1,9 +1,13 @@
 #include "Table_lom2.h"
 
+#include "Utilities_lom2.h"
+
 #include <FX88591Codec.h>
 #include <FXTextCodec.h>
 #include <FXUTF16Codec.h>
 #include <fxkeys.h>
+
+#include <string>
 
 using namespace FX;
 
@@ -188,6 +192,7 @@ int Table_lom2::checkPasteSize(FXint* rows, FXint* cols) {
     delete[] headers;
     sizeError = false;
   }
+  if (tooManyCols) *cols = ncols;
   return 0;
 }
 
@@ -202,49 +207,85 @@ void Table_lom2::replaceDecimalOnPaste(FXint r0, FXint r1, FXint c0, FXint c1) {
   }
 }
 
-// Reads the clipboard in this order: UTF-8, UTF-16 little endian, 8-bit
-// (ISO-8859-1), CSV. In the first three a ',' is a decimal comma and becomes
-// '.'; in CSV it separates cells. The block is written from the selection's
-// top-left cell and selected.
-long Table_lom2::onCmdPasteSel(FXObject*, FXSelector, void*) {
-  if (!isEditable()) {
-    getApp()->beep();
-    return 1;
-  }
-  if (!isAnythingSelected()) return 1;
-  const FXint r0 = getSelStartRow();
-  const FXint c0 = getSelStartColumn();
-
+FXString Table_lom2::pasteTextOf(const FXString& bytes, PasteType type) {
   FXString text;
-  bool csv = false;
-  if (getDNDData(FROM_CLIPBOARD, utf8Type, text)) {
-    fxtrace(100, "Paste UTF8\n");
-  } else if (getDNDData(FROM_CLIPBOARD, utf16Type, text)) {
-    fxtrace(100, "Paste UTF16\n");
-    FXUTF16LECodec codec;
-    text = codec.mb2utf(text);
-  } else if (getDNDData(FROM_CLIPBOARD, stringType, text)) {
-    fxtrace(100, "Paste ASCII\n");
-    FX88591Codec codec;
-    text = codec.mb2utf(text);
-  } else if (getDNDData(FROM_CLIPBOARD, csvType, text)) {
-    fxtrace(100, "Paste CSV\n");
-    csv = true;
-  } else {
-    return 1;
+  switch (type) {
+    case PASTE_UTF16: {
+      FXUTF16LECodec codec;
+      text = codec.mb2utf(bytes);
+      break;
+    }
+    case PASTE_8BIT: {
+      FX88591Codec codec;
+      text = codec.mb2utf(bytes);
+      break;
+    }
+    default:
+      text = bytes;
+      break;
   }
-  if (!csv) {
+  if (type != PASTE_CSV) {
     text.substitute(',', '.');
     text.substitute("\r\n", "\n");
   }
-  if (text.empty()) return 1;
   text.substitute('\r', '\n');
+  return text;
+}
+
+bool Table_lom2::readClipboardText(FXString& text) {
+  static const char* const TRACES[] = {"Paste UTF8\n", "Paste UTF16\n", "Paste ASCII\n", "Paste CSV\n"};
+  const FXDragType types[] = {utf8Type, utf16Type, stringType, csvType};
+  for (int t = PASTE_UTF8; t <= PASTE_CSV; ++t) {
+    FXString bytes;
+    if (!getDNDData(FROM_CLIPBOARD, types[t], bytes)) continue;
+    fxtrace(100, "%s", TRACES[t]);
+    text = pasteTextOf(bytes, static_cast<PasteType>(t));
+    return !text.empty();
+  }
+  return false;
+}
+
+bool Table_lom2::holdsValues(const FXString& text) {
+  for (FXint i = 0; i < text.length(); ++i) {
+    const char c = text[i];
+    if (c != ' ' && c != '\t' && c != ',' && c != '\n' && c != '\r') return true;
+  }
+  return false;
+}
+
+bool Table_lom2::dropLongCells(FXString& text, FXint maxBytes) {
+  std::string kept;
+  bool dropped = false;
+  FXint start = 0;
+  const FXint n = text.length();
+  for (FXint i = 0; i <= n; ++i) {
+    if (i < n && text[i] != '\t' && text[i] != ',' && text[i] != '\n') continue;
+    if (i - start > maxBytes) {
+      if (!dropped) kept.assign(text.text(), static_cast<size_t>(start));
+      dropped = true;
+    } else if (dropped) {
+      kept.append(text.text() + start, static_cast<size_t>(i - start));
+    }
+    if (dropped && i < n) kept.push_back(text[i]);
+    start = i + 1;
+  }
+  if (dropped) text = FXString(kept.data(), static_cast<FXint>(kept.size()));
+  return dropped;
+}
+
+void Table_lom2::pasteText(const FXString& pasted) {
+  if (!isAnythingSelected()) return;
+  const FXint r0 = getSelStartRow();
+  const FXint c0 = getSelStartColumn();
+  FXString text(pasted);
+  const bool longCells = dropLongCells(text, Utilities_lom2::MAX_SHOWN_TEXT_BYTES);
 
   FXint rows = 0;
   FXint cols = 0;
   countText(rows, cols, text, "\t,\n", "\n");
-  if (checkPasteSize(&rows, &cols) != 0) return 1;
-  if (rows <= 0 || cols <= 0) return 1;
+  if (checkPasteSize(&rows, &cols) != 0) return;
+  if (longCells) sizeError = true;
+  if (rows <= 0 || cols <= 0) return;
   const FXint r1 = r0 + rows - 1;
   const FXint c1 = c0 + cols - 1;
   fxtrace(100, "range.fm.row=%d range.to.row=%d range.fm.col=%d range.to.col=%d\n", r0, r1, c0, c1);
@@ -252,6 +293,18 @@ long Table_lom2::onCmdPasteSel(FXObject*, FXSelector, void*) {
   overlayText(r0, r1, c0, c1, text, "\t,", "\n", TRUE);
   selectRange(r0, r1, c0, c1, TRUE);
   replaceDecimalOnPaste(r0, r1, c0, c1);
+}
+
+// The paste command: the clipboard's text written from the selection's
+// top-left cell and selected.
+long Table_lom2::onCmdPasteSel(FXObject*, FXSelector, void*) {
+  if (!isEditable()) {
+    getApp()->beep();
+    return 1;
+  }
+  if (!isAnythingSelected()) return 1;
+  FXString text;
+  if (readClipboardText(text)) pasteText(text);
   return 1;
 }
 

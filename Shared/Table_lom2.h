@@ -82,12 +82,37 @@ public:
 
   // Checks a pasted block of rows x cols against the table; 1 refuses the
   // paste. Too many rows are cut to the table's row count or, when rows
-  // may be added, make the table insert rows at the current row.
+  // may be added, make the table insert rows at the current row. Too many
+  // columns are cut to the table's column count: one line of a large
+  // clipboard must not grow the table by hundreds of thousands of columns.
   int checkPasteSize(FX::FXint* rows, FX::FXint* cols);
   bool getSizeError() const { return sizeError; }
   void resetSizeError() { sizeError = false; }
   // In comma mode rewrites the cells of the block with ','.
   void replaceDecimalOnPaste(FX::FXint r0, FX::FXint r1, FX::FXint c0, FX::FXint c1);
+
+  // The clipboard types the paste reads, in the order it asks for them.
+  enum PasteType { PASTE_UTF8, PASTE_UTF16, PASTE_8BIT, PASTE_CSV };
+  // The clipboard's bytes of one type as the text the paste writes: UTF-16
+  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV a
+  // ',' is a decimal comma and becomes '.'; line ends become "\n".
+  static FX::FXString pasteTextOf(const FX::FXString& bytes, PasteType type);
+  // The clipboard's text in the first of those types it offers. False when
+  // it offers none or the text is empty.
+  bool readClipboardText(FX::FXString& text);
+  // Pastes a text read by readClipboardText into the block that starts at
+  // the selection's top-left cell, and selects the block. Cells split at
+  // tabs and commas, rows at line feeds. Rows and columns beyond the
+  // table's counts are cut to them, and a cell longer than the display can
+  // draw is left out; either sets the size error. Nothing selected:
+  // nothing happens.
+  void pasteText(const FX::FXString& text);
+  // True when a pasted text holds at least one value: something other than
+  // blanks and cell and row separators.
+  static bool holdsValues(const FX::FXString& text);
+  // Empties every cell of a pasted text that is longer than maxBytes
+  // bytes; true when one was emptied.
+  static bool dropLongCells(FX::FXString& text, FX::FXint maxBytes);
 
   // Tool tip of a cell; an empty tip shows none. Setting a tip makes the
   // cell's item when it has none; it returns false only for an item that

@@ -456,13 +456,14 @@ std::string wideToUtf8(const std::string& in, Utilities_lom2::FileUTFtypes type)
 }
 
 // The whole file as UTF-8 text with every CR directly before a LF left
-// out. False when the path is empty, the file is empty or cannot be opened
-// or read in full, or the text has no bytes.
+// out. False when the path is empty, the file is empty, larger than
+// MAX_TEXT_FILE_BYTES or cannot be opened or read in full, or the text has
+// no bytes.
 bool readText(const FXString& path, std::string& text, bool* eightBit) {
   if (eightBit) *eightBit = false;
   if (path.empty()) return false;
   const FXlong size = FXStat::size(path);
-  if (size < 1) return false;
+  if (size < 1 || size > Utilities_lom2::MAX_TEXT_FILE_BYTES) return false;
   std::string raw(static_cast<size_t>(size), '\0');
   FXFile file;
   if (!file.open(path, FXIO::Reading)) return false;
@@ -728,9 +729,11 @@ bool Utilities_lom2::saveImageToFile(FXApp* app, const FXDrawable* drawable, con
   FXBMPImage* bmp = offscreenCopy(app, drawable, nullptr, drawable->getWidth(), drawable->getHeight());
   if (!bmp) return false;
   // Encode in memory first, so that every failed or short write to the
-  // file shows up in the result.
+  // file shows up in the result. The stream has room for the whole file
+  // from the start: it grows one write at a time otherwise, and the
+  // picture is written byte by byte.
   FXMemoryStream memory;
-  memory.open(FXStreamSave, nullptr);
+  memory.open(FXStreamSave, static_cast<FXuval>(bmp->getWidth()) * bmp->getHeight() * 4 + 4096, nullptr);
   const bool encoded = bmp->savePixels(memory) && memory.status() == FXStreamOK;
   delete bmp;
   const FXlong length = memory.position();

@@ -57,6 +57,12 @@ public:
 
   // ------------------------------------------------------------------ text
 
+  // The longest text a table cell or a field takes from a file or the
+  // clipboard. The display refuses a text of about 262,000 bytes drawn at
+  // once, and the program ends (BadLength); numbers, cell names and paths
+  // are all far shorter.
+  static const int MAX_SHOWN_TEXT_BYTES = 4096;
+
   // Groups digits by three from the right with ','.
   static FX::FXString AddCommas(const FX::FXString& text);
   static FX::FXString AddCommas(int value);
@@ -134,13 +140,20 @@ public:
   static const FX::FXuchar questionIcon[202];
   static const FX::FXuchar infoIcon[191];
 
+  // The largest text file the readers below take. The program's own text
+  // files (settings, data, conversion factors) are far smaller; a file
+  // beyond this is not read, so that no file can take the memory of
+  // several copies of itself while the program starts.
+  static const long long MAX_TEXT_FILE_BYTES = 16LL * 1024 * 1024;
+
   // Reads a text file as UTF-8 (UTF-16 and UTF-32 files with a byte-order
   // mark are converted, the mark included) with every CR directly before a
   // LF left out. The buffer must hold at least the file's size in bytes;
   // it is zeroed for that many bytes and receives the text. *eightBit is
   // true for files without a mark or with the UTF-8 mark. False when the
-  // file cannot be opened or read, is empty, or its converted text is
-  // longer than the file (then the buffer is left zeroed).
+  // file cannot be opened or read, is empty or larger than
+  // MAX_TEXT_FILE_BYTES, or its converted text is longer than the file
+  // (then the buffer is left zeroed).
   static bool readFile(const FX::FXString& path, char* buffer, bool* eightBit);
   static bool readFile(const FX::FXString& path, char* buffer);
   // Reads a text file as above and splits it at separator into lines with

@@ -170,14 +170,9 @@ bool Quillgrid::readConversionFactors() {
   numConversionFactors = 0;
   delete[] conversionFactors;
   conversionFactors = nullptr;
-  FXArray<FXString> lines;
-  if (!Utilities_lom2::readFile(CONVERSION_FACTORS_FILE, &lines) || lines.no() == 0) return false;
-  conversionFactors = new ConversionFactor[lines.no()];
-  numConversionFactors = parseConversionFactors(lines.data(), lines.no(), conversionFactors);
-  if (numConversionFactors == 0) {
-    delete[] conversionFactors;
-    conversionFactors = nullptr;
-  }
+  const int count = readConversionFactorsFile(CONVERSION_FACTORS_FILE, conversionFactors);
+  if (count < 0) return false;
+  numConversionFactors = count;
   return true;
 }
 

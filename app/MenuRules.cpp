@@ -1,6 +1,9 @@
 #include "MenuRules.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -34,6 +37,7 @@ bool parseConversionFactorLine(const FXString& line, ConversionFactor& entry) {
   if (first < 0) return false;
   const int second = line.find('"', first + 1);
   if (second < 0) return false;
+  if (second - first - 1 > Utilities_lom2::MAX_SHOWN_TEXT_BYTES) return false;
   entry.name = line.mid(first + 1, second - first - 1);
   FXString rest = line.mid(second + 1, line.length() - second - 1);
   rest.trim();
@@ -50,6 +54,21 @@ int parseConversionFactors(const FXString* lines, int numLines, ConversionFactor
     // An infinite factor (or one too large for a double) would turn every
     // Y value into infinity.
     if (entry.factor > 1e-50 && std::isfinite(entry.factor) && k < MAX_CONVERSION_FACTORS) out[count++] = entry;
+  }
+  return count;
+}
+
+int readConversionFactorsFile(const FXString& path, ConversionFactor*& factors) {
+  factors = nullptr;
+  FXArray<FXString> lines;
+  if (!Utilities_lom2::readFile(path, &lines) || lines.no() == 0) return -1;
+  // Only the first lines can give entries.
+  const int considered = std::min<int>(lines.no(), MAX_CONVERSION_FACTORS);
+  factors = new ConversionFactor[considered];
+  const int count = parseConversionFactors(lines.data(), considered, factors);
+  if (count == 0) {
+    delete[] factors;
+    factors = nullptr;
   }
   return count;
 }

@@ -19,7 +19,8 @@ bool recentListHasEntries(const FX::FXString list[NUM_RECENT_FILES]);
 
 // Reads one line of the conversion-factors file: the name between the first
 // two double quotes, the factor after the second. False when the line has
-// fewer than two quotes.
+// fewer than two quotes, or a name longer than a menu can show
+// (Utilities_lom2::MAX_SHOWN_TEXT_BYTES).
 bool parseConversionFactorLine(const FX::FXString& line, ConversionFactor& entry);
 
 // Fills out (room for numLines entries) from the file's lines and returns
@@ -27,5 +28,10 @@ bool parseConversionFactorLine(const FX::FXString& line, ConversionFactor& entry
 // fewer; a line is taken when its factor is finite and exceeds 1e-50 and it
 // is one of the first 100 lines.
 int parseConversionFactors(const FX::FXString* lines, int numLines, ConversionFactor* out);
+
+// Reads the conversion-factors file at path into a new array (array new,
+// the caller's to delete; null when the file holds no entry) and returns
+// the number of entries, or -1 when the file cannot be read or is empty.
+int readConversionFactorsFile(const FX::FXString& path, ConversionFactor*& factors);
 
 #endif

@@ -8,13 +8,16 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "Globals.h"
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -73,6 +76,30 @@ int words(const FXString& text, FXString* out, int max) {
 
 bool hasLineBreak(const FXString& text) { return text.find('\n') >= 0 || text.find('\r') >= 0; }
 
+// A temporary file that has not changed for this long belongs to a save
+// that ended without finishing (a save takes a fraction of a second); a
+// younger one may be another instance's save in progress.
+const time_t STALE_TEMPORARY_SECONDS = 60;
+// mkstemp's "XXXXXX".
+const int TEMPORARY_SUFFIX_LENGTH = 6;
+
+// Removes the temporary files of target in dir that a killed save left.
+void removeStaleTemporaryFiles(const FXString& dir, const FXString& targetName) {
+  DIR* d = opendir(dir.text());
+  if (!d) return;
+  const time_t now = time(nullptr);
+  while (const struct dirent* entry = readdir(d)) {
+    const FXString name(entry->d_name);
+    if (!isTemporaryFileOf(name, targetName)) continue;
+    const FXString path = dir + "/" + name;
+    struct stat st;
+    if (lstat(path.text(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) continue;
+    if (st.st_mtime > now - STALE_TEMPORARY_SECONDS) continue;
+    unlink(path.text());
+  }
+  closedir(d);
+}
+
 }  // namespace
 
 Line splitLine(const FXString& text) {
@@ -85,6 +112,7 @@ Line splitLine(const FXString& text) {
     line.value = text.mid(gt + 1, text.length() - gt - 1);
   }
   line.key.substitute("<_", "<");
+  if (line.value.length() > Utilities_lom2::MAX_SHOWN_TEXT_BYTES) line.value = FXString::null;
   return line;
 }
 
@@ -222,6 +250,16 @@ bool numberText(const FXString& value, FXString& text) {
   return true;
 }
 
+bool isTemporaryFileOf(const FXString& entryName, const FXString& targetName) {
+  if (targetName.empty()) return false;
+  const FXString prefix = "." + targetName + ".";
+  if (entryName.length() != prefix.length() + TEMPORARY_SUFFIX_LENGTH || entryName.left(prefix.length()) != prefix)
+    return false;
+  for (FXint i = prefix.length(); i < entryName.length(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(entryName[i]))) return false;
+  return true;
+}
+
 bool replaceFile(const FXString& path, const FXString& text) {
   if (path.empty()) return false;
   // Write through a symbolic link to the file it names.
@@ -246,6 +284,7 @@ bool replaceFile(const FXString& path, const FXString& text) {
 
   FXString dir = FXPath::directory(target);
   if (dir.empty()) dir = ".";
+  removeStaleTemporaryFiles(dir, FXPath::name(target));
   const FXString pattern = dir + "/." + FXPath::name(target) + ".XXXXXX";
   std::string temp(pattern.text());
   const int fd = mkstemp(&temp[0]);

@@ -13,6 +13,9 @@ namespace ini {
 // One line split at its first '>': the key is the text before it with '>'
 // appended and every "<_" turned into "<"; the value is everything after
 // it (it may hold '>' itself). A line without '>' is all key, empty value.
+// A value longer than the longest text the display can show
+// (Utilities_lom2::MAX_SHOWN_TEXT_BYTES) reads as empty: no entry holds
+// such a text, and a cell or field showing it would end the program.
 struct Line {
   FX::FXString key;
   FX::FXString value;
@@ -95,7 +98,13 @@ bool numberText(const FX::FXString& value, FX::FXString& text);
 // by the file-creation mask, an existing one keeps its permissions, a
 // symbolic link keeps pointing at the file it names, and a file that may
 // not be written is left alone. False when nothing was replaced.
+// Temporary files of the same target left by a save that was killed
+// mid-write (unchanged for a minute or more) are removed first.
 bool replaceFile(const FX::FXString& path, const FX::FXString& text);
+
+// The name pattern of replaceFile's temporary files: "." + the target's
+// name + "." + six letters or digits, in the target's directory.
+bool isTemporaryFileOf(const FX::FXString& entryName, const FX::FXString& targetName);
 
 }  // namespace ini
 

@@ -114,6 +114,13 @@ bool pasteInto(Table_lom2* t, FXObject* sender) {
   return !t->getSizeError();
 }
 
+// The same for a clipboard text already read.
+bool pasteTextInto(Table_lom2* t, const FXString& text) {
+  t->resetSizeError();
+  t->pasteText(text);
+  return !t->getSizeError();
+}
+
 // Dropped values are lost data: the user hears of it.
 void warnPasteCut(FXWindow* owner, Table_lom2* t, const char* hint) {
   ModalSeam::warning(owner, MBOX_OK, "Paste Error",
@@ -569,6 +576,11 @@ void Quillgrid::deallocateLMPcellColorIcons() {
 long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
   const int tab = tabBook ? tabBook->getCurrent() : 0;
   if (tab <= 0) return 0;
+  Table_lom2* pasted = tab == 2 ? lmpData_TBL : tab == 1 ? xyValues_TBL : nullptr;
+  // The clipboard is read before the table is cleared: an empty or
+  // unreadable clipboard leaves the table and its fit as they were.
+  FXString text;
+  if (pasted && (!pasted->readClipboardText(text) || !Table_lom2::holdsValues(text))) return 1;
   // Pasted values become the data source, with the fit type that suits them.
   auto switchToSource = [this](int source, int fitType) {
     if (dataSource == source) return;
@@ -577,24 +589,21 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
     dataSource = source;
     setDataSource();
   };
-  Table_lom2* pasted = nullptr;
   bool whole = true;
   const char* hint = "";
-  if (tab == 2 && lmpData_TBL) {
+  if (tab == 2 && pasted) {
     onCmdClearLMPTable(nullptr, 0, nullptr);
     clearLMPErrorFromTable();
     // The paste starts at cell (0, 0), a typed column; a table left
     // read-only by a click in a computed column would refuse it after it
     // has been cleared.
     lmpData_TBL->setEditable(TRUE);
-    pasted = lmpData_TBL;
-    whole = pasteInto(pasted, this);
+    whole = pasteTextInto(pasted, text);
     switchToSource(2, 5);
     if (autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck()) onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
-  } else if (tab == 1 && xyValues_TBL) {
+  } else if (tab == 1 && pasted) {
     onCmdClearXYValuesTable(nullptr, 0, nullptr);
-    pasted = xyValues_TBL;
-    whole = pasteInto(pasted, this);
+    whole = pasteTextInto(pasted, text);
     hint = "\nChoose more rows in \"# rows in table\" and paste again.";
     switchToSource(1, 0);
   }

@@ -238,8 +238,8 @@ TEST_F(FittingRunResults, CellsTheRunDoesNotWriteAreEmpty) {
 // The certified sets through the whole run: table text in, "Fit data",
 // coefficients read back from the coefficient table at 20 decimals.
 TEST_F(FittingRunResults, CertifiedDataKeepTwelveDigitsThroughTheRun) {
+  QG_REQUIRE_TESTDATA();
   const std::string nist = qgtest::testdata("nist/");
-  if (!qgtest::fileExists(nist + "README.md")) GTEST_SKIP() << "no certified data at " << nist;
   for (int i = 0; i < w->numOfDecimalsInCoefficients_LB->getNumItems(); ++i)
     if (FXIntVal(w->numOfDecimalsInCoefficients_LB->getItemText(i), 10) == 20)
       w->numOfDecimalsInCoefficients_LB->setCurrentItem(i, FALSE);

@@ -4,6 +4,7 @@
 
 #include "MenuRules.h"
 #include "TestHarness.h"
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -98,4 +99,27 @@ TEST(ConversionFactorsFile, NewRecordIsUnknownWithFactorOne) {
   ConversionFactor c;
   EXPECT_STREQ(c.name.text(), "unknown");
   EXPECT_EQ(c.factor, 1.0);
+}
+
+// A name too long for a menu to show would end the program when the
+// pop-up of factors opens; the file's other entries are still offered.
+TEST(DamagedConversionFactors, NamesTooLongToShowAreNotOffered) {
+  qgtest::TempDir dir;
+  const std::string longest(Utilities_lom2::MAX_SHOWN_TEXT_BYTES, 'n');
+  qgtest::writeFile("factors.txt", "\"" + longest + "x\" 2\n\"" + longest + "\" 3\n\"ok\" 4\n");
+  ConversionFactor* factors = nullptr;
+  ASSERT_EQ(readConversionFactorsFile("factors.txt", factors), 2);
+  EXPECT_EQ(factors[0].name.length(), (FXint)longest.size());
+  EXPECT_EQ(factors[0].factor, 3.0);
+  EXPECT_STREQ(factors[1].name.text(), "ok");
+  delete[] factors;
+  // Only the first lines of the file can give entries; an unreadable file
+  // gives none.
+  std::string many;
+  for (int i = 0; i < 5000; ++i) many += "\"f\" 2\n";
+  qgtest::writeFile("many.txt", many);
+  ASSERT_EQ(readConversionFactorsFile("many.txt", factors), (int)MAX_CONVERSION_FACTORS);
+  delete[] factors;
+  EXPECT_EQ(readConversionFactorsFile("missing.txt", factors), -1);
+  EXPECT_EQ(factors, nullptr);
 }

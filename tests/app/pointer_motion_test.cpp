@@ -17,7 +17,10 @@ TEST_F(MainWindowFixture, RealPointerMotionOverTheImageReachesTheReadout) {
     FXColor* pixels = nullptr;
     FXMALLOC(&pixels, FXColor, 200 * 150);
     for (int i = 0; i < 200 * 150; ++i) pixels[i] = FXRGB(255, 255, 255);
-    FXBMPImage bmp(qgtest::app(), pixels, IMAGE_OWNED, 200, 150);
+    // The constructor's pixel argument is BMP file data: the pixels are
+    // handed over afterwards, and the image frees them.
+    FXBMPImage bmp(qgtest::app(), nullptr, 0, 1, 1);
+    bmp.setData(pixels, IMAGE_OWNED, 200, 150);
     FXFileStream out;
     ASSERT_TRUE(out.open("white.bmp", FXStreamSave));
     ASSERT_TRUE(bmp.savePixels(out));

@@ -2,11 +2,14 @@
 #include <climits>
 #include <string>
 
+#include <stdlib.h>
 #include <sys/stat.h>
+#include <utime.h>
 #include <unistd.h>
 
 #include "SettingsRules.h"
 #include "TestHarness.h"
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -33,6 +36,18 @@ TEST(SettingsRules, SplitLineAtTheFirstAngleBracket) {
     EXPECT_EQ(str(l.key), c.key) << c.line;
     EXPECT_EQ(str(l.value), c.value) << c.line;
   }
+}
+
+// A value longer than the display can show is read as empty: the file
+// itself stays readable, line by line.
+TEST(SettingsRules, ValuesTooLongToShowReadAsEmpty) {
+  const std::string longest(Utilities_lom2::MAX_SHOWN_TEXT_BYTES, '1');
+  const ini::Line kept = ini::splitLine(("<lmp_C_TF>" + longest).c_str());
+  EXPECT_EQ(str(kept.key), "<lmp_C_TF>");
+  EXPECT_EQ(str(kept.value), longest);
+  const ini::Line dropped = ini::splitLine(("<lmp_C_TF>" + longest + "2").c_str());
+  EXPECT_EQ(str(dropped.key), "<lmp_C_TF>");
+  EXPECT_EQ(str(dropped.value), "");
 }
 
 TEST(SettingsRules, IntegersFlagsAndRanges) {
@@ -246,4 +261,60 @@ TEST_F(ReplaceFile, ASymbolicLinkKeepsPointingAtItsFile) {
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(qgtest::readFile("s.ini"), "new\n");
   EXPECT_EQ(leftovers(), 0);
+}
+
+// A save killed while it wrote left its hidden temporary file beside the
+// target for ever. The next save of the same target removes such files
+// once they have been left alone for a minute; younger ones may be a save
+// of another instance in progress, and other files are never touched.
+TEST_F(ReplaceFile, TemporaryFilesOfAKilledSaveGoWithTheNextSave) {
+  auto temporary = [](const char* pattern, int ageSeconds) {
+    std::string name(pattern);
+    const int fd = mkstemp(&name[0]);
+    EXPECT_GE(fd, 0) << pattern;
+    if (fd >= 0) close(fd);
+    struct utimbuf times;
+    times.actime = times.modtime = time(nullptr) - ageSeconds;
+    utime(name.c_str(), &times);
+    return name;
+  };
+  const std::string killed = temporary(".s.ini.XXXXXX", 120);
+  const std::string killedLongAgo = temporary(".s.ini.XXXXXX", 86400);
+  const std::string inProgress = temporary(".s.ini.XXXXXX", 0);
+  const std::string otherTarget = temporary(".s.ini.bak.XXXXXX", 120);
+  const std::string otherTarget2 = temporary(".t.ini.XXXXXX", 120);
+  qgtest::writeFile(".s.ini.12345", "");   // five characters: not a temporary file
+  qgtest::writeFile(".s.ini.12345!", "");  // not letters and digits
+  mkdir(".s.ini.Dir123", 0755);
+  for (const char* name : {".s.ini.12345", ".s.ini.12345!", ".s.ini.Dir123"}) {
+    struct utimbuf times;
+    times.actime = times.modtime = time(nullptr) - 120;
+    utime(name, &times);
+  }
+
+  ASSERT_TRUE(ini::replaceFile("s.ini", "<a>1\n"));
+  EXPECT_FALSE(qgtest::fileExists(killed));
+  EXPECT_FALSE(qgtest::fileExists(killedLongAgo));
+  for (const std::string& kept : {inProgress, otherTarget, otherTarget2, std::string(".s.ini.12345"),
+                                  std::string(".s.ini.12345!"), std::string(".s.ini.Dir123")})
+    EXPECT_TRUE(qgtest::fileExists(kept)) << kept;
+  EXPECT_EQ(qgtest::readFile("s.ini"), "<a>1\n");
+
+  // Through a path with a directory, the temporary files of that directory.
+  mkdir("sub", 0755);
+  chdir("sub");
+  const std::string below = temporary(".d.qwr.XXXXXX", 120);
+  chdir("..");
+  ASSERT_TRUE(ini::replaceFile("sub/d.qwr", "<a>1\n"));
+  EXPECT_FALSE(qgtest::fileExists("sub/" + below));
+}
+
+TEST(SettingsRules, TemporaryFileNames) {
+  // The settings file's name begins with a dot itself.
+  EXPECT_TRUE(ini::isTemporaryFileOf("..Quillgrid.ini.a1B2c3", ".Quillgrid.ini"));
+  EXPECT_TRUE(ini::isTemporaryFileOf(".data.qwr.XXXXXX", "data.qwr"));
+  for (const char* other : {"..Quillgrid.ini.a1B2c", "..Quillgrid.ini.a1B2c34", ".Quillgrid.ini.a1B2c3", "..Quillgrid.ini",
+                            "..Quillgrid.ini.a1B-c3", "..Quillgrid.inix.a1B2c3", "..Quillgrid.ini.a1B2c3~"})
+    EXPECT_FALSE(ini::isTemporaryFileOf(other, ".Quillgrid.ini")) << other;
+  EXPECT_FALSE(ini::isTemporaryFileOf("..abcdef", ""));
 }

@@ -1,6 +1,7 @@
 // The settings file and data files with real main windows: every key
 // written and read back, the file's edge cases, damaged files, data files
 // through the save dialog, and the settings surviving a restart.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -10,9 +11,11 @@
 #include "Globals.h"
 #include "MainWindowFixture.h"
 #include "Quillgrid.h"
+#include "ShownText.h"
 #include "Table_lom2.h"
 #include "TestHarness.h"
 #include "TextField_lom2.h"
+#include "Utilities_lom2.h"
 #include "fox16.h"
 // after fx.h, which it needs
 #include <FXPNGImage.h>
@@ -700,6 +703,49 @@ TEST_F(SettingsTest, DataFileErrorsAreReported) {
   EXPECT_EQ(script.last().kind, ModalSeam::ERROR_BOX);
   EXPECT_EQ(str(script.last().caption), "Error");
   EXPECT_EQ(str(w->recentFiles[1][0]), "/d/kept.qwr");
+}
+
+// A settings file with a text of about 262,000 characters in one cell
+// ended the program at every start: the display refuses to draw a text
+// that long (BadLength), until the user found and deleted the hidden file.
+// No text that long is taken from a file now, in any cell, field or path.
+TEST_F(SettingsTest, TextsTooLongToShowAreNotTakenFromAFile) {
+  Quillgrid* w = window();
+  const std::string huge(262000, '1');
+  std::string text = str(w->settingsText());
+  for (const char* key : {"directoryForUserFiles", "y_axisScaleFactor", "min_x_axisDataPoints_TBL", "max_y_axisDataPoints_TBL",
+                          "equation_Y_intercept_TF", "excel_cell_TF", "lmp_C_TF"})
+    text += std::string("<") + key + ">" + huge + "\n";
+  text += "<xyValues>0 " + huge + " 2\n<xyValues>1 3 4\n<LMPValues>0 100 " + huge + " 800\n<RecentImageFiles>0 /" +
+          huge + "\n";
+  const int limit = Utilities_lom2::MAX_SHOWN_TEXT_BYTES;
+
+  // As a data file in a running window.
+  EXPECT_TRUE(read(w, text, true));
+  w->afterReadingDatafiles(false);
+  EXPECT_LE(qgtest::longestShownText(w), limit);
+  EXPECT_EQ(cell(w->xyValues_TBL, 1, 1), "4");  // the rows around it still arrive
+  expectSane(w);
+
+  // As the settings file at start-up: the window starts and shows every
+  // tab and its menus.
+  qgtest::writeFile(".Quillgrid.ini", text);
+  Quillgrid* started = window();
+  EXPECT_LE(qgtest::longestShownText(started), limit);
+  started->show(PLACEMENT_SCREEN);
+  for (int tab = 0; tab < 4; ++tab) {
+    started->tabBook->setCurrent(tab, FALSE);
+    qgtest::runFor(30);
+  }
+  started->fileMenu->popup(nullptr, 10, 10);
+  qgtest::runFor(30);
+  started->fileMenu->popdown();
+  EXPECT_TRUE(started->shown());
+
+  // A text as long as the display can show is taken as it stands.
+  const std::string longest(static_cast<size_t>(limit), '7');
+  EXPECT_TRUE(read(w, filler(30) + "<min_x_axisDataPoints_TBL>" + longest + "\n"));
+  EXPECT_EQ(cell(w->axisDataPoints_TBL[0], 0, 0), longest);
 }
 
 TEST_F(SettingsTest, QuittingWritesTheFileAndTheNextStartReadsIt) {

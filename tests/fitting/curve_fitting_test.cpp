@@ -50,6 +50,7 @@ class CertifiedFit : public ::testing::TestWithParam<CertifiedCase> {};
 
 TEST_P(CertifiedFit, CoefficientsMatchTheCertifiedValues) {
   const CertifiedCase& c = GetParam();
+  if (c.shared) QG_REQUIRE_TESTDATA();
   const std::string base =
       c.shared ? qgtest::testdata(c.path) : std::string(QG_SOURCE_DIR) + "/bench/data/" + c.path;
   refdata::DataSet set;

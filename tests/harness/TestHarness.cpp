@@ -30,6 +30,16 @@ std::string testdata(const std::string& relative) {
   return std::string(QG_TESTDATA_DIR) + "/" + relative;
 }
 
+bool haveTestdata() {
+  struct stat st;
+  return stat(QG_TESTDATA_DIR, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool testdataRequired() {
+  const char* required = getenv("QG_REQUIRE_TESTDATA");
+  return required && *required && std::string(required) != "0";
+}
+
 std::string writeFile(const std::string& name, const std::string& bytes) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -26,8 +26,14 @@ bool haveDisplay();
 const std::string& startDirectory();
 // The temporary working directory of this process.
 const std::string& workDirectory();
-// Path of a file under the shared reference data.
+// Path of a file under the shared reference data (../shared/testdata
+// beside the repository). A lone clone has none: tests that need it start
+// with QG_REQUIRE_TESTDATA().
 std::string testdata(const std::string& relative);
+bool haveTestdata();
+// True when the environment says the shared data must be there
+// (QG_REQUIRE_TESTDATA set, as the CI script does).
+bool testdataRequired();
 
 // Writes bytes to a file in the working directory; returns its path.
 std::string writeFile(const std::string& name, const std::string& bytes);
@@ -126,6 +132,16 @@ private:
 };
 
 }  // namespace qgtest
+
+// Skips a test that needs the shared reference data when it is not there,
+// saying so; fails it instead when the data is required.
+#define QG_REQUIRE_TESTDATA()                                                                          \
+  do {                                                                                                 \
+    if (!qgtest::haveTestdata()) {                                                                     \
+      if (qgtest::testdataRequired()) FAIL() << "the shared test data is missing: " QG_TESTDATA_DIR;   \
+      GTEST_SKIP() << "needs the shared test data, which is not beside this repository: " QG_TESTDATA_DIR; \
+    }                                                                                                  \
+  } while (0)
 
 // Skips a test that needs an X display when there is none (outside CI).
 #define QG_REQUIRE_DISPLAY()                                   \

@@ -55,3 +55,23 @@ TEST(ClipboardPicture, ACopiedImageComesBackAsPngAndBmp) {
   EXPECT_TRUE(Utilities_lom2::copyToClipboard(app, static_cast<const FXImage*>(nullptr)));
   delete reader;
 }
+
+// A second copy while the program still owns the clipboard replaces the
+// picture; taking the clipboard over from itself must not drop the new one.
+TEST(ClipboardPicture, ASecondCopyReplacesTheFirst) {
+  QG_REQUIRE_DISPLAY();
+  FXApp* app = qgtest::app();
+  FXMainWindow* reader = new FXMainWindow(app, "reader", nullptr, nullptr, DECOR_ALL, 0, 0, 60, 40);
+  reader->create();
+  for (FXColor colour : {FXRGB(10, 20, 30), FXRGB(40, 50, 60)}) {
+    FXImage image(app, nullptr, IMAGE_KEEP | IMAGE_OWNED, 4, 3);
+    image.fill(colour);
+    image.create();
+    image.render();
+    ASSERT_TRUE(Utilities_lom2::copyToClipboard(app, &image));
+    FXPNGImage png(app, nullptr, IMAGE_KEEP);
+    ASSERT_TRUE(readPicture(reader, ClipboardPicture::pngType(app), &png));
+    EXPECT_EQ(png.getPixel(2, 1) | FXRGBA(0, 0, 0, 255), colour);
+  }
+  delete reader;
+}

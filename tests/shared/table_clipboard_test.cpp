@@ -5,7 +5,10 @@
 
 #include <fxkeys.h>
 
+#include <string>
+
 #include "Table_lom2.h"
+#include "Utilities_lom2.h"
 
 using namespace FX;
 
@@ -200,9 +203,10 @@ TEST_F(TablePaste, TooManyRowsWithoutResizingAreCutToTheTablesRowCount) {
   EXPECT_EQ(t->getSelEndRow(), 3);
 }
 
-// Too many columns never refuse a paste: the columns that pass the table's
-// end are added, with or without row resizing.
-TEST_F(TablePaste, TooManyColumnsAreAddedAtTheTablesEnd) {
+// Too many columns are cut like rows: the table's column count is taken
+// from the starting column, and the table grows at its end by the columns
+// that pass it, with or without row resizing.
+TEST_F(TablePaste, TooManyColumnsAreCutToTheTablesColumnCount) {
   for (bool resize : {false, true}) {
     SCOPED_TRACE(resize ? "resizing" : "no resizing");
     Table_lom2* t = makeTable(2, 2, 0, false, resize);
@@ -211,15 +215,57 @@ TEST_F(TablePaste, TooManyColumnsAreAddedAtTheTablesEnd) {
     owner->offer(FXWindow::utf8Type, "1\t2\t3\n4\t5\t6");
     paste(t);
     EXPECT_TRUE(t->getSizeError());
-    EXPECT_EQ(t->getNumColumns(), 4);
+    EXPECT_EQ(t->getNumColumns(), 3);
     EXPECT_EQ(t->getNumRows(), 3);
     EXPECT_EQ(cell(t, 1, 1), "1");
-    EXPECT_EQ(cell(t, 1, 3), "3");
-    EXPECT_EQ(cell(t, 2, 3), "6");
+    EXPECT_EQ(cell(t, 1, 2), "2");
+    EXPECT_EQ(cell(t, 2, 2), "5");
     EXPECT_EQ(cell(t, 0, 1), "");
-    EXPECT_EQ(t->getSelEndColumn(), 3);
+    EXPECT_EQ(t->getSelEndColumn(), 2);
     delete t;
   }
+}
+
+// One line of a 1 MB clipboard: 262,144 values. The table keeps its four
+// columns instead of growing by a quarter of a million.
+TEST_F(TablePaste, OneLongLineKeepsTheTablesColumns) {
+  Table_lom2* t = makeTable(500, 4);
+  show();
+  std::string line = "7";
+  for (int i = 1; i < 262144; ++i) line += "\t7";
+  t->selectRange(0, 0, 0, 0);
+  owner->offer(FXWindow::utf8Type, FXString(line.c_str()));
+  paste(t);
+  EXPECT_TRUE(t->getSizeError());
+  EXPECT_EQ(t->getNumColumns(), 4);
+  EXPECT_EQ(t->getNumRows(), 500);
+  EXPECT_EQ(cell(t, 0, 3), "7");
+  EXPECT_EQ(t->getSelEndColumn(), 3);
+}
+
+// A cell longer than the display can draw would end the program when it is
+// shown: it is left out, the size error tells of it, and the other cells
+// of its row and block are pasted.
+TEST_F(TablePaste, CellsTooLongToShowAreLeftOut) {
+  Table_lom2* t = makeTable(3, 3);
+  show();
+  const std::string longest(Utilities_lom2::MAX_SHOWN_TEXT_BYTES, '5');
+  const std::string tooLong(Utilities_lom2::MAX_SHOWN_TEXT_BYTES + 1, '6');
+  t->selectRange(0, 0, 0, 0);
+  owner->offer(FXWindow::utf8Type, FXString(("1\t" + tooLong + "\t3\n" + longest + "\t4").c_str()));
+  paste(t);
+  EXPECT_TRUE(t->getSizeError());
+  EXPECT_EQ(cell(t, 0, 0), "1");
+  EXPECT_EQ(cell(t, 0, 1), "");
+  EXPECT_EQ(cell(t, 0, 2), "3");
+  EXPECT_EQ(cell(t, 1, 0), longest);
+  EXPECT_EQ(cell(t, 1, 1), "4");
+  // A text of cells that all fit raises no error.
+  t->selectRange(2, 2, 0, 0);
+  owner->offer(FXWindow::utf8Type, "8\t9");
+  paste(t);
+  EXPECT_FALSE(t->getSizeError());
+  EXPECT_EQ(cell(t, 2, 1), "9");
 }
 
 TEST_F(TablePaste, TooManyRowsWithResizingInsertRowsAtTheCurrentRow) {

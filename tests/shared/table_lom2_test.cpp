@@ -185,22 +185,23 @@ struct PasteSizeCase {
   bool resize;
   int rows, cols;
   int refuse;
-  int rowsAfter;  // the count handed back
+  int rowsAfter, colsAfter;  // the counts handed back
   bool sizeError;
   int tableRowsAfter;
 };
 
 TEST_F(TableTest, PasteSizeCheck) {
   const PasteSizeCase cases[] = {
-      {5, 3, false, 2, 2, 0, 2, false, 5},   // fits
-      {5, 3, false, 5, 3, 0, 5, false, 5},   // exactly
-      {5, 3, false, 8, 2, 0, 5, true, 5},    // too many rows: cut to the table's rows
-      {5, 3, false, 2, 4, 0, 2, true, 5},    // too many columns never refuse
-      {5, 3, false, -1, 2, 1, -1, true, 5},  // negative counts refuse
-      {5, 3, false, 2, -1, 1, 2, true, 5},
-      {5, 3, true, 8, 2, 0, 8, false, 8},    // rows added until the block fits
-      {5, 3, true, 8, 4, 0, 8, true, 5},     // too many columns too: nothing added, count kept
-      {5, 3, true, 3, 2, 0, 3, false, 5},
+      {5, 3, false, 2, 2, 0, 2, 2, false, 5},    // fits
+      {5, 3, false, 5, 3, 0, 5, 3, false, 5},    // exactly
+      {5, 3, false, 8, 2, 0, 5, 2, true, 5},     // too many rows: cut to the table's rows
+      {5, 3, false, 2, 4, 0, 2, 3, true, 5},     // too many columns: cut to the table's columns, never refused
+      {5, 3, false, 9, 9, 0, 5, 3, true, 5},     // both cut
+      {5, 3, false, -1, 2, 1, -1, 2, true, 5},   // negative counts refuse
+      {5, 3, false, 2, -1, 1, 2, -1, true, 5},
+      {5, 3, true, 8, 2, 0, 8, 2, false, 8},     // rows added until the block fits
+      {5, 3, true, 8, 4, 0, 8, 3, true, 5},      // too many columns too: nothing added, columns cut
+      {5, 3, true, 3, 2, 0, 3, 2, false, 5},
   };
   for (const PasteSizeCase& c : cases) {
     Table_lom2* t = makeTable(c.tableRows, c.tableCols, false, c.resize);
@@ -209,9 +210,10 @@ TEST_F(TableTest, PasteSizeCheck) {
     FXint cols = c.cols;
     EXPECT_EQ(t->checkPasteSize(&rows, &cols), c.refuse) << c.rows << "x" << c.cols;
     EXPECT_EQ(rows, c.rowsAfter) << c.rows << "x" << c.cols;
-    EXPECT_EQ(cols, c.cols);
+    EXPECT_EQ(cols, c.colsAfter) << c.rows << "x" << c.cols;
     EXPECT_EQ(t->getSizeError(), c.sizeError) << c.rows << "x" << c.cols;
     EXPECT_EQ(t->getNumRows(), c.tableRowsAfter) << c.rows << "x" << c.cols;
+    EXPECT_EQ(t->getNumColumns(), c.tableCols) << c.rows << "x" << c.cols;
     t->resetSizeError();
     EXPECT_FALSE(t->getSizeError());
     delete t;

@@ -161,6 +161,23 @@ TEST(UtilitiesFiles, LongNonAsciiFileIsNotCut) {
   EXPECT_EQ(std::string(buffer.begin(), buffer.end()), std::string(size, '\0'));
 }
 
+// A text file beyond the readers' limit is not read, so that no file can
+// take the memory of several copies of itself while the program starts;
+// one at the limit is.
+TEST(UtilitiesFiles, FilesBeyondTheLimitAreNotRead) {
+  const long long limit = U::MAX_TEXT_FILE_BYTES;
+  for (long long size : {limit, limit + 1}) {
+    SCOPED_TRACE(size);
+    const std::string file = qgtest::writeFile("big.txt", "a\n");
+    ASSERT_EQ(truncate(file.c_str(), size), 0);  // the rest reads as zero bytes
+    FXArray<FXString> got;
+    EXPECT_EQ(U::readFile(file.c_str(), &got), size <= limit);
+    EXPECT_EQ(got.no(), size <= limit ? 2 : 0);
+    std::vector<char> buffer(static_cast<size_t>(size));
+    EXPECT_EQ(U::readFile(file.c_str(), buffer.data()), size <= limit);
+  }
+}
+
 TEST(UtilitiesFiles, ReadFailuresLeaveTheLinesAlone) {
   ASSERT_EQ(mkdir("folder", 0755), 0);
   qgtest::writeFile("empty.txt", "");
