@@ -54,6 +54,13 @@ int* clearedInts(int n) {
   return static_cast<int*>(p);
 }
 
+// Puts the target's pixels on its display-side image through the kept
+// upload, made on first use.
+void upload(PixelUpload*& through, FXImage* target) {
+  if (!through) through = new PixelUpload;
+  through->put(target);
+}
+
 // Number of pixels two buffers of these images share.
 long sharedPixels(FXImage* a, int w, int h) {
   const long na = (long)a->getWidth() * a->getHeight(), nb = (long)w * h;
@@ -458,8 +465,7 @@ void Quillgrid::rotateImage(int angle, FXImage* target) {
   const FXColor fill = ImageRules::cornerFillColor(originalPixelArray, W, H, curveRGB, colorTol);
   ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle, fill);
   target->setData(rotatedPixelArray, 0);
-  if (!pixelUpload) pixelUpload = new PixelUpload;
-  pixelUpload->put(target);  // the target's render, made fast for large pictures
+  upload(pixelUpload, target);  // the target's render, made fast for large pictures
   {
     FXDCWindow dc(target);
     drawAlignmentLines(&dc);
@@ -537,8 +543,11 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
   imageHeight = w;
   if (imageView) imageView->setImage(nullptr);
   releaseAndDelete(image);
-  image = new FXImage(getApp(), imagePixelArray, IMAGE_OPTS, imageWidth, imageHeight);
+  // Made empty, then given the turned pixels through the upload.
+  image = new FXImage(getApp(), nullptr, IMAGE_OPTS, imageWidth, imageHeight);
   image->create();
+  image->setData(imagePixelArray, 0);
+  upload(pixelUpload, image);
   if (imageView) {
     imageView->setImage(image);
     imageView->recalc();
@@ -558,7 +567,7 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) {
   if (image->getWidth() * image->getHeight() != n) return 1;
   ImageRules::halfTurn(originalPixelArray, rotatedPixelArray, n);
   image->setData(rotatedPixelArray, 0);
-  image->render();
+  upload(pixelUpload, image);
   memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)n);
   if (imageView) {
     imageView->recalc();

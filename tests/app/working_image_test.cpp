@@ -402,6 +402,7 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(label(), "rotation = 90.000 deg.");
   EXPECT_EQ(w->originalPixelArray[16 + 20 * 25], BLACK);  // (x, y) -> (h - 1 - y, x)
   EXPECT_EQ(shown(16, 25), BLACK);
+  EXPECT_EQ(countShown(BLACK), 1);  // the display shows the turned picture, not an empty one
 
   command(nullptr, Quillgrid::ID_ROTATE_90_CW);
   EXPECT_EQ(label(), "rotation = 180.000 deg.");
@@ -421,6 +422,7 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(label(), "rotation = 180.000 deg.");
   EXPECT_EQ(w->originalPixelArray[(30 - 1 - 25) + 30 * (20 - 1 - 3)], BLACK);
   EXPECT_EQ(shown(4, 16), BLACK);
+  EXPECT_EQ(countShown(BLACK), 1);
   EXPECT_EQ(w->cleanImage->getPixel(25, 3), BLACK);
   // Marks are erased from the turned picture.
   mark(10, 10, RED, 1, 9);
