@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string.h>
 #include <vector>
 
@@ -90,14 +91,26 @@ Decoder decoderFor(const FXString& extension) {
   return nullptr;
 }
 
-// The whole file, or false when it cannot be read.
+// Whether memory can hold n bytes read from a file: no more than the
+// machine has, and the room for them is given.
+bool makeRoom(std::vector<unsigned char>* bytes, long long n) {
+  const long long pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
+  if (n < 0 || (pages > 0 && page > 0 && n / page >= pages)) return false;
+  try {
+    bytes->resize((size_t)n);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+// The whole file, or false when it cannot be read or held.
 bool readWholeFile(const FXString& path, std::vector<unsigned char>* bytes) {
   const int fd = open(path.text(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && makeRoom(bytes, (long long)st.st_size);
   if (ok) {
-    bytes->resize((size_t)st.st_size);
     size_t got = 0;
     while (ok && got < bytes->size()) {
       const ssize_t r = read(fd, bytes->data() + got, bytes->size() - got);

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "DamagedImages.h"
 #include "ImageDecode.h"
 #include "ImageFileRules.h"
@@ -213,4 +216,20 @@ TEST(SandboxedDecode, GigabytesClaimedByAFewBytesAreNotGiven) {
   ImageDecode::DecodedPixels px;
   const ImageDecode::Outcome outcome = ImageDecode::decodeImageFile(path.c_str(), "gif", &px, unchecked);
   EXPECT_TRUE(outcome == ImageDecode::FAILED || outcome == ImageDecode::CRASHED) << outcome;
+}
+
+TEST(SandboxedDecode, AFileLargerThanMemoryIsRefusedWithoutReadingIt) {
+  // A PNG signature in a sparse file twice the size of the machine's
+  // memory: the file cannot be held to be checked.
+  qgtest::TempDir dir;
+  const std::string path = dir.path() + "/vast.png";
+  const int fd = open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "\x89PNG\r\n\x1a\n", 8), 8);
+  const off_t size = 2 * (off_t)sysconf(_SC_PHYS_PAGES) * (off_t)sysconf(_SC_PAGESIZE);
+  const bool sparse = ftruncate(fd, size) == 0;
+  close(fd);
+  if (!sparse) GTEST_SKIP() << "the file system holds no file of " << size << " bytes";
+  ImageDecode::DecodedPixels px;
+  EXPECT_EQ(ImageDecode::decodeImageFile(path.c_str(), "png", &px), ImageDecode::REFUSED);
 }
