@@ -423,14 +423,6 @@ bool imageFileDecodable(const unsigned char* f, size_t n, const FXString& extens
   return inspectImageFile(f, n, extension, &header);
 }
 
-bool declaredImageSize(const unsigned char* head, size_t n, const FXString& extension, long* w, long* h) {
-  ImageFileHeader header;
-  if (!inspectImageFile(head, n, extension, &header)) return false;
-  *w = header.width;
-  *h = header.height;
-  return true;
-}
-
 bool declaredSizeAcceptable(long w, long h) { return w >= 1 && h >= 1 && w <= MAX_IMAGE_SIDE && h <= MAX_IMAGE_SIDE; }
 
 // ---- run-length BMP

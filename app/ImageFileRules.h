@@ -37,10 +37,6 @@ bool inspectImageFile(const unsigned char* f, size_t n, const FX::FXString& exte
 // inspectImageFile without the header.
 bool imageFileDecodable(const unsigned char* f, size_t n, const FX::FXString& extension);
 
-// The width and height the decoder of the file type named by the extension
-// gives the picture of these bytes; false when it would not decode them.
-bool declaredImageSize(const unsigned char* head, size_t n, const FX::FXString& extension, long* w, long* h);
-
 // True when a picture of w x h pixels may be handed to a decoder: the
 // toolkit's decoders multiply the sides in int arithmetic and write past
 // their buffer, or reserve gigabytes, for sides beyond the display's limit.
