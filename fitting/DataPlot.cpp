@@ -64,8 +64,8 @@ bool pastEnd(double v, double hi, double step) { return usableStep(step) && v > 
 // Label format for a tick step: fixed decimals, or (negative decimals)
 // chosen by the step: below 0.001 (which takes in every negative step of a
 // reversed range) the exponent form, else fewer decimals for larger steps.
-// The labels of the multiples of a usable step, the largest of which is
-// largest in size, are always exact: the exponent form gets the digits
+// The labels of ticks on the multiples of a usable step (largest: the size
+// of the largest tick) are always exact: the exponent form gets the digits
 // they need, and fixed-point the decimals of a step finer than they show.
 FXString tickFormat(int decimals, double step, double largest) {
   const bool usable = usableStep(step);

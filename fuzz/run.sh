@@ -16,13 +16,15 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${QG_FUZZ_UNDER_XVFB:-}" ] && command -v xvfb-run >/dev/null; then
+# What the build and the virtual display need, clang and its fuzzer
+# run-time: first, so that a machine without a virtual display gets one
+# before the choice below.
+scripts/install-packages.sh cmake pkg-config libfox-1.6-dev libx11-dev xvfb xauth clang libclang-rt-dev
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${QG_FUZZ_UNDER_XVFB:-}" ]; then
   export QG_FUZZ_UNDER_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$seconds" "$@"
 fi
-
-# clang and its fuzzer run-time.
-scripts/install-packages.sh clang libclang-rt-dev
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLGRID_FUZZ=ON -DQUILLGRID_TESTS=OFF -DQUILLGRID_BENCH=OFF >/dev/null
