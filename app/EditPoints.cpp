@@ -14,6 +14,7 @@
 #include "ModalSeam.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
+#include "ValueTableRules.h"
 #include "fox16.h"
 #include "icon_data.h"
 
@@ -37,19 +38,6 @@ const int X_VALUE_COLUMN = 0;
 const int Y_VALUE_COLUMN = 1;
 const int X_PIXEL_COLUMN = 3;
 const int Y_PIXEL_COLUMN = 4;
-
-bool rowIsEmpty(const Table_lom2* t, int row) {
-  for (int c = 0; c < t->getNumColumns(); ++c)
-    if (!t->isEmpty(row, c)) return false;
-  return true;
-}
-
-int rowsWithText(const Table_lom2* t, int first, int last) {
-  int n = 0;
-  for (int r = first; r <= last; ++r)
-    if (!rowIsEmpty(t, r)) ++n;
-  return n;
-}
 
 // A point as its pixel cells identify it, for each row that has one.
 std::vector<FXString> pointKeys(const Table_lom2* t) {

@@ -262,6 +262,7 @@ long Quillgrid::onCmdImageViewTopTimer(FXObject*, FXSelector, void*) {
 long Quillgrid::onXYValuesTableKeyPress(FXObject*, FXSelector, void* ptr) {
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
   if (!ev || !xyValues_TBL) return 0;
+  if (isPasteKey(ev->code, ev->state)) return pasteIntoXYValuesTable();
   return swallowXYValuesTableKey(ev->code, ev->state, xyValues_TBL->getCurrentColumn()) ? 1 : 0;
 }
 

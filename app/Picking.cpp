@@ -322,6 +322,7 @@ long Quillgrid::onLeftMouseClick(FXObject*, FXSelector, void* ptr) {
     setNormalImageCursor();
     getPlotRGBColors();
     pickColorMode = false;
+    pickColorKeep = CurveTableKeep();
     setDefaultColorTextfieldFrame();
     return 1;
   }
@@ -579,7 +580,8 @@ long Quillgrid::onCmdLeftClickColor(FXObject* sender, FXSelector, void*) {
   if (pickColorMode) {
     // A second release cancels the pick.
     pickColorMode = false;
-    onCmdRestoreTable(nullptr, FXSEL(SEL_COMMAND, ID_RESTORE_TABLE), nullptr);
+    // What the pick cleared comes back as it was, and nothing else.
+    giveBackCurveTableOfPick();
     setCurveColorBox(savedCurveColor);
     getPlotRGBColors();
     setDefaultColorTextfieldFrame();
@@ -587,11 +589,14 @@ long Quillgrid::onCmdLeftClickColor(FXObject* sender, FXSelector, void*) {
   } else {
     if (imageView && pickColorCursor) imageView->setDefaultCursor(pickColorCursor);
     savedCurveColor = curve_color->getBackColor();
+    pickColorKeep = CurveTableKeep();
     if (sender == curve_color) {
       pickColorMode = true;
       curve_color->setFrameStyle(FRAME_SUNKEN | FRAME_THICK);
-      if (checked(clearWhenDefiningNewCurveColor_Chk))
+      if (checked(clearWhenDefiningNewCurveColor_Chk)) {
+        keepCurveTableForPick();
         onCmdClearCurvePointsTable(nullptr, FXSEL(SEL_COMMAND, ID_CLEAR_CURVE_POINTS), nullptr);
+      }
     }
   }
   setFocusToImageView();

@@ -786,6 +786,43 @@ public:
   // backup as it was. True when the table was copied.
   bool backUpCurvePoints();
 
+  // ---- picked points kept through a cancelled colour pick, a new picture,
+  // "Reset all", the quarter and half turns and the XY table choices
+  // What a colour pick that cleared the curve-points table found: the cells
+  // of the table and of its backup, the column headers and whether each
+  // button that follows the table was enabled. A cancelled pick gives it
+  // back; a new picture, a turn or "Reset all" drops it.
+  struct CurveTableKeep {
+    bool held = false;
+    int rows = 0, cols = 0, backupRows = 0, backupCols = 0;
+    std::vector<FX::FXString> cells, backupCells, headers;
+    std::vector<bool> enabled;
+    FX::FXString autoFindRows[2];
+  };
+  CurveTableKeep pickColorKeep;
+  void keepCurveTableForPick();
+  // Puts back what the pick kept, when the table is still as the pick left
+  // it (empty); false when nothing was given back.
+  bool giveBackCurveTableOfPick();
+  // Curve points stand in the table, or "Restore data" would bring some back.
+  bool curvePointsAtStake() const;
+  // With curve points at stake these ask first; true to go on.
+  bool mayOpenAnotherPicture();
+  bool mayResetAll();
+  // The backup of the points of a picture no longer shown is emptied, so
+  // that "Restore data" cannot put them on another picture.
+  void forgetCurvePointBackup();
+  // resetAfterNewImage for a quarter or half turn: the points stay
+  // recoverable with "Restore data".
+  void resetAfterTurn();
+  // Blanks the clipboard only while it holds a copy of this program's.
+  void clearOwnClipboardCopy();
+  // Rows first..last of the XY values table that hold a non-blank cell.
+  int xyRowsWithData(int first, int last) const;
+  // Ctrl+V in the XY values table: the table's paste at its selection,
+  // which then becomes the data source as with the tool-bar paste.
+  long pasteIntoXYValuesTable();
+
   Table_lom2* convertedXYValues_TBL = nullptr;
   Table_lom2* lmpData_TBL = nullptr;
   FX::FXButton* copyXYTable_Btn = nullptr;

@@ -79,6 +79,8 @@ bool swallowXYValuesTableKey(FXuint code, FXuint state, FXint currentColumn) {
   return currentColumn == 3 && (state & CONTROLMASK) == 0;
 }
 
+bool isPasteKey(FXuint code, FXuint state) { return (code == KEY_v || code == KEY_V) && (state & CONTROLMASK) != 0; }
+
 void checkToolkitVersion(const FXuchar v[3]) {
   if (v[0] != FOX_MAJOR || v[1] != FOX_MINOR || v[2] != FOX_LEVEL) fxerror("FOX Library mismatch\n");
 }

@@ -48,6 +48,8 @@ WindowPlacement sizeToContents(WindowPlacement current, int wantedW, int wantedH
 // key but "c" while the "% difference" column (index 3) is current and
 // Control is not held.
 bool swallowXYValuesTableKey(FX::FXuint code, FX::FXuint state, FX::FXint currentColumn);
+// Control+V (either case), the tables' paste key.
+bool isPasteKey(FX::FXuint code, FX::FXuint state);
 
 // Stops the program with the toolkit's fatal error "FOX Library mismatch"
 // unless the toolkit it runs with is the one it was built against.

@@ -5,7 +5,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Table_lom2.h"
+
 using namespace FX;
+
+bool rowIsEmpty(const Table_lom2* t, int row) {
+  for (int c = 0; c < t->getNumColumns(); ++c)
+    if (!t->isEmpty(row, c)) return false;
+  return true;
+}
+
+int rowsWithText(const Table_lom2* t, int first, int last) {
+  int n = 0;
+  for (int r = first < 0 ? 0 : first; r <= last && r < t->getNumRows(); ++r)
+    if (!rowIsEmpty(t, r)) ++n;
+  return n;
+}
 
 int xyTableRowCount(const FXString& itemText) {
   FXString digits(itemText);

@@ -9,6 +9,13 @@
 
 #include <vector>
 
+class Table_lom2;
+
+// Every cell of the row is empty or blank.
+bool rowIsEmpty(const Table_lom2* t, int row);
+// Rows first..last (clamped to the table) with a cell that is not blank.
+int rowsWithText(const Table_lom2* t, int first, int last);
+
 // Rows of the XY tables for a list item such as "1,000": the thousands
 // separators are dropped and the rest read as a decimal number; fewer
 // than 100 (or no number at all) gives 100.

@@ -129,6 +129,17 @@ void warnPasteCut(FXWindow* owner, Table_lom2* t, const char* hint) {
                                     t->getNumRows(), t->getNumColumns(), hint));
 }
 
+// Pasted values become the data source, with the fit type that suits them.
+void switchToSource(Quillgrid* w, int source, int fitType) {
+  if (w->dataSource == source) return;
+  w->curveFitType = fitType;
+  w->setCurveFitType();
+  w->dataSource = source;
+  w->setDataSource();
+}
+
+const char* const XY_ROWS_HINT = "\nChoose more rows in \"# rows in table\" and paste again.";
+
 void disableIfPresent(FXWindow* w) {
   if (w) w->disable();
 }
@@ -220,6 +231,25 @@ void Quillgrid::setUpXYDataTables() {
 }
 
 long Quillgrid::onCmdNumRowsInXYTables(FXObject*, FXSelector, void*) {
+  // Rows that hold data go only when the user says so; otherwise the list
+  // shows again the count the table has.
+  if (xyValues_TBL && numRowsInXYTable_LB && numRowsInXYTable_LB->getNumItems() > 0) {
+    const FXString chosen = numRowsInXYTable_LB->getItemText(numRowsInXYTable_LB->getCurrentItem());
+    const int rows = xyValues_TBL->getNumRows();
+    const int dropped = xyRowsWithData(xyTableRowCount(chosen), rows - 1);
+    if (dropped > 0 &&
+        ModalSeam::question(this, MBOX_YES_NO, "# rows in table",
+                            FXStringFormat("The table holds data in %d %s beyond row %s.\n"
+                                           "Those rows are removed with their values.\n\nRemove them?",
+                                           dropped, dropped == 1 ? "row" : "rows", chosen.text())) != MBOX_CLICKED_YES) {
+      for (int i = 0; i < numRowsInXYTable_LB->getNumItems(); ++i)
+        if (xyTableRowCount(numRowsInXYTable_LB->getItemText(i)) == rows) {
+          numRowsInXYTable_LB->setCurrentItem(i, FALSE);
+          break;
+        }
+      return 1;
+    }
+  }
   setUpXYDataTables();
   return 1;
 }
@@ -275,6 +305,11 @@ long Quillgrid::onCmdClearXYValuesTable(FXObject*, FXSelector, void*) {
 }
 
 long Quillgrid::onCmdCopyImageDataToXYValuesTable(FXObject*, FXSelector, void*) {
+  if (xyValues_TBL && xyRowsWithData(0, xyValues_TBL->getNumRows() - 1) > 0 &&
+      ModalSeam::question(this, MBOX_YES_NO, "Copy image x/y data",
+                          "The Xy Values table holds data, which the image x/y data replace.\n\n"
+                          "Replace the table's data?") != MBOX_CLICKED_YES)
+    return 1;
   onCmdClearXYValuesTable(nullptr, 0, nullptr);
   addDataToXYValuesTable(0);
   return 1;
@@ -581,14 +616,6 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
   // unreadable clipboard leaves the table and its fit as they were.
   FXString text;
   if (pasted && (!pasted->readClipboardText(text) || !Table_lom2::holdsValues(text))) return 1;
-  // Pasted values become the data source, with the fit type that suits them.
-  auto switchToSource = [this](int source, int fitType) {
-    if (dataSource == source) return;
-    curveFitType = fitType;
-    setCurveFitType();
-    dataSource = source;
-    setDataSource();
-  };
   bool whole = true;
   const char* hint = "";
   if (tab == 2 && pasted) {
@@ -599,16 +626,43 @@ long Quillgrid::onCmdPaste(FXObject*, FXSelector, void*) {
     // has been cleared.
     lmpData_TBL->setEditable(TRUE);
     whole = pasteTextInto(pasted, text);
-    switchToSource(2, 5);
+    switchToSource(this, 2, 5);
     if (autoDeleteRowsWithZero_Chk && autoDeleteRowsWithZero_Chk->getCheck()) onCmdDelete0StressFromLMP(nullptr, 0, nullptr);
   } else if (tab == 1 && pasted) {
     onCmdClearXYValuesTable(nullptr, 0, nullptr);
     whole = pasteTextInto(pasted, text);
-    hint = "\nChoose more rows in \"# rows in table\" and paste again.";
-    switchToSource(1, 0);
+    hint = XY_ROWS_HINT;
+    switchToSource(this, 1, 0);
   }
   clearCurveFitData();
   if (!whole) warnPasteCut(this, pasted, hint);
+  return 1;
+}
+
+long Quillgrid::pasteIntoXYValuesTable() {
+  // A table that refuses the paste keeps its own answer (a beep, or nothing
+  // without a selection).
+  if (!xyValues_TBL || !xyValues_TBL->isEditable() || !xyValues_TBL->isAnythingSelected()) return 0;
+  FXString text;
+  if (!xyValues_TBL->readClipboardText(text)) return 1;
+  const bool whole = pasteTextInto(xyValues_TBL, text);
+  if (Table_lom2::holdsValues(text)) {
+    // The last fit no longer belongs to the values: its columns go, except
+    // for the cells the paste itself wrote (the pasted block is selected).
+    const int r0 = xyValues_TBL->getSelStartRow(), r1 = xyValues_TBL->getSelEndRow();
+    const int c0 = xyValues_TBL->getSelStartColumn(), c1 = xyValues_TBL->getSelEndColumn();
+    for (int c = 2; c <= 3; ++c) {
+      if (c < c0 || c > c1) {
+        emptyColumns(xyValues_TBL, c, c);
+      } else {
+        emptyCells(xyValues_TBL, 0, r0 - 1, c, c);
+        emptyCells(xyValues_TBL, r1 + 1, xyValues_TBL->getNumRows() - 1, c, c);
+      }
+    }
+    switchToSource(this, 1, 0);
+    clearCurveFitData();
+  }
+  if (!whole) warnPasteCut(this, xyValues_TBL, XY_ROWS_HINT);
   return 1;
 }
 

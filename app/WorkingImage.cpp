@@ -80,7 +80,7 @@ long Quillgrid::onCmdOpen(FXObject*, FXSelector sel, void*) {
   const bool useOpenDirectory = !openDialogDirectory.empty() && FXStat::isDirectory(openDialogDirectory);
   dialog.setDirectory(useOpenDirectory ? openDialogDirectory : directoryForUserFiles);
   if (transparentIcon) dialog.setIcon(transparentIcon);
-  if (ModalSeam::execute(&dialog, PLACEMENT_OWNER)) {
+  if (ModalSeam::execute(&dialog, PLACEMENT_OWNER) && (!imageFile || mayOpenAnotherPicture())) {
     const FXString path = dialog.getFilename();
     directoryForUserFiles = FXPath::directory(path);
     if (imageFile) {
@@ -109,6 +109,7 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
   const FXString path = recentFiles[type][entry];
   if (path.empty()) return 1;
   if (FXStat::exists(path)) {
+    if (type == 0 && !mayOpenAnotherPicture()) return 1;
     directoryForUserFiles = FXPath::directory(path);
     if (type == 1) {
       openDataFile(path);
@@ -244,6 +245,8 @@ bool Quillgrid::loadImage(FXString path) {
   memcpy(originalPixelArray, cleanPixels.data(), sizeof(FXColor) * n);
 
   resetAfterNewImage();
+  // The old picture's points went to the backup: they do not belong here.
+  forgetCurvePointBackup();
   updateRecentlyUsedFileList(path, 0);
   if (resizeWindowWithNewImage && resizeWindowWithNewImage->getCheck()) autoSizeWindow();
   if (clearAxisDefinitionsWithNewImage && clearAxisDefinitionsWithNewImage->getCheck()) resetAxis();
@@ -270,9 +273,12 @@ void Quillgrid::resetAfterNewImage() {
 }
 
 long Quillgrid::onCmdResetAll(FXObject* sender, FXSelector, void*) {
+  // The user's command asks first while there are points to lose.
+  if (sender && !mayResetAll()) return 1;
+  pickColorKeep = CurveTableKeep();
   resetDrawLine();
   onCmdClearTable(nullptr, 0, nullptr);
-  clearClipBoard();
+  clearOwnClipboardCopy();
   if (restoreData_Btn) restoreData_Btn->disable();
   resetSelections();
   if (sender) onCmdResetImage(sender, 0, nullptr);
@@ -524,6 +530,7 @@ void Quillgrid::resetSelectedAxisPointsAfterARotation() {
     clearAxisReferencePixels();
   }
   // The curve points no longer lie on the picture; "Restore data" keeps them.
+  pickColorKeep = CurveTableKeep();
   backUpCurvePoints();
   if (curveData_TBL)
     for (int r = 0; r < curveData_TBL->getNumRows(); ++r)
@@ -553,7 +560,7 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
     imageView->recalc();
   }
   const int kept = rotation90;
-  resetAfterNewImage();
+  resetAfterTurn();
   resetRotationAngle();
   rotation90 = kept;
   updateRotationLabel();
@@ -575,7 +582,7 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) {
   }
   rotation90 += 180;
   const int kept = rotation90;
-  resetAfterNewImage();
+  resetAfterTurn();
   resetRotationAngle();
   rotation90 = kept;
   updateRotationLabel();

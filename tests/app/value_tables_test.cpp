@@ -225,7 +225,14 @@ TEST_F(ValueTables, RowCountListResizesBothXYTables) {
   w->xyValues_TBL->setItemText(100, 0, "dropped");
   w->xyValues_TBL->setItemText(5000, 1, "dropped");
   list->setCurrentItem(0, FALSE);
-  send(SEL_COMMAND, Quillgrid::ID_XY_TABLE_ROWS);
+  {
+    // Rows that hold data go only after a Yes.
+    qgtest::ModalScript script;
+    script.press(MBOX_CLICKED_YES);
+    send(SEL_COMMAND, Quillgrid::ID_XY_TABLE_ROWS);
+    ASSERT_EQ(script.count(), 1u);
+    EXPECT_EQ(script.last().kind, ModalSeam::QUESTION_BOX);
+  }
   EXPECT_EQ(w->xyValues_TBL->getNumRows(), 100);
   EXPECT_EQ(w->convertedXYValues_TBL->getNumRows(), 100);
   EXPECT_EQ(str(w->xyValues_TBL->getItemText(99, 0)), "kept");
