@@ -522,7 +522,7 @@ long Quillgrid::onImageKeyPress(FXObject*, FXSelector sel, void* ptr) {
       setUpProMode();
       dragMode = true;
       dragSpacing = ctrl ? 5 : 10;
-      clearClipBoard();
+      clearOwnClipboardCopy();
       setBackColorForDrawDataPointsWithCursorDrag(pointSearch_GB);
       return 1;
     }

@@ -242,8 +242,8 @@ TEST_F(PointsKept, QuarterAndHalfTurnsKeepThePointsForRestoreData) {
   }
 }
 
-// "Reset all", a new picture and a turn blanked the clipboard, though it
-// held what the user had copied in another program.
+// "Reset all", a new picture, a turn and the start of drag drawing blanked
+// the clipboard, though it held what the user had copied in another program.
 TEST_F(PointsKept, AnotherProgramsClipboardIsLeftAlone) {
   const std::string other = writeOtherPicture();
   const struct {
@@ -257,6 +257,11 @@ TEST_F(PointsKept, AnotherProgramsClipboardIsLeftAlone) {
        }},
       {"another picture", [&] { open(other, false, MBOX_CLICKED_YES); }},
       {"quarter turn", [&] { command(w->rotate90Ccw_TB); }},
+      {"shift starts drag drawing", [&] {
+         ASSERT_EQ(key(KEY_Shift_L), 1);
+         ASSERT_TRUE(w->dragMode);
+         keyUp(KEY_Shift_L);
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
