@@ -703,6 +703,10 @@ public:
   double plotXmax = 0.0;
   double plotYmin = 0.0;
   double plotYmax = 0.0;
+  // Whether the extents above are those of data read since the zone
+  // limits were last taken from a file; until then the limits are not
+  // checked against them.
+  bool plotRangeKnown = false;
 
   // ---- Curve Fitting tab: widgets and operations
   FX::FXCanvas* fitPlotCanvas = nullptr;
