@@ -382,7 +382,11 @@ bool replaceFile(const FXString& path, const FXString& text) {
     std::free(resolved);
   }
   const bool exists = stat(target.text(), &st) == 0;
-  if (exists && (!S_ISREG(st.st_mode) || access(target.text(), W_OK) != 0)) return false;
+  if (exists && !S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  if (exists && access(target.text(), W_OK) != 0) return false;
   mode_t mode;
   if (exists) {
     mode = st.st_mode & 07777;
@@ -399,23 +403,28 @@ bool replaceFile(const FXString& path, const FXString& text) {
   std::string temp(pattern.text());
   const int fd = mkstemp(&temp[0]);
   if (fd < 0) return false;
-  bool ok = fchmod(fd, mode) == 0;
+  // The first failure's reason is the one the caller hears.
+  int error = fchmod(fd, mode) == 0 ? 0 : errno;
   const char* p = text.text();
   size_t left = static_cast<size_t>(text.length());
-  while (ok && left > 0) {
+  while (!error && left > 0) {
     const ssize_t n = write(fd, p, left);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      ok = false;
+      error = n < 0 ? errno : ENOSPC;
       break;
     }
     p += n;
     left -= static_cast<size_t>(n);
   }
-  if (ok) ok = fsync(fd) == 0;
-  if (close(fd) != 0) ok = false;
-  if (ok) ok = rename(temp.c_str(), target.text()) == 0;
-  if (!ok) unlink(temp.c_str());
+  if (!error && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && !error) error = errno;
+  if (!error && rename(temp.c_str(), target.text()) != 0) error = errno;
+  const bool ok = !error;
+  if (!ok) {
+    unlink(temp.c_str());
+    errno = error;
+  }
   return ok;
 }
 

@@ -120,7 +120,8 @@ bool numberText(const FX::FXString& value, FX::FXString& text);
 // write leaves the previous file as it was. A new file gets 0666 reduced
 // by the file-creation mask, an existing one keeps its permissions, a
 // symbolic link keeps pointing at the file it names, and a file that may
-// not be written is left alone. False when nothing was replaced.
+// not be written is left alone. False when nothing was replaced, with
+// errno saying why.
 // Temporary files of the same target left by a save that was killed
 // mid-write (unchanged for a minute or more) are removed first.
 bool replaceFile(const FX::FXString& path, const FX::FXString& text);

@@ -1,9 +1,17 @@
 // What the user made survives the files it is kept in: zone limits and
 // tables saved in a data file or in the settings file come back as they
-// were in a new session and fit as before.
+// were in a new session and fit as before, and quitting where the
+// settings cannot be written says so before anything is lost.
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "DataPlot.h"
 #include "MainWindowFixture.h"
@@ -228,6 +236,94 @@ TEST_F(SavedWork, TablesComeBackCellForCellAndFitTheSame) {
       toldNow.push_back(str(script.requests()[i].caption) + ": " + str(script.requests()[i].text));
     EXPECT_EQ(toldNow, (std::vector<std::string>{told[1], told[0]})) << which;
   }
+}
+
+// The two ways of leaving the window: the File menu's Quit and the title
+// bar's close.
+struct LeavingPath {
+  const char* name;
+  FXSelector sel;
+  bool windowDeletesItself;
+};
+const LeavingPath LEAVING_PATHS[] = {
+    {"Quit", FXSEL(SEL_COMMAND, Quillgrid::ID_QUIT), false},
+    {"close", FXSEL(SEL_CLOSE, 0), true},
+};
+
+const char* XY_LINE = "<xyValues>0 1 2\n";
+
+// A directory stands where the settings file would be written: leaving
+// says so and stays; Save stays and saves a data file elsewhere at once;
+// Quit leaves without them, and nothing more is written or asked.
+TEST_F(SavedWork, LeavingWhenTheSettingsCannotBeWrittenAsksFirst) {
+  for (const LeavingPath& p : LEAVING_PATHS) {
+    qgtest::TempDir caseDir;
+    Quillgrid* w = make();
+    w->xyValues_TBL->setItemText(0, 0, "1");
+    w->xyValues_TBL->setItemText(0, 1, "2");
+    ASSERT_EQ(mkdir(".Quillgrid.ini", 0755), 0);
+    ASSERT_EQ(mkdir("other", 0755), 0);
+    const std::string kept = caseDir.path() + "/other/kept.qwr";
+    script.press(MBOX_CLICKED_SAVE).acceptFile(kept.c_str()).press(MBOX_CLICKED_QUIT);
+    const size_t before = script.count();
+    {
+      qgtest::DelayedMessage first(w, p.sel, 20), second(w, p.sel, 300);
+      EXPECT_EQ(qgtest::app()->run(), 0) << p.name;
+      EXPECT_TRUE(second.fired()) << p.name << ": the window stayed after the first answer";
+    }
+    ASSERT_EQ(script.count(), before + 3) << p.name;
+    const ModalSeam::Request& box = script.requests()[before];
+    EXPECT_EQ(box.kind, ModalSeam::ERROR_BOX) << p.name;
+    EXPECT_EQ(box.buttons, (FXuint)MBOX_QUIT_SAVE_CANCEL) << p.name;
+    EXPECT_EQ(str(box.caption), "Settings not saved") << p.name;
+    EXPECT_NE(str(box.text).find("settings and the tables"), std::string::npos) << p.name;
+    EXPECT_NE(str(box.text).find(caseDir.path() + "/.Quillgrid.ini"), std::string::npos) << str(box.text);
+    EXPECT_EQ(script.requests()[before + 1].kind, ModalSeam::DIALOG) << p.name;
+    EXPECT_EQ(str(script.requests()[before + 2].caption), "Settings not saved") << p.name;
+    EXPECT_NE(qgtest::readFile(kept).find(XY_LINE), std::string::npos) << p.name;
+    if (!p.windowDeletesItself) delete w;
+    EXPECT_EQ(script.count(), before + 3) << p.name;
+  }
+}
+
+// The disk fills up while the settings are written: leaving says so with
+// the reason, Cancel stays; once there is room again, leaving writes the
+// settings before the window goes away, without a question.
+TEST_F(SavedWork, LeavingOnAFullDiskTellsAndTheNextTryWrites) {
+  struct sigaction ignore = {}, previous = {};
+  ignore.sa_handler = SIG_IGN;
+  ASSERT_EQ(sigaction(SIGXFSZ, &ignore, &previous), 0);
+  struct rlimit normal = {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &normal), 0);
+  auto roomAgain = [&] { setrlimit(RLIMIT_FSIZE, &normal); };
+  for (const LeavingPath& p : LEAVING_PATHS) {
+    qgtest::TempDir caseDir;
+    Quillgrid* w = make();
+    w->xyValues_TBL->setItemText(0, 0, "1");
+    w->xyValues_TBL->setItemText(0, 1, "2");
+    struct rlimit small = normal;
+    small.rlim_cur = 512;  // the settings take some kilobytes
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string text;
+    script.then([&](ModalSeam::Request& r) -> FXuint {
+      text = str(r.text);
+      roomAgain();
+      return MBOX_CLICKED_CANCEL;
+    });
+    const size_t before = script.count();
+    {
+      qgtest::DelayedMessage first(w, p.sel, 20), second(w, p.sel, 300);
+      EXPECT_EQ(qgtest::app()->run(), 0) << p.name;
+      EXPECT_TRUE(second.fired()) << p.name;
+    }
+    roomAgain();
+    EXPECT_EQ(script.count(), before + 1) << p.name;
+    EXPECT_NE(text.find(strerror(EFBIG)), std::string::npos) << text;
+    // Written by the leaving itself, before the window is destroyed.
+    EXPECT_NE(qgtest::readFile(".Quillgrid.ini").find(XY_LINE), std::string::npos) << p.name;
+    if (!p.windowDeletesItself) delete w;
+  }
+  sigaction(SIGXFSZ, &previous, nullptr);
 }
 
 }  // namespace
