@@ -188,6 +188,8 @@ FXString Quillgrid::getVariableName() {
 }
 
 double Quillgrid::roundLimitsToWholeNumbers(double x) {
+  // Whether limits are whole numbers depends on the data's extents.
+  if (!plotRangeKnown) return x;
   return eqn::roundLimit(x, isChecked(forceXBoundariesToWholeNumbers_Chk), plotXmin, plotXmax);
 }
 

@@ -143,6 +143,7 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
   *xOk = *yOk = *tOk = true;
   plotXmin = plotYmin = 1e99;
   plotXmax = plotYmax = -1e99;
+  plotRangeKnown = true;
   minTemperature = 1e100;
   maxTemperature = -1;
 

@@ -1,4 +1,6 @@
 // Construction, defaults, placement and destruction of the main window.
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 
 #include <fxkeys.h>
@@ -225,8 +227,37 @@ long Quillgrid::onCmdAbout(FXObject*, FXSelector, void*) {
 }
 
 long Quillgrid::onCmdQuit(FXObject*, FXSelector, void*) {
-  getApp()->exit(0);
+  if (writeSettingsBeforeLeaving()) getApp()->exit(0);
   return 1;
+}
+
+FXbool Quillgrid::close(FXbool notify) {
+  if (!writeSettingsBeforeLeaving()) return FALSE;
+  return FXMainWindow::close(notify);
+}
+
+bool Quillgrid::writeSettingsBeforeLeaving() {
+  if (writeSettingsFile(INI_FILE)) {
+    settingsWrittenOnLeaving = true;
+    return true;
+  }
+  const int error = errno;
+  const FXString text = FXStringFormat(
+      "The settings and the tables (Xy Values, Larson-Miller Data) could not be saved in\n%s\n(%s).\n\n"
+      "Quit: leave the program without them.\n"
+      "Save: stay, and save a data file in another folder now.\n"
+      "Cancel: stay.",
+      FXPath::absolute(INI_FILE).text(), strerror(error));
+  switch (ModalSeam::error(this, MBOX_QUIT_SAVE_CANCEL, "Settings not saved", text)) {
+    case MBOX_CLICKED_QUIT:
+      settingsWrittenOnLeaving = true;
+      return true;
+    case MBOX_CLICKED_SAVE:
+      onCmdSaveDatafile(nullptr, 0, nullptr);
+      return false;
+    default:
+      return false;
+  }
 }
 
 long Quillgrid::onCmdMainWindowPosition(FXObject*, FXSelector, void*) {
@@ -283,7 +314,8 @@ Quillgrid::~Quillgrid() {
   getApp()->removeTimeout(this, ID_IMAGE_VIEW_TOP_TIMER);
   getApp()->removeTimeout(this, ID_WRITE_PLOT_FILE_TIMER);
 
-  writeIniFile(INI_FILE);
+  // Leaving through Quit or the title bar has written them already.
+  if (!settingsWrittenOnLeaving) writeIniFile(INI_FILE);
 
   freePlotDataArrays();
   cleanUpPopUpPane();

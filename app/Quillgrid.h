@@ -175,6 +175,9 @@ public:
   explicit Quillgrid(FX::FXApp* app);
   virtual ~Quillgrid();
   virtual void create();
+  // The title bar's close (and the end of the session): the settings are
+  // written first; when they cannot be, the user may stay.
+  virtual FX::FXbool close(FX::FXbool notify = FALSE);
 
   // The title bar text: "<application> v<version> - <name>", an empty
   // name shown as "untitled".
@@ -303,6 +306,14 @@ public:
   long onCmdImageViewTopTimer(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdMainWindowPosition(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdQuit(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+
+  // Writes the settings file as the window is about to go away. When that
+  // fails an error box says so and asks: leave without them, or stay (and
+  // save a data file elsewhere at once). True when the window may go.
+  bool writeSettingsBeforeLeaving();
+  // The settings were written (or given up by the user) on leaving: the
+  // destructor leaves the file alone.
+  bool settingsWrittenOnLeaving = false;
 
   // ---- start-up, defaults and placement
   void setDefaults();
@@ -703,6 +714,10 @@ public:
   double plotXmax = 0.0;
   double plotYmin = 0.0;
   double plotYmax = 0.0;
+  // Whether the extents above are those of data read since the zone
+  // limits were last taken from a file; until then the limits are not
+  // checked against them.
+  bool plotRangeKnown = false;
 
   // ---- Curve Fitting tab: widgets and operations
   FX::FXCanvas* fitPlotCanvas = nullptr;

@@ -59,7 +59,9 @@ enum Special {
   LMP_CONSTANT,
   CURVE_COLOR,
   XY_VALUES,
+  XY_VALUES_TEXT,
   LMP_VALUES,
+  LMP_VALUES_TEXT,
   RECENT_FILES
 };
 
@@ -169,7 +171,9 @@ const std::vector<Entry>& entries() {
       check("extendCursorAll_Chk", &Q::extendCursorAll_Chk),
       special("curve_color", CURVE_COLOR),
       special("xyValues", XY_VALUES),
+      special(ini::XY_VALUES_TEXT_KEY, XY_VALUES_TEXT),
       special("LMPValues", LMP_VALUES),
+      special(ini::LMP_VALUES_TEXT_KEY, LMP_VALUES_TEXT),
       special(FILE_TYPE_NAMES[0].text(), RECENT_FILES, 0),
       special(FILE_TYPE_NAMES[1].text(), RECENT_FILES, 1),
   };
@@ -214,21 +218,27 @@ FXString cellText(FXTable* table, int row, int column) {
   return trimmed(table->getItemText(row, column));
 }
 
-// The rows of a table whose first n cells all hold text, one line each;
-// an incomplete row is skipped and the rows after it still written.
-FXString tableLines(const char* key, Table_lom2* table, int n) {
-  FXString s;
-  if (!table || table->getNumColumns() < n) return s;
+// The rows of a table that hold text in any of their first n cells, one
+// line each: the row line that every version reads where it brings the
+// cells back as they are, and after all of those the text lines of the
+// other rows (header rows, text cells, empty cells, numbers with blanks).
+FXString tableLines(const char* key, const char* textKey, Table_lom2* table, int n) {
+  FXString rows, texts;
+  if (!table || table->getNumColumns() < n) return rows;
   FXString cells[4];
   for (int row = 0; row < table->getNumRows(); ++row) {
-    bool complete = true;
-    for (int c = 0; c < n && complete; ++c) {
+    bool any = false;
+    for (int c = 0; c < n; ++c) {
       cells[c] = cellText(table, row, c);
-      complete = !cells[c].empty();
+      any = any || !cells[c].empty();
     }
-    if (complete) s += ini::tableRowLine(key, row, cells, n);
+    if (!any) continue;
+    if (ini::tableRowLineKeeps(row, cells, n))
+      rows += ini::tableRowLine(key, row, cells, n);
+    else
+      texts += ini::tableTextLine(textKey, row, cells, n);
   }
-  return s;
+  return rows + texts;
 }
 
 // A row line applied to a table: the cells written as they stand in the
@@ -239,6 +249,16 @@ void applyTableRow(Table_lom2* table, const FXString& value, int n) {
   if (!table || !ini::tableRow(value, n, row, cells)) return;
   if (row < 0 || row >= table->getNumRows() || table->getNumColumns() < n) return;
   for (int c = 0; c < n; ++c) table->setItemText(row, c, trimmed(cells[c]));
+}
+
+// A text line applied to a table: the cells exactly as the line holds
+// them (the toolkit's own set-text, which leaves a comma a comma).
+void applyTableText(Table_lom2* table, const FXString& value, int n) {
+  int row = -1;
+  FXString cells[4];
+  if (!table || !ini::tableText(value, n, row, cells)) return;
+  if (row < 0 || row >= table->getNumRows() || table->getNumColumns() < n) return;
+  for (int c = 0; c < n; ++c) table->FXTable::setItemText(row, c, cells[c]);
 }
 
 }  // namespace
@@ -343,10 +363,14 @@ FXString Quillgrid::settingsText() {
         if (curve_color) s += ini::curveColorLine(curve_color->getBackColor());
         break;
       case XY_VALUES:
-        s += tableLines(e.key, xyValues_TBL, 2);
+        s += tableLines(e.key, ini::XY_VALUES_TEXT_KEY, xyValues_TBL, 2);
         break;
       case LMP_VALUES:
-        s += tableLines(e.key, lmpData_TBL, 3);
+        s += tableLines(e.key, ini::LMP_VALUES_TEXT_KEY, lmpData_TBL, 3);
+        break;
+      case XY_VALUES_TEXT:
+      case LMP_VALUES_TEXT:
+        // Written with the row lines of their table.
         break;
       case RECENT_FILES:
         for (int i = 0; i < NUM_RECENT_FILES; ++i) s += ini::recentFileLine(FILE_TYPE_NAMES[e.a], i, recentFiles[e.a][i]);
@@ -516,7 +540,11 @@ bool Quillgrid::assignVariablesFromIni(FXString key, FXString value, bool isData
     case ZONE_MARKERS: {
       int i = 0;
       double x = 0.0;
-      if (ini::zoneMarker(value, i, x)) fitPlotZoneMarkers_real_x[i] = x;
+      if (ini::zoneMarker(value, i, x)) {
+        fitPlotZoneMarkers_real_x[i] = x;
+        // The extents of earlier data say nothing about these limits.
+        plotRangeKnown = false;
+      }
       return true;
     }
     case FIT_ORDERS: {
@@ -549,6 +577,12 @@ bool Quillgrid::assignVariablesFromIni(FXString key, FXString value, bool isData
       return true;
     case LMP_VALUES:
       applyTableRow(lmpData_TBL, value, 3);
+      return true;
+    case XY_VALUES_TEXT:
+      applyTableText(xyValues_TBL, value, 2);
+      return true;
+    case LMP_VALUES_TEXT:
+      applyTableText(lmpData_TBL, value, 3);
       return true;
     case RECENT_FILES: {
       int i = 0;

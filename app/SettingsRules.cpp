@@ -2,6 +2,7 @@
 // building and the safe replacement of a file on disk.
 #include "SettingsRules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -22,6 +23,9 @@
 using namespace FX;
 
 namespace ini {
+
+const char* const XY_VALUES_TEXT_KEY = "xyValuesText";
+const char* const LMP_VALUES_TEXT_KEY = "LMPValuesText";
 
 namespace {
 
@@ -100,6 +104,64 @@ void removeStaleTemporaryFiles(const FXString& dir, const FXString& targetName) 
   closedir(d);
 }
 
+bool isTableTextKey(const FXString& key) {
+  return key == FXString("<") + XY_VALUES_TEXT_KEY + ">" || key == FXString("<") + LMP_VALUES_TEXT_KEY + ">";
+}
+
+FXString escapedCell(const FXString& cell) {
+  FXString s;
+  for (FXint i = 0; i < cell.length(); ++i) {
+    switch (cell[i]) {
+      case '\\':
+        s += "\\\\";
+        break;
+      case '\t':
+        s += "\\t";
+        break;
+      case '\n':
+        s += "\\n";
+        break;
+      case '\r':
+        s += "\\r";
+        break;
+      default:
+        s += cell[i];
+    }
+  }
+  return s;
+}
+
+// The escapes of escapedCell undone; a backslash before any other
+// character, or at the end, stands for itself.
+FXString unescapedCell(const char* p, const char* end) {
+  FXString s;
+  for (; p < end; ++p) {
+    if (*p != '\\' || p + 1 == end) {
+      s += *p;
+      continue;
+    }
+    switch (p[1]) {
+      case '\\':
+        s += '\\';
+        break;
+      case 't':
+        s += '\t';
+        break;
+      case 'n':
+        s += '\n';
+        break;
+      case 'r':
+        s += '\r';
+        break;
+      default:
+        s += *p;
+        continue;
+    }
+    ++p;
+  }
+  return s;
+}
+
 }  // namespace
 
 Line splitLine(const FXString& text) {
@@ -112,7 +174,8 @@ Line splitLine(const FXString& text) {
     line.value = text.mid(gt + 1, text.length() - gt - 1);
   }
   line.key.substitute("<_", "<");
-  if (line.value.length() > Utilities_lom2::MAX_SHOWN_TEXT_BYTES) line.value = FXString::null;
+  if (line.value.length() > Utilities_lom2::MAX_SHOWN_TEXT_BYTES && !isTableTextKey(line.key))
+    line.value = FXString::null;
   return line;
 }
 
@@ -145,7 +208,16 @@ FXString line(const char* key, const FXString& value) { return FXString("<") + k
 
 FXString line(const char* key, int value) { return FXStringFormat("<%s>%d\n", key, value); }
 
-FXString zoneMarkerLine(int index, double x) { return FXStringFormat("<fitPlotZoneMarkers_real_x>%d %le\n", index, x); }
+FXString zoneMarkerLine(int index, double x) {
+  // Six decimals as ever where they give the limit back exactly, else as
+  // many as it takes (a reader of "%lf" takes any number of them).
+  FXString number;
+  for (int decimals = 6; decimals <= 16; ++decimals) {
+    number = FXStringFormat("%.*le", decimals, x);
+    if (std::strtod(number.text(), nullptr) == x) break;
+  }
+  return FXStringFormat("<fitPlotZoneMarkers_real_x>%d %s\n", index, number.text());
+}
 
 FXString fitOrderLine(int index, int order) { return FXStringFormat("<fit_order>%d %d\n", index, order); }
 
@@ -156,6 +228,24 @@ FXString curveColorLine(FXColor color) {
 FXString tableRowLine(const char* key, int row, const FXString* cells, int n) {
   FXString s = FXStringFormat("<%s>%d", key, row);
   for (int i = 0; i < n; ++i) s += " " + oneLine(cells[i]);
+  return s + "\n";
+}
+
+bool tableRowLineKeeps(int row, const FXString* cells, int n) {
+  enum { MAX_CELLS = 8 };
+  if (n < 1 || n > MAX_CELLS) return false;
+  const FXString value = splitLine(tableRowLine("k", row, cells, n).before('\n')).value;
+  int r = -1;
+  FXString back[MAX_CELLS];
+  if (!tableRow(value, n, r, back) || r != row) return false;
+  for (int i = 0; i < n; ++i)
+    if (back[i] != cells[i] || cells[i].find(',') >= 0) return false;
+  return true;
+}
+
+FXString tableTextLine(const char* key, int row, const FXString* cells, int n) {
+  FXString s = FXStringFormat("<%s>%d", key, row);
+  for (int i = 0; i < n; ++i) s += "\t" + escapedCell(cells[i]);
   return s + "\n";
 }
 
@@ -208,6 +298,26 @@ bool tableRow(const FXString& value, int n, int& row, FXString* cells) {
   if (words(value, w, n + 1) < n + 1) return false;
   row = r;
   for (int i = 0; i < n; ++i) cells[i] = w[i + 1];
+  return true;
+}
+
+bool tableText(const FXString& value, int n, int& row, FXString* cells) {
+  enum { MAX_CELLS = 8 };
+  if (n < 1 || n > MAX_CELLS) return false;
+  const char* p = value.text();
+  const char* const end = p + value.length();
+  const char* tab = std::find(p, end, '\t');
+  int r = 0;
+  if (!scanInt(p, r) || p != tab) return false;
+  FXString read[MAX_CELLS];
+  for (int i = 0; i < n && tab < end; ++i) {
+    const char* start = tab + 1;
+    tab = std::find(start, end, '\t');
+    read[i] = unescapedCell(start, tab);
+    if (read[i].length() > Utilities_lom2::MAX_SHOWN_TEXT_BYTES) return false;
+  }
+  row = r;
+  for (int i = 0; i < n; ++i) cells[i] = read[i];
   return true;
 }
 
@@ -272,7 +382,11 @@ bool replaceFile(const FXString& path, const FXString& text) {
     std::free(resolved);
   }
   const bool exists = stat(target.text(), &st) == 0;
-  if (exists && (!S_ISREG(st.st_mode) || access(target.text(), W_OK) != 0)) return false;
+  if (exists && !S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  if (exists && access(target.text(), W_OK) != 0) return false;
   mode_t mode;
   if (exists) {
     mode = st.st_mode & 07777;
@@ -289,23 +403,28 @@ bool replaceFile(const FXString& path, const FXString& text) {
   std::string temp(pattern.text());
   const int fd = mkstemp(&temp[0]);
   if (fd < 0) return false;
-  bool ok = fchmod(fd, mode) == 0;
+  // The first failure's reason is the one the caller hears.
+  int error = fchmod(fd, mode) == 0 ? 0 : errno;
   const char* p = text.text();
   size_t left = static_cast<size_t>(text.length());
-  while (ok && left > 0) {
+  while (!error && left > 0) {
     const ssize_t n = write(fd, p, left);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      ok = false;
+      error = n < 0 ? errno : ENOSPC;
       break;
     }
     p += n;
     left -= static_cast<size_t>(n);
   }
-  if (ok) ok = fsync(fd) == 0;
-  if (close(fd) != 0) ok = false;
-  if (ok) ok = rename(temp.c_str(), target.text()) == 0;
-  if (!ok) unlink(temp.c_str());
+  if (!error && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && !error) error = errno;
+  if (!error && rename(temp.c_str(), target.text()) != 0) error = errno;
+  const bool ok = !error;
+  if (!ok) {
+    unlink(temp.c_str());
+    errno = error;
+  }
   return ok;
 }
 

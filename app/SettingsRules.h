@@ -16,6 +16,8 @@ namespace ini {
 // A value longer than the longest text the display can show
 // (Utilities_lom2::MAX_SHOWN_TEXT_BYTES) reads as empty: no entry holds
 // such a text, and a cell or field showing it would end the program.
+// Table-text lines are the exception: they hold several cells, and
+// tableText bounds each of them.
 struct Line {
   FX::FXString key;
   FX::FXString value;
@@ -46,13 +48,28 @@ FX::FXString oneLine(const FX::FXString& value);
 // "<key>value\n" (the value put on one line) and "<key>%d\n".
 FX::FXString line(const char* key, const FX::FXString& value);
 FX::FXString line(const char* key, int value);
-// "<fitPlotZoneMarkers_real_x>%d %le\n", "<fit_order>%d %d\n",
-// "<curve_color>%d %d %d\n".
+// "<fitPlotZoneMarkers_real_x>%d %le\n" (with more decimals than %le's
+// six where the limit needs them to read back exactly),
+// "<fit_order>%d %d\n", "<curve_color>%d %d %d\n".
 FX::FXString zoneMarkerLine(int index, double x);
 FX::FXString fitOrderLine(int index, int order);
 FX::FXString curveColorLine(FX::FXColor color);
 // "<key>%d" followed by " %s" for each of the n cells, "\n" at the end.
 FX::FXString tableRowLine(const char* key, int row, const FX::FXString* cells, int n);
+
+// The keys of the lines that carry table rows the line above cannot.
+extern const char* const XY_VALUES_TEXT_KEY;   // "xyValuesText"
+extern const char* const LMP_VALUES_TEXT_KEY;  // "LMPValuesText"
+// Whether the line above brings the row back exactly as tableRow reads
+// it, which is how every version of the program has read these lines:
+// each cell one word, the numbers scanned, the value short enough, and
+// no comma (the value tables take a comma read so for a decimal point).
+bool tableRowLineKeeps(int row, const FX::FXString* cells, int n);
+// "<key>%d" followed by a tab and each of the n cells, with a backslash,
+// tab, line feed and carriage return in a cell written as \\, \t, \n
+// and \r, and "\n" at the end: any texts, empty ones too. Versions that
+// know only the line above pass over these lines.
+FX::FXString tableTextLine(const char* key, int row, const FX::FXString* cells, int n);
 // "<tag>%d %s\n"; empty when the path is empty or cannot stand on one line.
 FX::FXString recentFileLine(const FX::FXString& tag, int index, const FX::FXString& path);
 
@@ -77,6 +94,12 @@ bool curveColor(const FX::FXString& value, FX::FXColor& color);
 // words 2 .. n + 1 of the value (blank-separated), as written.
 bool tableRow(const FX::FXString& value, int n, int& row, FX::FXString* cells);
 
+// The value of a table-text line: the row index before the first tab,
+// then n cells, each after a tab, escapes undone; cells missing at the
+// end are empty, cells beyond n ignored. False when the index is not a
+// whole decimal number or a cell is longer than the display can show.
+bool tableText(const FX::FXString& value, int n, int& row, FX::FXString* cells);
+
 // The value of a recent-file line: trimmed, the index is the integer
 // before the first blank, the path all text after it. True when the
 // index is 0..9 and the path is not empty.
@@ -97,7 +120,8 @@ bool numberText(const FX::FXString& value, FX::FXString& text);
 // write leaves the previous file as it was. A new file gets 0666 reduced
 // by the file-creation mask, an existing one keeps its permissions, a
 // symbolic link keeps pointing at the file it names, and a file that may
-// not be written is left alone. False when nothing was replaced.
+// not be written is left alone. False when nothing was replaced, with
+// errno saying why.
 // Temporary files of the same target left by a save that was killed
 // mid-write (unchanged for a minute or more) are removed first.
 bool replaceFile(const FX::FXString& path, const FX::FXString& text);

@@ -37,6 +37,7 @@ void Quillgrid::setDefaultZoneMarkers() {
   // fit type cannot take leave them (and the limits) as they were, the fit
   // itself reports the bad values.
   const double saved[4] = {plotXmin, plotXmax, plotYmin, plotYmax};
+  const bool savedKnown = plotRangeKnown;
   std::vector<double> xs(n), ys(n);
   bool xOk = true, yOk = true, tOk = true;
   getPlotXYData(n, &xOk, &yOk, &tOk, nullptr, nullptr, xs.data(), ys.data());
@@ -45,6 +46,7 @@ void Quillgrid::setDefaultZoneMarkers() {
     plotXmax = saved[1];
     plotYmin = saved[2];
     plotYmax = saved[3];
+    plotRangeKnown = savedKnown;
     return;
   }
   if (fitPlot) fitPlot->setMinMax(plotXmin, plotXmax, plotYmin, plotYmax);
@@ -58,12 +60,14 @@ void Quillgrid::placeZoneMarkers(bool reset, bool draw) {
   if (fitPlot) {
     if (reset) {
       setDefaultZoneMarkers();
-    } else {
+    } else if (plotRangeKnown) {
       // A limit left outside the data (the data changed, or the limits
       // were never placed) puts all of them back to their defaults. With
       // whole-number limits the end of the data is rounded first, so a
       // last limit of 250.4 stays as 250. The last limit is the end of
       // the data: when the data now reach further it follows them too.
+      // Limits just read from a file wait for the data's extents, which
+      // the next fit reads.
       const double top = roundLimitsToWholeNumbers(plotXmax);
       if (fitPlotZoneMarkers_real_x[n - 1] >= plotXmin) fitPlotZoneMarkers_real_x[n - 1] = top;
       for (int j = 0; j < n; ++j)

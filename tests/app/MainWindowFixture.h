@@ -4,6 +4,8 @@
 #ifndef QUILLGRID_TESTS_MAINWINDOWFIXTURE_H
 #define QUILLGRID_TESTS_MAINWINDOWFIXTURE_H
 
+#include <vector>
+
 #include "Quillgrid.h"
 #include "TestHarness.h"
 
@@ -17,7 +19,17 @@ protected:
     w->create();
     return w;
   }
+  // A window made as make() makes it, deleted when the test ends.
+  Quillgrid* window() {
+    windows.push_back(make());
+    return windows.back();
+  }
+  void TearDown() override {
+    for (Quillgrid* w : windows) delete w;
+    windows.clear();
+  }
   qgtest::TempDir dir;
+  std::vector<Quillgrid*> windows;
 };
 
 #endif

@@ -1,6 +1,8 @@
 // Lines of the settings and data files, without a display.
 #include <climits>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -139,6 +141,84 @@ TEST(SettingsRules, TableRowLines) {
   // A decimal comma stops the number scan before three numbers are read.
   for (const char* bad : {"3 1,5 2", "3 1.5", "x 1 2", "", "3 a b"}) EXPECT_FALSE(ini::tableRow(bad, 2, row, cells)) << bad;
   EXPECT_FALSE(ini::tableRow("7 1000 150", 3, row, cells));
+}
+
+// Rows the older "<xyValues>%d %s %s" line brings back exactly keep it, so
+// that earlier versions read them as ever; every other row takes a text
+// line, which carries any cell texts and reads back as written.
+TEST(SettingsRules, TableRowsTakeTheLineThatBringsThemBack) {
+  const struct {
+    std::vector<std::string> cells;
+    const char* line;
+  } cases[] = {
+      {{"1", "2"}, "<xyValues>3 1 2\n"},
+      {{"1e3", "-2.50"}, "<xyValues>3 1e3 -2.50\n"},
+      {{"1.5", "2abc"}, "<xyValues>3 1.5 2abc\n"},  // the older rule reads it so too
+      {{"x", "y"}, "<xyValuesText>3\tx\ty\n"},
+      {{"1.5", "abc"}, "<xyValuesText>3\t1.5\tabc\n"},
+      {{".5e", "8"}, "<xyValuesText>3\t.5e\t8\n"},
+      {{"3 000", "4"}, "<xyValuesText>3\t3 000\t4\n"},
+      {{"6", ""}, "<xyValuesText>3\t6\t\n"},
+      {{"1e3", "2,5"}, "<xyValuesText>3\t1e3\t2,5\n"},  // the table would read 2.5
+      {{"a>b\\c", "t\tu\nv\rw"}, "<xyValuesText>3\ta>b\\\\c\tt\\tu\\nv\\rw\n"},
+      {{std::string(3000, '1'), std::string(3000, '2')}, nullptr},  // too long for one value of the older line
+  };
+  for (const auto& c : cases) {
+    const FXString cells[2] = {c.cells[0].c_str(), c.cells[1].c_str()};
+    const bool rowLine = ini::tableRowLineKeeps(3, cells, 2);
+    const FXString line =
+        rowLine ? ini::tableRowLine("xyValues", 3, cells, 2) : ini::tableTextLine(ini::XY_VALUES_TEXT_KEY, 3, cells, 2);
+    if (c.line) {
+      EXPECT_EQ(str(line), c.line) << c.cells[0];
+    } else {
+      EXPECT_FALSE(rowLine);
+    }
+    const ini::Line read = ini::splitLine(line.before('\n'));
+    int row = -1;
+    FXString back[2];
+    if (rowLine) {
+      ASSERT_TRUE(ini::tableRow(read.value, 2, row, back)) << c.cells[0];
+    } else {
+      EXPECT_EQ(str(read.key), "<xyValuesText>");
+      ASSERT_TRUE(ini::tableText(read.value, 2, row, back)) << c.cells[0];
+    }
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(str(back[0]), c.cells[0]);
+    EXPECT_EQ(str(back[1]), c.cells[1]);
+  }
+
+  // Text lines as a person may have edited them.
+  int row = -1;
+  FXString cells[3];
+  ASSERT_TRUE(ini::tableText("7\t100\t200", 3, row, cells));
+  EXPECT_EQ(row, 7);
+  EXPECT_EQ(str(cells[2]), "");  // missing at the end: empty
+  ASSERT_TRUE(ini::tableText("2\ta\\qb\\\tc\td\te", 3, row, cells));
+  EXPECT_EQ(str(cells[0]), "a\\qb\\");  // a backslash before anything else stands
+  EXPECT_EQ(str(cells[1]), "c");
+  EXPECT_EQ(str(cells[2]), "d");  // cells beyond the table's are left out
+  for (const char* bad : {"", "x\t1\t2", "1.5\t1\t2", "3 \t1\t2x", "3x"})
+    EXPECT_FALSE(ini::tableText(bad, 3, row, cells)) << bad;
+  const std::string longest(Utilities_lom2::MAX_SHOWN_TEXT_BYTES, '1');
+  ASSERT_TRUE(ini::tableText(("0\t" + longest + "\t" + longest).c_str(), 2, row, cells));
+  EXPECT_EQ(cells[1].length(), (FXint)longest.size());
+  EXPECT_FALSE(ini::tableText(("0\t1\t" + longest + "2").c_str(), 2, row, cells));
+  // A text line keeps its value whatever its length; its cells are bounded.
+  const std::string line = "<LMPValuesText>0\t" + longest + "\t" + longest + "\t" + longest;
+  EXPECT_EQ(ini::splitLine(line.c_str()).value.length(), (FXint)line.size() - 15);
+}
+
+TEST(SettingsRules, ZoneLimitsAreWrittenToReadBackExactly) {
+  for (double x : {100.0, 7.30726256983240223, 2.0 / 3, -1.0 / 3, 1e-300, -1e100}) {
+    const ini::Line l = ini::splitLine(ini::zoneMarkerLine(2, x).before('\n'));
+    int i = -1;
+    double back = 0;
+    ASSERT_TRUE(ini::zoneMarker(l.value, i, back)) << x;
+    EXPECT_EQ(back, x);
+    EXPECT_EQ(std::sscanf(l.value.text(), "%d %lf", &i, &back), 2);  // as earlier versions scan it
+    EXPECT_EQ(back, x);
+  }
+  EXPECT_EQ(str(ini::zoneMarkerLine(1, 8.60177)), "<fitPlotZoneMarkers_real_x>1 8.601770e+00\n");
 }
 
 TEST(SettingsRules, RecentFileLinesAndButtons) {

@@ -84,8 +84,8 @@ const char* KEY_ORDER[] = {
     "showEquationOnImage_Chk", "setEqnYIntercept_Chk", "equation_Y_intercept_TF", "lmp_ZELK_formatting_Chk",
     "autoDeleteRowsWithZero_Chk", "lmpMouseWheelStepSizeOfp1_Chk", "adjustEquationsWhenCopying_Chk",
     "writeBoundaryValuesAsNumbersNotLn_Chk", "forceXBoundariesToWholeNumbers_Chk", "excel_cell_TF", "lmp_C_TF",
-    "constrainCursor_Chk", "extendCursorAll_Chk", "curve_color", "xyValues", "LMPValues", "RecentImageFiles",
-    "RecentDataFiles"};
+    "constrainCursor_Chk", "extendCursorAll_Chk", "curve_color", "xyValues", "xyValuesText", "LMPValues",
+    "RecentImageFiles", "RecentDataFiles"};
 
 std::string str(const FXString& s) { return s.text(); }
 
@@ -132,13 +132,6 @@ std::string withoutGeometry(const std::string& text) {
 
 class SettingsTest : public MainWindowFixture {
 protected:
-  void TearDown() override {
-    for (Quillgrid* w : windows) delete w;
-  }
-  Quillgrid* window() {
-    windows.push_back(make());
-    return windows.back();
-  }
   bool read(Quillgrid* w, const std::string& text, bool dataFile = false) {
     qgtest::writeFile("in.ini", text);
     return w->readIniFile("in.ini", dataFile);
@@ -183,8 +176,6 @@ protected:
     EXPECT_TRUE(w->directoryForUserFiles == w->getDefaultDirectory() || FXStat::isDirectory(w->directoryForUserFiles));
     EXPECT_TRUE(w->xyValues_TBL->getNumRows() >= 100);
   }
-
-  std::vector<Quillgrid*> windows;
 };
 
 }  // namespace
@@ -238,7 +229,7 @@ TEST_F(SettingsTest, EveryKeyIsWrittenInOrderAndReadBackIntoAFreshWindow) {
   a->xyValues_TBL->setItemText(0, 1, "2");
   a->xyValues_TBL->setItemText(1, 0, " 3 ");
   a->xyValues_TBL->setItemText(1, 1, "4.5");
-  a->xyValues_TBL->setItemText(2, 0, "5");  // no y: the row cannot be stored
+  a->xyValues_TBL->setItemText(2, 0, "5");  // no y: stored as a text line
   a->xyValues_TBL->setItemText(1500, 0, "7");
   a->xyValues_TBL->setItemText(1500, 1, "8");
   const char* lmpRows[2][3] = {{"1000", "150", "811"}, {"2000", "120", "866"}};
@@ -258,9 +249,10 @@ TEST_F(SettingsTest, EveryKeyIsWrittenInOrderAndReadBackIntoAFreshWindow) {
   EXPECT_NE(text.find("<numRowsInXYTable_LB>2,000\n"), std::string::npos);
   EXPECT_NE(text.find("<fitPlotZoneMarkers_real_x>1 2.100000e+01\n"), std::string::npos);
   EXPECT_NE(text.find("<curve_color>12 200 99\n"), std::string::npos);
-  // Rows after an incomplete row are kept.
-  EXPECT_NE(text.find("<xyValues>0 1 2\n<xyValues>1 3 4.5\n<xyValues>1500 7 8\n<LMPValues>0 1000 150 811\n"
-                      "<LMPValues>3 2000 120 866\n"),
+  // Rows after an incomplete row are kept; the incomplete row follows the
+  // row lines as a text line.
+  EXPECT_NE(text.find("<xyValues>0 1 2\n<xyValues>1 3 4.5\n<xyValues>1500 7 8\n<xyValuesText>2\t5\t\n"
+                      "<LMPValues>0 1000 150 811\n<LMPValues>3 2000 120 866\n"),
             std::string::npos);
   EXPECT_NE(text.find("<RecentImageFiles>0 /img/a.png\n<RecentImageFiles>3 /img/b c.gif\n<RecentDataFiles>0 /d/x.qwr\n"),
             std::string::npos);
@@ -322,7 +314,8 @@ TEST_F(SettingsTest, EveryKeyIsWrittenInOrderAndReadBackIntoAFreshWindow) {
   EXPECT_EQ(str(b->curve_color->getText()), " 12  200   99");
   EXPECT_EQ(cell(b->xyValues_TBL, 1, 0), "3");
   EXPECT_EQ(cell(b->xyValues_TBL, 1, 1), "4.5");
-  EXPECT_EQ(cell(b->xyValues_TBL, 2, 0), "");
+  EXPECT_EQ(cell(b->xyValues_TBL, 2, 0), "5");
+  EXPECT_EQ(cell(b->xyValues_TBL, 2, 1), "");
   EXPECT_EQ(cell(b->xyValues_TBL, 1500, 1), "8");
   for (int c = 0; c < 3; ++c) EXPECT_EQ(cell(b->lmpData_TBL, 3, c), lmpRows[1][c]);
   EXPECT_EQ(str(b->recentFiles[0][3]), "/img/b c.gif");
