@@ -207,6 +207,7 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
 }
 
 bool Quillgrid::getQuillgrid() {
+  const StepClock clock(fitStepTimes, "whole run");
   FitRun run;
   if (!startFitRun(run) || !gatherFitData(run) || !splitIntoZones(run) || !fitZones(run)) return false;
   writeZoneMismatches(run);
@@ -222,6 +223,7 @@ bool Quillgrid::getQuillgrid() {
 // Clears every result, and reads the options of the run: the variable of
 // the formulas, the Larson-Miller constant and the decimals.
 bool Quillgrid::startFitRun(FitRun& run) {
+  const StepClock clock(fitStepTimes, "clearing and options");
   maxAbsPercentDiff = 0;
   plotNote = FXString::null;
   if (lmp_C_TF) lmp_C_TF->setBackColor(defaultTextFieldBackColor);
@@ -249,6 +251,7 @@ bool Quillgrid::startFitRun(FitRun& run) {
 
 // The rows to fit, and series 0 of the plots: the transformed points.
 bool Quillgrid::gatherFitData(FitRun& run) {
+  const StepClock clock(fitStepTimes, "gathering the rows");
   const int leading = getNumberOfRowsWithData();
   int leftOut = 0;
   run.rows = getDataPointRows(leading, &leftOut);
@@ -306,6 +309,7 @@ void Quillgrid::tellLeftOutRows(FitRun& run, int leading, int leftOut) {
 // see x as given: the least-squares fit maps x onto [-1, 1] itself, and a
 // decimal scaling of x would only round every value once more.
 bool Quillgrid::splitIntoZones(FitRun& run) {
+  const StepClock clock(fitStepTimes, "sorting and zones");
   run.overlap = currentItemNumber(numOfOverlapPoints_LB);
   if (run.overlap < 0) run.overlap = 0;
   if (numEquations < 1) numEquations = 1;
@@ -353,6 +357,7 @@ bool Quillgrid::splitIntoZones(FitRun& run) {
 // is asked for; the points take their zone's colour, and the zone where
 // the smallest y lies anchors the adjusted equations.
 bool Quillgrid::fitZones(FitRun& run) {
+  const StepClock clock(fitStepTimes, "least-squares solves");
   const bool useIntercept = isChecked(setEqnYIntercept_Chk) && (curveFitType == 0 || curveFitType == 2);
   if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(defaultTextFieldBackColor);
   FXString intercept = fieldText(equation_Y_intercept_TF);
@@ -398,6 +403,7 @@ bool Quillgrid::fitZones(FitRun& run) {
 
 // The mismatch of neighbouring zones at their common limit.
 void Quillgrid::writeZoneMismatches(FitRun& run) {
+  const StepClock clock(fitStepTimes, "zone mismatches");
   for (int j = 0; j + 1 < run.n; ++j) {
     if (!run.fitted[j] || !run.fitted[j + 1]) continue;
     const double v = fieldNumber(eqnFit_TF[0][j]);
@@ -417,6 +423,7 @@ void Quillgrid::writeZoneMismatches(FitRun& run) {
 // beside the row, and the row of the results table. Cells a row gets no
 // value for stay empty (they were cleared when the run started).
 void Quillgrid::writeRowResults(FitRun& run) {
+  const StepClock clock(fitStepTimes, "row results into cells");
   // Fitted values go into the XY table only when they are in its units.
   const bool keepFitOutOfXYTable = isChecked(xAxisIsTemperature_Chk) || std::fabs(1 - yAxisScaleFactor) > 1e-50;
   if (copyConvertedTableAll_Btn) copyConvertedTableAll_Btn->enable();
@@ -498,6 +505,7 @@ void Quillgrid::writeRowResults(FitRun& run) {
 // Per zone: R², largest difference, coefficient table and formula; a zone
 // that was not fitted says so in its formula field.
 void Quillgrid::writeZoneResults(FitRun& run) {
+  const StepClock clock(fitStepTimes, "statistics, coefficient tables, formulas");
   for (int z = 0; z < run.n; ++z) {
     if (!run.fitted[z]) {
       setFieldText(excelEqn_TF[z], eqn::NOT_FITTED_TEXT);
@@ -518,6 +526,7 @@ void Quillgrid::writeZoneResults(FitRun& run) {
 // Series 1, the fitted curve: evenly spaced over the data, each point from
 // its zone's polynomial (a zone that was not fitted has none).
 void Quillgrid::computeFittedCurve(FitRun& run) {
+  const StepClock clock(fitStepTimes, "fitted curve");
   const int m = plotDataCounts[1];
   double* cx = plotDataX[1];
   double* cy = plotDataY[1];
@@ -539,6 +548,7 @@ void Quillgrid::computeFittedCurve(FitRun& run) {
 // The Larson-Miller summary: temperature range, the copy table's cells and
 // the note of the fit plots.
 void Quillgrid::writeLarsonMillerSummary(FitRun& run) {
+  const StepClock clock(fitStepTimes, "Larson-Miller summary");
   if (!run.lmp) return;
   const int n = run.n;
   for (int z = 0; z < n; ++z) {
@@ -594,6 +604,7 @@ void Quillgrid::writeLarsonMillerSummary(FitRun& run) {
 // equation texts for copying: not adjusted (coefficient row 0) and
 // adjusted (row 2). A zone that was not fitted is written as such.
 void Quillgrid::writeEquationTexts(FitRun& run) {
+  const StepClock clock(fitStepTimes, "adjusted tables, equation texts");
   const int n = run.n;
   // With every y equal no zone holds a smaller one to anchor at: the zones
   // are joined from the first.
@@ -631,6 +642,7 @@ void Quillgrid::writeEquationTexts(FitRun& run) {
 // The plots, the copy button, the slope labels, the wheel step and the
 // zone markers.
 void Quillgrid::finishFitRun(FitRun& run) {
+  const StepClock clock(fitStepTimes, "plots, labels, wheel step, markers");
   drawFitPlots(false);
   if (copyEqns_Btn) copyEqns_Btn->enable();
   setEquationSlopeLabels(run.positiveSlope, run.negativeSlope);

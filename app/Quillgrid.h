@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ImageDecode.h"
+#include "StepClock.h"
 
 class DataPlot;
 class MenuButtonWin10Style;
@@ -996,6 +997,8 @@ public:
   void writeLarsonMillerSummary(FitRun& run);
   void writeEquationTexts(FitRun& run);
   void finishFitRun(FitRun& run);
+  // Hears the time of each step of a fitting run and of each plot drawn.
+  StepClock::Listener fitStepTimes;
   // Clears what earlier runs wrote into the data source's own columns
   // (fitted y, % difference, Larson-Miller parameter), so that a run
   // leaves only its own results there.

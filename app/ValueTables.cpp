@@ -292,6 +292,7 @@ void Quillgrid::clearLMPErrorFromTable() {
 }
 
 void Quillgrid::clearFitColumnsOfDataSource() {
+  const StepClock clock(fitStepTimes, "clearing the fit columns");
   // The Larson-Miller fit reads its own table whatever the source says.
   if (curveFitType == LMP_CURVE_FIT_TYPE) {
     deallocateLMPcellColorIcons();
@@ -313,6 +314,7 @@ void Quillgrid::clearLMPFitResultsOfRows(int first, int last) {
 }
 
 void Quillgrid::clearCurveFitData() {
+  const StepClock clock(fitStepTimes, "clearing the results");
   drawFitPlots(true);
   for (int i = 0; i < 6; ++i) {
     clearText(excelEqn_TF[i]);
