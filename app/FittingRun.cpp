@@ -438,6 +438,8 @@ void Quillgrid::writeRowResults(FitRun& run) {
     const int j = run.rows[k];
     double x = 0, y = 0, fit = 0, d = 0;
     bool haveDiff = false;
+    // Each text is written once and put into every cell that shows it.
+    FXString diffText, fitText;
     int zone;
     if (run.lmp) {
       const double time = lmpData_TBL->toDouble(j, 0);
@@ -456,7 +458,8 @@ void Quillgrid::writeRowResults(FitRun& run) {
         if (stress != 0) {
           d = (stress - fit) * 100 / stress;
           haveDiff = true;
-          setCell(lmpData_TBL, j, 4, FXStringFormat("%.*lf", 1, d));
+          diffText = eqn::fixedText(1, d);
+          setCell(lmpData_TBL, j, 4, diffText);
           keepLarger(run.largestDiff[zone], d);
           keepLarger(maxAbsPercentDiff, d);
         }
@@ -484,20 +487,22 @@ void Quillgrid::writeRowResults(FitRun& run) {
       if (run.fitted[zone]) {
         fit = rowPolynomial.value.getValue(x);
         if (curveFitType >= 2) fit = std::exp(fit);
+        fitText = getFormattedNumberFoxAxis(1, fit);
         if (y != 0) {
           d = (y - fit) * 100 / y;
           haveDiff = true;
           keepLarger(run.largestDiff[zone], d);
-          setCell(dataSourceTable, j, diffColumn, FXStringFormat("%.*lf", 1, d));
+          diffText = eqn::fixedText(1, d);
+          setCell(dataSourceTable, j, diffColumn, diffText);
         }
-        if (xyTable && !keepFitOutOfXYTable) setCell(dataSourceTable, j, 2, getFormattedNumberFoxAxis(1, fit));
+        if (xyTable && !keepFitOutOfXYTable) setCell(dataSourceTable, j, 2, fitText);
       }
     }
     // The results table lists the fitted rows one after the other.
     setCell(convertedXYValues_TBL, k, 0, getFormattedBoundaryValueForOutput(x));
     setCell(convertedXYValues_TBL, k, 1, getFormattedNumberFoxAxis(1, y));
-    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, getFormattedNumberFoxAxis(1, fit));
-    if (haveDiff) setCell(convertedXYValues_TBL, k, 3, FXStringFormat("%.*lf", 1, d));
+    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, run.lmp ? getFormattedNumberFoxAxis(1, fit) : fitText);
+    if (haveDiff) setCell(convertedXYValues_TBL, k, 3, diffText);
   }
   if (run.lmp) fitPlotZoneMarkers_real_x[run.n - 1] = run.largestV;
 }
