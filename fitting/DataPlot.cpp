@@ -785,6 +785,22 @@ void DataPlot::drawSeries(FXDCWindow* dc, int s, int bottom, double yRes, int pl
 
   const double* x = xData[s];
   const double* y = yData[s];
+  // Points without lines between them, each disc in a colour of its own
+  // (not one left by the disc before): a point drawn later at the same
+  // pixel covers every pixel an earlier one drew, so only the last point
+  // at each pixel is drawn. The picture is the same; dense data sends far
+  // fewer requests to the display.
+  if (width <= 0 && (outlinePoints_ || numColors >= n)) {
+    std::vector<double> columns(n), rows(n);
+    for (int k = 0; k < n; ++k) {
+      columns[k] = columnOf(x[k]);
+      rows[k] = rowOf(y[k]);
+    }
+    const std::vector<bool> last = lastPointAtEachPixel(columns, rows, d);
+    for (int k = 0; k < n; ++k)
+      if (last[k]) disc(k, columns[k], rows[k]);
+    return;
+  }
   double p2 = 0, r2 = 0;
   for (int k = 0; k + 1 < n; ++k) {
     const double p1 = columnOf(x[k]), r1 = rowOf(y[k]);
@@ -795,6 +811,35 @@ void DataPlot::drawSeries(FXDCWindow* dc, int s, int bottom, double yRes, int pl
     disc(k, p1, r1);
   }
   disc(n - 1, p2, r2);
+}
+
+// Of the points at pixel columns and rows, those drawn (within the X range
+// and the rows X11 can carry) that no later drawn point shares a pixel
+// with. Points whose disc of size d cannot reach the picture are all kept.
+std::vector<bool> DataPlot::lastPointAtEachPixel(const std::vector<double>& columns, const std::vector<double>& rows,
+                                                 int d) const {
+  const int n = static_cast<int>(columns.size());
+  std::vector<bool> last(n, false);
+  const int margin = std::max(0, d) + 2;
+  const int top = -margin;
+  const int numRows = std::max(0, canvasHeight) + 2 * margin + 1;
+  const int numColumns = std::max(0, maxXPixel - minXPixel + 1);
+  std::vector<bool> taken(static_cast<size_t>(numRows) * static_cast<size_t>(numColumns), false);
+  for (int k = n - 1; k >= 0; --k) {
+    const double p = columns[k], r = rows[k];
+    if (!(p >= minXPixel && p <= maxXPixel) || !(std::fabs(r) <= kMaxCoord)) continue;
+    const int c = px(p) - minXPixel, row = px(r) - top;
+    if (c < 0 || c >= numColumns || row < 0 || row >= numRows) {
+      last[k] = true;
+      continue;
+    }
+    const size_t pixel = static_cast<size_t>(row) * static_cast<size_t>(numColumns) + static_cast<size_t>(c);
+    if (!taken[pixel]) {
+      taken[pixel] = true;
+      last[k] = true;
+    }
+  }
+  return last;
 }
 
 void DataPlot::drawZoneMarker(FXDCWindow* dc, int x, int y) {

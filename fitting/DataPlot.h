@@ -15,6 +15,7 @@
 #include <fx.h>
 
 #include <functional>
+#include <vector>
 
 class DataPlot {
 public:
@@ -167,6 +168,8 @@ private:
   void copyToCanvas(FX::FXCanvas* canvas);
   double columnOf(double x) const;
   void drawSeries(FX::FXDCWindow* dc, int s, int bottom, double yRes, int plotH);
+  std::vector<bool> lastPointAtEachPixel(const std::vector<double>& columns, const std::vector<double>& rows,
+                                         int d) const;
 };
 
 #endif
