@@ -18,6 +18,8 @@ protected:
 public:
   TableItem_lom2(const FX::FXString& text, FX::FXIcon* ic = NULL, void* ptr = NULL) : FX::FXTableItem(text, ic, ptr) {}
   void setTipText(const FX::FXString& text) { tip = text; }
+  // The text without a copy.
+  const FX::FXString& textRef() const { return label; }
   const FX::FXString& getTipText() const { return tip; }
 };
 
@@ -41,6 +43,7 @@ private:
   void walkSpan(FX::FXint& row, FX::FXint& col, FX::FXint dr, FX::FXint dc) const;
   FX::FXint spanRow(FX::FXint row, FX::FXint col, FX::FXint dr) const;
   FX::FXint spanCol(FX::FXint row, FX::FXint col, FX::FXint dc) const;
+  mutable FX::FXString cellTextCopy;  // cellText of an item made elsewhere
 
 public:
   long onCmdPasteSel(FX::FXObject*, FX::FXSelector, void*);
@@ -66,6 +69,10 @@ public:
   FX::FXint startCol(FX::FXint row, FX::FXint col) const;
   FX::FXint endRow(FX::FXint row, FX::FXint col) const;
   FX::FXint endCol(FX::FXint row, FX::FXint col) const;
+
+  // The cell's text, as getItemText gives it, without a copy where the
+  // item is the table's own; valid until the cell is written again.
+  const FX::FXString& cellText(FX::FXint row, FX::FXint col) const;
 
   // The cell read as a number (reading stops at the first character that
   // is not part of the number; 0 if none). toDouble accepts ',' as well.

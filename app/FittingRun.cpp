@@ -129,7 +129,7 @@ std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
   const int columns = lmp ? 3 : 2;
   for (int i = 0; i < n && i < table->getNumRows(); ++i) {
     bool numbers = true;
-    for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->getItemText(i, c));
+    for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->cellText(i, c));
     if (numbers)
       rows.push_back(i);
     else if (leftOut)

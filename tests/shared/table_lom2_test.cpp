@@ -105,6 +105,30 @@ TEST_F(TableTest, CellChecksAndTypedReads) {
   }
 }
 
+// The run reads its cells without copies: the text, number and emptiness
+// of a cell are what the copy of getItemText gives, for the table's own
+// items, an item made elsewhere and a cell without an item.
+TEST_F(TableTest, CellReadsWithoutCopiesGiveWhatTheCopyGives) {
+  Table_lom2* t = makeTable(2, 2);
+  const char* const texts[] = {"", " ", "\t\n", "12", " 12", "\xC2\xA0 ", "\xA0", "\x01", "\x7F", "-3,25e1",
+                               "1,2", "x", " \t7.5"};
+  for (const char* text : texts) {
+    t->FXTable::setItemText(0, 0, text);
+    t->setItem(0, 1, new FXTableItem(text));
+    for (int c = 0; c < 2; ++c) {
+      const FXString copy = t->getItemText(0, c);
+      FXString dotted(copy);
+      dotted.substitute(',', '.');
+      EXPECT_STREQ(t->cellText(0, c).text(), copy.text()) << text;
+      EXPECT_EQ(t->toDouble(0, c), FXDoubleVal(dotted)) << text;
+      EXPECT_EQ(t->isEmpty(0, c), FXString(copy).trim().empty()) << text;
+    }
+  }
+  EXPECT_STREQ(t->cellText(1, 1).text(), "");
+  EXPECT_TRUE(t->isEmpty(1, 1));
+  EXPECT_EQ(t->toDouble(1, 1), 0.0);
+}
+
 TEST_F(TableTest, SetItemTextWritesTheTablesDecimalSymbol) {
   main->setBackColor(FXRGB(10, 20, 30));
   Table_lom2* point = makeTable(2, 2);
