@@ -80,13 +80,27 @@ void Table_lom2::setItemText(FXint row, FXint col, const FXString& text, bool no
     range.to.col = endCol(row, col);
     target->handle(this, FXSEL(SEL_REPLACED, message), (void*)&range);
   }
-  FXString copy(text);
-  if (useCommaForDecimal)
-    copy.substitute('.', ',');
+  // The text is copied once more only when it holds the other decimal symbol.
+  const FXchar other = useCommaForDecimal ? '.' : ',';
+  if (text.find(other) < 0) {
+    item->setText(text);
+  } else {
+    FXString copy(text);
+    copy.substitute(other, decimalSymbol);
+    item->setText(copy);
+  }
+  if (cellBatches > 0)
+    batchWrote = true;
   else
-    copy.substitute(',', '.');
-  item->setText(copy);
-  updateItem(row, col);
+    updateItem(row, col);
+}
+
+void Table_lom2::beginCellBatch() { ++cellBatches; }
+
+void Table_lom2::endCellBatch() {
+  if (cellBatches == 0 || --cellBatches > 0) return;
+  if (batchWrote) update();
+  batchWrote = false;
 }
 
 // The span walks compare item objects: cells that share one item form one

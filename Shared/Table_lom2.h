@@ -30,6 +30,8 @@ protected:
   bool sizeError;            // the last paste-size check found a block larger than the table
   bool allowResizingOfRows;  // a paste with more rows than the table may add rows
   char decimalSymbol;        // ',' in comma mode, else '.'
+  int cellBatches = 0;       // open CellBatch_lom2 objects of this table
+  bool batchWrote = false;   // a cell was written in the open batch
 
   Table_lom2() : useCommaForDecimal(false), sizeError(false), allowResizingOfRows(false), decimalSymbol('.') {}
 
@@ -63,6 +65,10 @@ public:
   // otherwise). With notify the target gets SEL_REPLACED first. An index
   // outside the table is a fatal error.
   void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
+  // Between these two, written cells are not marked for repainting one by
+  // one: the end marks the whole table once (see CellBatch_lom2).
+  void beginCellBatch();
+  void endCellBatch();
 
   // First and last row or column of the span that holds the cell.
   FX::FXint startRow(FX::FXint row, FX::FXint col) const;
@@ -128,6 +134,25 @@ public:
   FX::FXString getItemTipText(FX::FXint row, FX::FXint col) const;
 
   virtual ~Table_lom2();
+};
+
+// Many cells of a table written as one change: while it lives the table's
+// setItemText marks no cell for repainting, and when it ends the table is
+// repainted once if a cell was written. Tens of thousands of results go in
+// without a repaint request each.
+class CellBatch_lom2 {
+public:
+  explicit CellBatch_lom2(Table_lom2* table) : table(table) {
+    if (table) table->beginCellBatch();
+  }
+  ~CellBatch_lom2() {
+    if (table) table->endCellBatch();
+  }
+  CellBatch_lom2(const CellBatch_lom2&) = delete;
+  CellBatch_lom2& operator=(const CellBatch_lom2&) = delete;
+
+private:
+  Table_lom2* table;
 };
 
 #endif

@@ -167,6 +167,8 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
   }
   // Rows whose cells hold text that is not a number are no data points.
   const std::vector<int> rows = getDataPointRows(n, nullptr);
+  // The Larson-Miller parameters go in as one change of their table.
+  const CellBatch_lom2 batch(lmp ? lmpData_TBL : nullptr);
   for (size_t k = 0; k < rows.size(); ++k) {
     const int i = rows[k];
     double x = 0, y = 0;
@@ -429,6 +431,8 @@ void Quillgrid::writeRowResults(FitRun& run) {
   if (copyConvertedTableAll_Btn) copyConvertedTableAll_Btn->enable();
   if (copyConvertedTableXY_Btn) copyConvertedTableXY_Btn->enable();
 
+  // The rows' results go into each table as one change, repainted once.
+  const CellBatch_lom2 sourceBatch(dataSourceTable), resultsBatch(convertedXYValues_TBL), lmpBatch(lmpData_TBL);
   double smallestV = 1000000;
   run.largestV = 0;
   ZonePolynomial rowPolynomial;
