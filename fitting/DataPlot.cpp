@@ -580,18 +580,39 @@ void DataPlot::autoScaleY() {
 // ----------------------------------------------------------------- drawing
 
 // A new off-screen image of the given size over a fresh buffer filled with
-// the background.
-void DataPlot::replaceImage(int width, int height, FXuint options) {
+// the background, the display's copy made from it. Without pixels when the
+// caller paints every one of them: nothing is then filled or sent.
+void DataPlot::replaceImage(int width, int height, FXuint options, ImagePixels pixels) {
   delete plotImage;
   delete[] imageData;
   plotImage = nullptr;
   imageData = nullptr;
   if (width <= 0 || height <= 0 || !app()->getDisplay()) return;
-  const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
-  imageData = new FXColor[n];
-  std::fill(imageData, imageData + n, backgroundColor);
-  plotImage = new FXImage(app(), imageData, options, width, height);
+  if (pixels != NO_PIXELS) {
+    const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
+    imageData = new FXColor[n];
+    std::fill(imageData, imageData + n, backgroundColor);
+  }
+  if (pixels != BACKGROUND_PAINTED) {
+    plotImage = new FXImage(app(), imageData, options, width, height);
+    plotImage->create();
+    return;
+  }
+  // On a true-colour display of 8 bits a channel a colour painted there is
+  // the pixel its upload would give: the background is painted on the
+  // display rather than sent pixel by pixel.
+  plotImage = new FXImage(app(), nullptr, options, width, height);
   plotImage->create();
+  FXVisual* visual = plotImage->getVisual();
+  if (visual && visual->getType() == VISUALTYPE_TRUE && visual->getDepth() >= 24) {
+    FXDCWindow dc(plotImage);
+    dc.setForeground(backgroundColor);
+    dc.fillRectangle(0, 0, width, height);
+    plotImage->setData(imageData, options);
+  } else {
+    plotImage->setData(imageData, options);
+    plotImage->render();
+  }
 }
 
 void DataPlot::copyToCanvas(FXCanvas* canvas) {
@@ -605,7 +626,7 @@ void DataPlot::blank(FXCanvas* canvas) {
   const int H = canvas ? canvas->getHeight() : 0;
   xResolution = plotWidth > 0 ? (xmax - xmin) / plotWidth : 0;
   // The image keeps its pixels: they are the background already.
-  replaceImage(W, H, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP);
+  replaceImage(W, H, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, BACKGROUND_PAINTED);
   copyToCanvas(canvas);
 }
 
@@ -615,8 +636,11 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
   canvasWidth = W;
   canvasHeight = H;
   // The image lets go of its pixels once created; the buffer stays ours.
-  replaceImage(W, H, IMAGE_SHMI | IMAGE_SHMP);
-  if (!plotImage || !canMeasure()) return;
+  // A plot that can measure its texts paints every pixel of the image
+  // (or blanks it), so the image is made without pixels then.
+  const bool measures = canMeasure();
+  replaceImage(W, H, IMAGE_SHMI | IMAGE_SHMP, measures ? NO_PIXELS : BACKGROUND_UPLOADED);
+  if (!plotImage || !measures) return;
 
   baseColor = argb(0xFFFF0000);
   textColor = contrastColor();

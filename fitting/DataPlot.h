@@ -164,7 +164,10 @@ private:
   FX::FXColor contrastColor() const;
   void freePointColors();
   void resizeTitleData(int width, int height);
-  void replaceImage(int width, int height, FX::FXuint options);
+  // The pixels a new plot image starts with: none, or the background,
+  // uploaded to the display or painted there.
+  enum ImagePixels { NO_PIXELS, BACKGROUND_UPLOADED, BACKGROUND_PAINTED };
+  void replaceImage(int width, int height, FX::FXuint options, ImagePixels pixels);
   void copyToCanvas(FX::FXCanvas* canvas);
   double columnOf(double x) const;
   void drawSeries(FX::FXDCWindow* dc, int s, int bottom, double yRes, int plotH);

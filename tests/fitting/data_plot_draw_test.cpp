@@ -560,6 +560,15 @@ TEST_F(DrawPlot, WithoutDataOrWithBlankOnlyTheBackgroundShows) {
   // A blank image keeps its pixels on the client side.
   ASSERT_NE(img->getData(), nullptr);
   EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, BLACK), W * H);
+  // The display's copy, read back, is the background as well, in every
+  // channel.
+  const FXColor tint = argb(0xFF204060);
+  plot->setBackgroundColor(tint);
+  plot->blank(canvas);
+  img = plot->getImage();
+  ASSERT_NE(img, nullptr);
+  img->restore();
+  EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, tint), W * H);
 }
 
 TEST_F(DrawPlot, AxisHiddenPlotUsesTheWholeCanvas) {
