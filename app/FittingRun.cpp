@@ -127,6 +127,7 @@ std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
   Table_lom2* table = lmp ? lmpData_TBL : dataSourceTable;
   if (!table) return rows;
   const int columns = lmp ? 3 : 2;
+  rows.reserve(n > 0 ? n : 0);
   for (int i = 0; i < n && i < table->getNumRows(); ++i) {
     bool numbers = true;
     for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->cellText(i, c));
@@ -139,7 +140,7 @@ std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
 }
 
 void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FXString* temperatureList,
-                              double* xs, double* ys) {
+                              double* xs, double* ys, const std::vector<int>* dataPointRows) {
   *xOk = *yOk = *tOk = true;
   plotXmin = plotYmin = 1e99;
   plotXmax = plotYmax = -1e99;
@@ -166,7 +167,9 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
     return;
   }
   // Rows whose cells hold text that is not a number are no data points.
-  const std::vector<int> rows = getDataPointRows(n, nullptr);
+  std::vector<int> foundRows;
+  if (!dataPointRows) foundRows = getDataPointRows(n, nullptr);
+  const std::vector<int>& rows = dataPointRows ? *dataPointRows : foundRows;
   // The Larson-Miller parameters go in as one change of their table.
   const CellBatch_lom2 batch(lmp ? lmpData_TBL : nullptr);
   for (size_t k = 0; k < rows.size(); ++k) {
@@ -272,7 +275,7 @@ bool Quillgrid::gatherFitData(FitRun& run) {
   allocatePlotDataArrays(2);
   bool xOk = true, yOk = true, tOk = true;
   getPlotXYData(leading, &xOk, &yOk, &tOk, run.lmp ? run.temperatures.data() : nullptr, &run.temperatureList,
-                plotDataX[0], plotDataY[0]);
+                plotDataX[0], plotDataY[0], &run.rows);
   if (xOk && yOk && tOk) return true;
   freePlotDataArrays();
   FXString text;

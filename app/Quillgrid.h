@@ -974,11 +974,12 @@ public:
   // temperatures, xs and ys may be null (xs and ys are filled only when
   // both are given).
   void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
-                     double* xs, double* ys);
+                     double* xs, double* ys, const std::vector<int>* dataPointRows = nullptr);
   // The rows among 0..n-1 of the data source that are data points: those
   // whose x and y cells (time, stress and temperature for the
   // Larson-Miller fit) hold numbers. getPlotXYData reads these rows only,
-  // storing their points one after the other. leftOut, when given, gets
+  // storing their points one after the other (a caller that has them
+  // already hands them in as dataPointRows). leftOut, when given, gets
   // the number of rows left out.
   std::vector<int> getDataPointRows(int n, int* leftOut);
 
