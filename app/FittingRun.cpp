@@ -459,6 +459,7 @@ void Quillgrid::writeRowResults(FitRun& run) {
       y = stress;
       if (run.fitted[zone]) {
         fit = std::exp(rowPolynomial.value.getValue(x));
+        fitText = getFormattedNumberFoxAxis(1, fit);
         const double slope = rowPolynomial.slope.getValue(x);
         if (slope > 0) run.positiveSlope = true;
         if (slope < 0) run.negativeSlope = true;
@@ -508,7 +509,7 @@ void Quillgrid::writeRowResults(FitRun& run) {
     // The results table lists the fitted rows one after the other.
     setCell(convertedXYValues_TBL, k, 0, getFormattedBoundaryValueForOutput(x));
     setCell(convertedXYValues_TBL, k, 1, getFormattedNumberFoxAxis(1, y));
-    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, run.lmp ? getFormattedNumberFoxAxis(1, fit) : fitText);
+    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, fitText);
     if (haveDiff) setCell(convertedXYValues_TBL, k, 3, diffText);
   }
   if (run.lmp) fitPlotZoneMarkers_real_x[run.n - 1] = run.largestV;
