@@ -80,13 +80,27 @@ void Table_lom2::setItemText(FXint row, FXint col, const FXString& text, bool no
     range.to.col = endCol(row, col);
     target->handle(this, FXSEL(SEL_REPLACED, message), (void*)&range);
   }
-  FXString copy(text);
-  if (useCommaForDecimal)
-    copy.substitute('.', ',');
+  // The text is copied once more only when it holds the other decimal symbol.
+  const FXchar other = useCommaForDecimal ? '.' : ',';
+  if (text.find(other) < 0) {
+    item->setText(text);
+  } else {
+    FXString copy(text);
+    copy.substitute(other, decimalSymbol);
+    item->setText(copy);
+  }
+  if (cellBatches > 0)
+    batchWrote = true;
   else
-    copy.substitute(',', '.');
-  item->setText(copy);
-  updateItem(row, col);
+    updateItem(row, col);
+}
+
+void Table_lom2::beginCellBatch() { ++cellBatches; }
+
+void Table_lom2::endCellBatch() {
+  if (cellBatches == 0 || --cellBatches > 0) return;
+  if (batchWrote) update();
+  batchWrote = false;
 }
 
 // The span walks compare item objects: cells that share one item form one
@@ -121,15 +135,39 @@ FXint Table_lom2::endRow(FXint row, FXint col) const { return spanRow(row, col, 
 FXint Table_lom2::startCol(FXint row, FXint col) const { return spanCol(row, col, -1); }
 FXint Table_lom2::endCol(FXint row, FXint col) const { return spanCol(row, col, 1); }
 
+const FXString& Table_lom2::cellText(FXint row, FXint col) const {
+  static const FXString empty;
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols) {
+    fxerror("%s::getItemText: index out of range.\n", getClassName());
+  }
+  const FXTableItem* item = cells[row * ncols + col];
+  if (!item) return empty;
+  if (const TableItem_lom2* own = dynamic_cast<const TableItem_lom2*>(item)) return own->textRef();
+  cellTextCopy = item->getText();
+  return cellTextCopy;
+}
+
 int Table_lom2::toInt(FXint row, FXint col) const { return FXIntVal(getItemText(row, col), 10); }
 
+// The fitting run reads every cell of its rows: the text is copied only
+// when it holds a decimal comma to turn into a point.
 double Table_lom2::toDouble(FXint row, FXint col) const {
-  FXString t = getItemText(row, col);
+  const FXString& text = cellText(row, col);
+  if (text.find(',') < 0) return FXDoubleVal(text);
+  FXString t(text);
   t.substitute(',', '.');
   return FXDoubleVal(t);
 }
 
-bool Table_lom2::isEmpty(FXint row, FXint col) const { return getItemText(row, col).trim().empty(); }
+bool Table_lom2::isEmpty(FXint row, FXint col) const {
+  const FXString& text = cellText(row, col);
+  if (text.empty()) return true;
+  // A first character that is printable and no blank ends the question
+  // without trimming a copy.
+  const unsigned char first = static_cast<unsigned char>(text[0]);
+  if (first > ' ' && first < 0x7F) return false;
+  return FXString(text).trim().empty();
+}
 
 bool Table_lom2::isValidInteger(FXint row, FXint col) const { return isValidIntegerText(getItemText(row, col)); }
 

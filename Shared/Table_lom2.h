@@ -18,6 +18,8 @@ protected:
 public:
   TableItem_lom2(const FX::FXString& text, FX::FXIcon* ic = NULL, void* ptr = NULL) : FX::FXTableItem(text, ic, ptr) {}
   void setTipText(const FX::FXString& text) { tip = text; }
+  // The text without a copy.
+  const FX::FXString& textRef() const { return label; }
   const FX::FXString& getTipText() const { return tip; }
 };
 
@@ -28,6 +30,8 @@ protected:
   bool sizeError;            // the last paste-size check found a block larger than the table
   bool allowResizingOfRows;  // a paste with more rows than the table may add rows
   char decimalSymbol;        // ',' in comma mode, else '.'
+  int cellBatches = 0;       // open CellBatch_lom2 objects of this table
+  bool batchWrote = false;   // a cell was written in the open batch
 
   Table_lom2() : useCommaForDecimal(false), sizeError(false), allowResizingOfRows(false), decimalSymbol('.') {}
 
@@ -41,6 +45,7 @@ private:
   void walkSpan(FX::FXint& row, FX::FXint& col, FX::FXint dr, FX::FXint dc) const;
   FX::FXint spanRow(FX::FXint row, FX::FXint col, FX::FXint dr) const;
   FX::FXint spanCol(FX::FXint row, FX::FXint col, FX::FXint dc) const;
+  mutable FX::FXString cellTextCopy;  // cellText of an item made elsewhere
 
 public:
   long onCmdPasteSel(FX::FXObject*, FX::FXSelector, void*);
@@ -60,12 +65,20 @@ public:
   // otherwise). With notify the target gets SEL_REPLACED first. An index
   // outside the table is a fatal error.
   void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
+  // Between these two, written cells are not marked for repainting one by
+  // one: the end marks the whole table once (see CellBatch_lom2).
+  void beginCellBatch();
+  void endCellBatch();
 
   // First and last row or column of the span that holds the cell.
   FX::FXint startRow(FX::FXint row, FX::FXint col) const;
   FX::FXint startCol(FX::FXint row, FX::FXint col) const;
   FX::FXint endRow(FX::FXint row, FX::FXint col) const;
   FX::FXint endCol(FX::FXint row, FX::FXint col) const;
+
+  // The cell's text, as getItemText gives it, without a copy where the
+  // item is the table's own; valid until the cell is written again.
+  const FX::FXString& cellText(FX::FXint row, FX::FXint col) const;
 
   // The cell read as a number (reading stops at the first character that
   // is not part of the number; 0 if none). toDouble accepts ',' as well.
@@ -121,6 +134,25 @@ public:
   FX::FXString getItemTipText(FX::FXint row, FX::FXint col) const;
 
   virtual ~Table_lom2();
+};
+
+// Many cells of a table written as one change: while it lives the table's
+// setItemText marks no cell for repainting, and when it ends the table is
+// repainted once if a cell was written. Tens of thousands of results go in
+// without a repaint request each.
+class CellBatch_lom2 {
+public:
+  explicit CellBatch_lom2(Table_lom2* table) : table(table) {
+    if (table) table->beginCellBatch();
+  }
+  ~CellBatch_lom2() {
+    if (table) table->endCellBatch();
+  }
+  CellBatch_lom2(const CellBatch_lom2&) = delete;
+  CellBatch_lom2& operator=(const CellBatch_lom2&) = delete;
+
+private:
+  Table_lom2* table;
 };
 
 #endif

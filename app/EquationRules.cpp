@@ -1,5 +1,6 @@
 #include "EquationRules.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -60,8 +61,29 @@ double convertTemperature(int scale, double x) {
 
 double larsonMillerParameter(double T, double C, double t) { return (std::log10(t) + C) * T; }
 
+namespace {
+// printf's text of x in the given form. to_chars with a precision writes
+// what printf writes in the C locale (the program's numeric locale): both
+// round the exact binary value. Infinities, NaN and precisions beyond a
+// short buffer go through printf itself.
+FXString printfText(std::chars_format form, const char* format, int decimals, double x) {
+  if (decimals >= 0 && decimals <= 40 && std::isfinite(x)) {
+    char buffer[400];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof(buffer), x, form, decimals);
+    if (r.ec == std::errc()) return FXString(buffer, static_cast<FXint>(r.ptr - buffer));
+  }
+  return FXStringFormat(format, decimals, x);
+}
+}  // namespace
+
+FXString fixedText(int decimals, double x) { return printfText(std::chars_format::fixed, "%.*lf", decimals, x); }
+
+FXString exponentText(int decimals, double x) {
+  return printfText(std::chars_format::scientific, "%.*le", decimals, x);
+}
+
 FXString formattedNumber(int decimals, double x, bool decimalComma) {
-  FXString text = FXStringFormat("%.*lf", decimals, x);
+  FXString text = fixedText(decimals, x);
   if (decimalComma) text.substitute('.', ',');
   return text;
 }
@@ -79,9 +101,9 @@ int numDecimals(double x, int curveFitType, bool authorMode) {
 }
 
 FXString boundaryText(double x, int curveFitType, bool xIsTemperature, double resolutionPerPixel, bool authorMode) {
-  if (curveFitType == LMP_FIT_TYPE) return FXStringFormat("%.*lf", 3, x);
-  if (xIsTemperature) return FXStringFormat("%.*lf", 1, x);
-  if (x < 0.1 || x > 1000) return FXStringFormat("%.*le", 6, x);
+  if (curveFitType == LMP_FIT_TYPE) return fixedText(3, x);
+  if (xIsTemperature) return fixedText(1, x);
+  if (x < 0.1 || x > 1000) return exponentText(6, x);
   int decimals;
   if (resolutionPerPixel > 0 && std::log10(resolutionPerPixel) < 0) {
     decimals = static_cast<int>(std::fabs(std::log10(resolutionPerPixel))) + 1;
@@ -89,14 +111,14 @@ FXString boundaryText(double x, int curveFitType, bool xIsTemperature, double re
     decimals = numDecimals(x, curveFitType, authorMode);
     if (decimals == 0 && authorMode) decimals = 1;
   }
-  return FXStringFormat("%.*lf", decimals, x);
+  return fixedText(decimals, x);
 }
 
 FXString axisNumberText(double x, int curveFitType, int numberFormat, bool authorMode) {
-  if (curveFitType == LMP_FIT_TYPE) return FXStringFormat("%.*lf", 3, x);
-  if (numberFormat == 1) return FXStringFormat("%.*le", 6, x);
-  if (std::fabs(x) > 0.1) return FXStringFormat("%.*lf", numDecimals(x, curveFitType, authorMode), x);
-  return FXStringFormat("%.*le", 6, x);
+  if (curveFitType == LMP_FIT_TYPE) return fixedText(3, x);
+  if (numberFormat == 1) return exponentText(6, x);
+  if (std::fabs(x) > 0.1) return fixedText(numDecimals(x, curveFitType, authorMode), x);
+  return exponentText(6, x);
 }
 
 const char* const NOT_FITTED_TEXT = "error - not fitted";

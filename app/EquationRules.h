@@ -43,6 +43,10 @@ double convertTemperature(int scale, double x);
 // Larson-Miller parameter (log10(t) + C) * T.
 double larsonMillerParameter(double T, double C, double t);
 
+// The texts of printf's "%.*lf" and "%.*le" of x, written without the
+// format parser (many thousands of them are written per fit).
+FX::FXString fixedText(int decimals, double x);
+FX::FXString exponentText(int decimals, double x);
 // "%.*lf", with ',' for '.' when decimalComma.
 FX::FXString formattedNumber(int decimals, double x, bool decimalComma);
 // Decimals of a shown value by its magnitude (3 throughout in the

@@ -141,6 +141,7 @@ void Quillgrid::writeCoefficientCell(int zone, int row, int column, double value
 }
 
 void Quillgrid::fillCoefficientsTable(int zone, int order, double* coef) {
+  const StepClock clock(fitStepTimes, "coefficient table");
   if (zone < 0 || zone >= eqn::MAX_ZONES || !coefficients_TBL[zone] || !coef) return;
   FXTable* table = coefficients_TBL[zone];
   if (table->getNumRows() < COEFFICIENT_ROWS || table->getNumColumns() < COEFFICIENT_COLUMNS) return;
@@ -156,6 +157,7 @@ void Quillgrid::fillCoefficientsTable(int zone, int order, double* coef) {
 
 void Quillgrid::fillAdjustedCoefficientsTables(int anchorZone, int* exponents, double* b, double coef[6][16],
                                                double s10, const bool* fitted) {
+  const StepClock clock(fitStepTimes, "adjusted coefficient tables");
   double adjusted[eqn::MAX_ZONES][eqn::MAX_COEFFICIENTS];
   const int decimals = currentItemNumber(numOfDecimalsInCoefficients_LB);
   if (!eqn::adjustedCoefficients(anchorZone, numEquations, fit_order, exponents, b, coef, s10, decimals, adjusted,

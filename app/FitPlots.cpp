@@ -179,6 +179,7 @@ void Quillgrid::drawFitPlots(bool blank) {
       plot->setPlotPointColor(plotPointColors);
       if (curveFitType == LMP_TYPE) plot->setNoteAlignemnt(DataPlot::BOTTOM_LEFT);
       sizeHalfWidthPlot();
+      const StepClock clock(fitStepTimes, p == 0 ? "fit plot" : "half-width plot");
       plot->drawPlot(canvases[p]);
     }
 
@@ -214,11 +215,13 @@ void Quillgrid::drawFitPlots(bool blank) {
       plot->setPlotPointColor(plotPointColors);
       plot->showAxis(false);
       plot->setNoteAlignemnt(DataPlot::TOP_CENTER);
+      const StepClock clock(fitStepTimes, "small plot");
       plot->drawPlot(smallPlotCanvas[i]);
     }
     return;
   }
 
+  const StepClock clock(fitStepTimes, "blank plots");
   freePlotDataArrays();
   fitPlot->setBackgroundColor(background);
   fitPlot->blank(fitPlotCanvas);

@@ -127,9 +127,10 @@ std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
   Table_lom2* table = lmp ? lmpData_TBL : dataSourceTable;
   if (!table) return rows;
   const int columns = lmp ? 3 : 2;
+  rows.reserve(n > 0 ? n : 0);
   for (int i = 0; i < n && i < table->getNumRows(); ++i) {
     bool numbers = true;
-    for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->getItemText(i, c));
+    for (int c = 0; c < columns && numbers; ++c) numbers = PipelineRules::isNumberText(table->cellText(i, c));
     if (numbers)
       rows.push_back(i);
     else if (leftOut)
@@ -139,7 +140,7 @@ std::vector<int> Quillgrid::getDataPointRows(int n, int* leftOut) {
 }
 
 void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FXString* temperatureList,
-                              double* xs, double* ys) {
+                              double* xs, double* ys, const std::vector<int>* dataPointRows) {
   *xOk = *yOk = *tOk = true;
   plotXmin = plotYmin = 1e99;
   plotXmax = plotYmax = -1e99;
@@ -167,7 +168,11 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
     return;
   }
   // Rows whose cells hold text that is not a number are no data points.
-  const std::vector<int> rows = getDataPointRows(n, nullptr);
+  std::vector<int> foundRows;
+  if (!dataPointRows) foundRows = getDataPointRows(n, nullptr);
+  const std::vector<int>& rows = dataPointRows ? *dataPointRows : foundRows;
+  // The Larson-Miller parameters go in as one change of their table.
+  const CellBatch_lom2 batch(lmp ? lmpData_TBL : nullptr);
   for (size_t k = 0; k < rows.size(); ++k) {
     const int i = rows[k];
     double x = 0, y = 0;
@@ -208,6 +213,7 @@ void Quillgrid::getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* te
 }
 
 bool Quillgrid::getQuillgrid() {
+  const StepClock clock(fitStepTimes, "whole run");
   FitRun run;
   if (!startFitRun(run) || !gatherFitData(run) || !splitIntoZones(run) || !fitZones(run)) return false;
   writeZoneMismatches(run);
@@ -223,6 +229,7 @@ bool Quillgrid::getQuillgrid() {
 // Clears every result, and reads the options of the run: the variable of
 // the formulas, the Larson-Miller constant and the decimals.
 bool Quillgrid::startFitRun(FitRun& run) {
+  const StepClock clock(fitStepTimes, "clearing and options");
   maxAbsPercentDiff = 0;
   plotNote = FXString::null;
   if (lmp_C_TF) lmp_C_TF->setBackColor(defaultTextFieldBackColor);
@@ -250,6 +257,7 @@ bool Quillgrid::startFitRun(FitRun& run) {
 
 // The rows to fit, and series 0 of the plots: the transformed points.
 bool Quillgrid::gatherFitData(FitRun& run) {
+  const StepClock clock(fitStepTimes, "gathering the rows");
   const int leading = getNumberOfRowsWithData();
   int leftOut = 0;
   run.rows = getDataPointRows(leading, &leftOut);
@@ -268,7 +276,7 @@ bool Quillgrid::gatherFitData(FitRun& run) {
   allocatePlotDataArrays(2);
   bool xOk = true, yOk = true, tOk = true;
   getPlotXYData(leading, &xOk, &yOk, &tOk, run.lmp ? run.temperatures.data() : nullptr, &run.temperatureList,
-                plotDataX[0], plotDataY[0]);
+                plotDataX[0], plotDataY[0], &run.rows);
   if (xOk && yOk && tOk) return true;
   freePlotDataArrays();
   FXString text;
@@ -307,6 +315,7 @@ void Quillgrid::tellLeftOutRows(FitRun& run, int leading, int leftOut) {
 // see x as given: the least-squares fit maps x onto [-1, 1] itself, and a
 // decimal scaling of x would only round every value once more.
 bool Quillgrid::splitIntoZones(FitRun& run) {
+  const StepClock clock(fitStepTimes, "sorting and zones");
   run.overlap = currentItemNumber(numOfOverlapPoints_LB);
   if (run.overlap < 0) run.overlap = 0;
   if (numEquations < 1) numEquations = 1;
@@ -354,6 +363,7 @@ bool Quillgrid::splitIntoZones(FitRun& run) {
 // is asked for; the points take their zone's colour, and the zone where
 // the smallest y lies anchors the adjusted equations.
 bool Quillgrid::fitZones(FitRun& run) {
+  const StepClock clock(fitStepTimes, "least-squares solves");
   const bool useIntercept = isChecked(setEqnYIntercept_Chk) && (curveFitType == 0 || curveFitType == 2);
   if (equation_Y_intercept_TF) equation_Y_intercept_TF->setBackColor(defaultTextFieldBackColor);
   FXString intercept = fieldText(equation_Y_intercept_TF);
@@ -399,6 +409,7 @@ bool Quillgrid::fitZones(FitRun& run) {
 
 // The mismatch of neighbouring zones at their common limit.
 void Quillgrid::writeZoneMismatches(FitRun& run) {
+  const StepClock clock(fitStepTimes, "zone mismatches");
   for (int j = 0; j + 1 < run.n; ++j) {
     if (!run.fitted[j] || !run.fitted[j + 1]) continue;
     const double v = fieldNumber(eqnFit_TF[0][j]);
@@ -418,11 +429,14 @@ void Quillgrid::writeZoneMismatches(FitRun& run) {
 // beside the row, and the row of the results table. Cells a row gets no
 // value for stay empty (they were cleared when the run started).
 void Quillgrid::writeRowResults(FitRun& run) {
+  const StepClock clock(fitStepTimes, "row results into cells");
   // Fitted values go into the XY table only when they are in its units.
   const bool keepFitOutOfXYTable = isChecked(xAxisIsTemperature_Chk) || std::fabs(1 - yAxisScaleFactor) > 1e-50;
   if (copyConvertedTableAll_Btn) copyConvertedTableAll_Btn->enable();
   if (copyConvertedTableXY_Btn) copyConvertedTableXY_Btn->enable();
 
+  // The rows' results go into each table as one change, repainted once.
+  const CellBatch_lom2 sourceBatch(dataSourceTable), resultsBatch(convertedXYValues_TBL), lmpBatch(lmpData_TBL);
   double smallestV = 1000000;
   run.largestV = 0;
   ZonePolynomial rowPolynomial;
@@ -432,6 +446,8 @@ void Quillgrid::writeRowResults(FitRun& run) {
     const int j = run.rows[k];
     double x = 0, y = 0, fit = 0, d = 0;
     bool haveDiff = false;
+    // Each text is written once and put into every cell that shows it.
+    FXString diffText, fitText;
     int zone;
     if (run.lmp) {
       const double time = lmpData_TBL->toDouble(j, 0);
@@ -444,13 +460,15 @@ void Quillgrid::writeRowResults(FitRun& run) {
       y = stress;
       if (run.fitted[zone]) {
         fit = std::exp(rowPolynomial.value.getValue(x));
+        fitText = getFormattedNumberFoxAxis(1, fit);
         const double slope = rowPolynomial.slope.getValue(x);
         if (slope > 0) run.positiveSlope = true;
         if (slope < 0) run.negativeSlope = true;
         if (stress != 0) {
           d = (stress - fit) * 100 / stress;
           haveDiff = true;
-          setCell(lmpData_TBL, j, 4, FXStringFormat("%.*lf", 1, d));
+          diffText = eqn::fixedText(1, d);
+          setCell(lmpData_TBL, j, 4, diffText);
           keepLarger(run.largestDiff[zone], d);
           keepLarger(maxAbsPercentDiff, d);
         }
@@ -478,20 +496,22 @@ void Quillgrid::writeRowResults(FitRun& run) {
       if (run.fitted[zone]) {
         fit = rowPolynomial.value.getValue(x);
         if (curveFitType >= 2) fit = std::exp(fit);
+        fitText = getFormattedNumberFoxAxis(1, fit);
         if (y != 0) {
           d = (y - fit) * 100 / y;
           haveDiff = true;
           keepLarger(run.largestDiff[zone], d);
-          setCell(dataSourceTable, j, diffColumn, FXStringFormat("%.*lf", 1, d));
+          diffText = eqn::fixedText(1, d);
+          setCell(dataSourceTable, j, diffColumn, diffText);
         }
-        if (xyTable && !keepFitOutOfXYTable) setCell(dataSourceTable, j, 2, getFormattedNumberFoxAxis(1, fit));
+        if (xyTable && !keepFitOutOfXYTable) setCell(dataSourceTable, j, 2, fitText);
       }
     }
     // The results table lists the fitted rows one after the other.
     setCell(convertedXYValues_TBL, k, 0, getFormattedBoundaryValueForOutput(x));
     setCell(convertedXYValues_TBL, k, 1, getFormattedNumberFoxAxis(1, y));
-    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, getFormattedNumberFoxAxis(1, fit));
-    if (haveDiff) setCell(convertedXYValues_TBL, k, 3, FXStringFormat("%.*lf", 1, d));
+    if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, fitText);
+    if (haveDiff) setCell(convertedXYValues_TBL, k, 3, diffText);
   }
   if (run.lmp) fitPlotZoneMarkers_real_x[run.n - 1] = run.largestV;
 }
@@ -499,6 +519,7 @@ void Quillgrid::writeRowResults(FitRun& run) {
 // Per zone: R², largest difference, coefficient table and formula; a zone
 // that was not fitted says so in its formula field.
 void Quillgrid::writeZoneResults(FitRun& run) {
+  const StepClock clock(fitStepTimes, "statistics, coefficient tables, formulas");
   for (int z = 0; z < run.n; ++z) {
     if (!run.fitted[z]) {
       setFieldText(excelEqn_TF[z], eqn::NOT_FITTED_TEXT);
@@ -519,6 +540,7 @@ void Quillgrid::writeZoneResults(FitRun& run) {
 // Series 1, the fitted curve: evenly spaced over the data, each point from
 // its zone's polynomial (a zone that was not fitted has none).
 void Quillgrid::computeFittedCurve(FitRun& run) {
+  const StepClock clock(fitStepTimes, "fitted curve");
   const int m = plotDataCounts[1];
   double* cx = plotDataX[1];
   double* cy = plotDataY[1];
@@ -540,6 +562,7 @@ void Quillgrid::computeFittedCurve(FitRun& run) {
 // The Larson-Miller summary: temperature range, the copy table's cells and
 // the note of the fit plots.
 void Quillgrid::writeLarsonMillerSummary(FitRun& run) {
+  const StepClock clock(fitStepTimes, "Larson-Miller summary");
   if (!run.lmp) return;
   const int n = run.n;
   for (int z = 0; z < n; ++z) {
@@ -595,6 +618,7 @@ void Quillgrid::writeLarsonMillerSummary(FitRun& run) {
 // equation texts for copying: not adjusted (coefficient row 0) and
 // adjusted (row 2). A zone that was not fitted is written as such.
 void Quillgrid::writeEquationTexts(FitRun& run) {
+  const StepClock clock(fitStepTimes, "adjusted tables, equation texts");
   const int n = run.n;
   // With every y equal no zone holds a smaller one to anchor at: the zones
   // are joined from the first.
@@ -632,6 +656,7 @@ void Quillgrid::writeEquationTexts(FitRun& run) {
 // The plots, the copy button, the slope labels, the wheel step and the
 // zone markers.
 void Quillgrid::finishFitRun(FitRun& run) {
+  const StepClock clock(fitStepTimes, "plots, labels, wheel step, markers");
   drawFitPlots(false);
   if (copyEqns_Btn) copyEqns_Btn->enable();
   setEquationSlopeLabels(run.positiveSlope, run.negativeSlope);

@@ -1,6 +1,8 @@
 #include "PipelineRules.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "EquationRules.h"
 #include "SettingsRules.h"
@@ -9,7 +11,29 @@ using namespace FX;
 
 namespace PipelineRules {
 
+namespace {
+const char* const NUMBER_CHARACTERS = "0123456789+-.eE";
+bool startsOrEndsANumber(char c) { return c == ',' || (c != '\0' && std::strchr(NUMBER_CHARACTERS, c)); }
+}  // namespace
+
 bool isNumberText(const FXString& text) {
+  // A short text with no blanks to trim at its ends (every cell the
+  // program writes) is checked in place, as the settings' number check
+  // checks it: its characters, a decimal comma read as a point, and one
+  // whole finite number.
+  const FXint n = text.length();
+  if (n > 0 && n < 64 && startsOrEndsANumber(text[0]) && startsOrEndsANumber(text[n - 1])) {
+    char dotted[64];
+    for (FXint i = 0; i < n; ++i) {
+      const char c = text[i] == ',' ? '.' : text[i];
+      if (!std::strchr(NUMBER_CHARACTERS, c)) return false;
+      dotted[i] = c;
+    }
+    dotted[n] = '\0';
+    char* end = nullptr;
+    const double v = std::strtod(dotted, &end);
+    return *end == '\0' && std::isfinite(v);
+  }
   FXString number;
   return ini::numberText(text, number);
 }

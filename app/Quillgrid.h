@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ImageDecode.h"
+#include "StepClock.h"
 
 class DataPlot;
 class MenuButtonWin10Style;
@@ -1025,11 +1026,12 @@ public:
   // temperatures, xs and ys may be null (xs and ys are filled only when
   // both are given).
   void getPlotXYData(int n, bool* xOk, bool* yOk, bool* tOk, double* temperatures, FX::FXString* temperatureList,
-                     double* xs, double* ys);
+                     double* xs, double* ys, const std::vector<int>* dataPointRows = nullptr);
   // The rows among 0..n-1 of the data source that are data points: those
   // whose x and y cells (time, stress and temperature for the
   // Larson-Miller fit) hold numbers. getPlotXYData reads these rows only,
-  // storing their points one after the other. leftOut, when given, gets
+  // storing their points one after the other (a caller that has them
+  // already hands them in as dataPointRows). leftOut, when given, gets
   // the number of rows left out.
   std::vector<int> getDataPointRows(int n, int* leftOut);
 
@@ -1048,6 +1050,8 @@ public:
   void writeLarsonMillerSummary(FitRun& run);
   void writeEquationTexts(FitRun& run);
   void finishFitRun(FitRun& run);
+  // Hears the time of each step of a fitting run and of each plot drawn.
+  StepClock::Listener fitStepTimes;
   // Clears what earlier runs wrote into the data source's own columns
   // (fitted y, % difference, Larson-Miller parameter), so that a run
   // leaves only its own results there.

@@ -580,18 +580,39 @@ void DataPlot::autoScaleY() {
 // ----------------------------------------------------------------- drawing
 
 // A new off-screen image of the given size over a fresh buffer filled with
-// the background.
-void DataPlot::replaceImage(int width, int height, FXuint options) {
+// the background, the display's copy made from it. Without pixels when the
+// caller paints every one of them: nothing is then filled or sent.
+void DataPlot::replaceImage(int width, int height, FXuint options, ImagePixels pixels) {
   delete plotImage;
   delete[] imageData;
   plotImage = nullptr;
   imageData = nullptr;
   if (width <= 0 || height <= 0 || !app()->getDisplay()) return;
-  const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
-  imageData = new FXColor[n];
-  std::fill(imageData, imageData + n, backgroundColor);
-  plotImage = new FXImage(app(), imageData, options, width, height);
+  if (pixels != NO_PIXELS) {
+    const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
+    imageData = new FXColor[n];
+    std::fill(imageData, imageData + n, backgroundColor);
+  }
+  if (pixels != BACKGROUND_PAINTED) {
+    plotImage = new FXImage(app(), imageData, options, width, height);
+    plotImage->create();
+    return;
+  }
+  // On a true-colour display of 8 bits a channel a colour painted there is
+  // the pixel its upload would give: the background is painted on the
+  // display rather than sent pixel by pixel.
+  plotImage = new FXImage(app(), nullptr, options, width, height);
   plotImage->create();
+  FXVisual* visual = plotImage->getVisual();
+  if (visual && visual->getType() == VISUALTYPE_TRUE && visual->getDepth() >= 24) {
+    FXDCWindow dc(plotImage);
+    dc.setForeground(backgroundColor);
+    dc.fillRectangle(0, 0, width, height);
+    plotImage->setData(imageData, options);
+  } else {
+    plotImage->setData(imageData, options);
+    plotImage->render();
+  }
 }
 
 void DataPlot::copyToCanvas(FXCanvas* canvas) {
@@ -605,7 +626,7 @@ void DataPlot::blank(FXCanvas* canvas) {
   const int H = canvas ? canvas->getHeight() : 0;
   xResolution = plotWidth > 0 ? (xmax - xmin) / plotWidth : 0;
   // The image keeps its pixels: they are the background already.
-  replaceImage(W, H, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP);
+  replaceImage(W, H, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, BACKGROUND_PAINTED);
   copyToCanvas(canvas);
 }
 
@@ -615,8 +636,11 @@ void DataPlot::drawPlot(FXCanvas* canvas) {
   canvasWidth = W;
   canvasHeight = H;
   // The image lets go of its pixels once created; the buffer stays ours.
-  replaceImage(W, H, IMAGE_SHMI | IMAGE_SHMP);
-  if (!plotImage || !canMeasure()) return;
+  // A plot that can measure its texts paints every pixel of the image
+  // (or blanks it), so the image is made without pixels then.
+  const bool measures = canMeasure();
+  replaceImage(W, H, IMAGE_SHMI | IMAGE_SHMP, measures ? NO_PIXELS : BACKGROUND_UPLOADED);
+  if (!plotImage || !measures) return;
 
   baseColor = argb(0xFFFF0000);
   textColor = contrastColor();
@@ -785,6 +809,22 @@ void DataPlot::drawSeries(FXDCWindow* dc, int s, int bottom, double yRes, int pl
 
   const double* x = xData[s];
   const double* y = yData[s];
+  // Points without lines between them, each disc in a colour of its own
+  // (not one left by the disc before): a point drawn later at the same
+  // pixel covers every pixel an earlier one drew, so only the last point
+  // at each pixel is drawn. The picture is the same; dense data sends far
+  // fewer requests to the display.
+  if (width <= 0 && (outlinePoints_ || numColors >= n)) {
+    std::vector<double> columns(n), rows(n);
+    for (int k = 0; k < n; ++k) {
+      columns[k] = columnOf(x[k]);
+      rows[k] = rowOf(y[k]);
+    }
+    const std::vector<bool> last = lastPointAtEachPixel(columns, rows, d);
+    for (int k = 0; k < n; ++k)
+      if (last[k]) disc(k, columns[k], rows[k]);
+    return;
+  }
   double p2 = 0, r2 = 0;
   for (int k = 0; k + 1 < n; ++k) {
     const double p1 = columnOf(x[k]), r1 = rowOf(y[k]);
@@ -795,6 +835,35 @@ void DataPlot::drawSeries(FXDCWindow* dc, int s, int bottom, double yRes, int pl
     disc(k, p1, r1);
   }
   disc(n - 1, p2, r2);
+}
+
+// Of the points at pixel columns and rows, those drawn (within the X range
+// and the rows X11 can carry) that no later drawn point shares a pixel
+// with. Points whose disc of size d cannot reach the picture are all kept.
+std::vector<bool> DataPlot::lastPointAtEachPixel(const std::vector<double>& columns, const std::vector<double>& rows,
+                                                 int d) const {
+  const int n = static_cast<int>(columns.size());
+  std::vector<bool> last(n, false);
+  const int margin = std::max(0, d) + 2;
+  const int top = -margin;
+  const int numRows = std::max(0, canvasHeight) + 2 * margin + 1;
+  const int numColumns = std::max(0, maxXPixel - minXPixel + 1);
+  std::vector<bool> taken(static_cast<size_t>(numRows) * static_cast<size_t>(numColumns), false);
+  for (int k = n - 1; k >= 0; --k) {
+    const double p = columns[k], r = rows[k];
+    if (!(p >= minXPixel && p <= maxXPixel) || !(std::fabs(r) <= kMaxCoord)) continue;
+    const int c = px(p) - minXPixel, row = px(r) - top;
+    if (c < 0 || c >= numColumns || row < 0 || row >= numRows) {
+      last[k] = true;
+      continue;
+    }
+    const size_t pixel = static_cast<size_t>(row) * static_cast<size_t>(numColumns) + static_cast<size_t>(c);
+    if (!taken[pixel]) {
+      taken[pixel] = true;
+      last[k] = true;
+    }
+  }
+  return last;
 }
 
 void DataPlot::drawZoneMarker(FXDCWindow* dc, int x, int y) {

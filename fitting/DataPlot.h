@@ -15,6 +15,7 @@
 #include <fx.h>
 
 #include <functional>
+#include <vector>
 
 class DataPlot {
 public:
@@ -163,10 +164,15 @@ private:
   FX::FXColor contrastColor() const;
   void freePointColors();
   void resizeTitleData(int width, int height);
-  void replaceImage(int width, int height, FX::FXuint options);
+  // The pixels a new plot image starts with: none, or the background,
+  // uploaded to the display or painted there.
+  enum ImagePixels { NO_PIXELS, BACKGROUND_UPLOADED, BACKGROUND_PAINTED };
+  void replaceImage(int width, int height, FX::FXuint options, ImagePixels pixels);
   void copyToCanvas(FX::FXCanvas* canvas);
   double columnOf(double x) const;
   void drawSeries(FX::FXDCWindow* dc, int s, int bottom, double yRes, int plotH);
+  std::vector<bool> lastPointAtEachPixel(const std::vector<double>& columns, const std::vector<double>& rows,
+                                         int d) const;
 };
 
 #endif

@@ -2,6 +2,8 @@
 // adjusted coefficients, marker spacing and the wheel step; then the
 // coefficient tables and zone-limit fields of a real main window.
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "DataPlot.h"
 #include "EquationRules.h"
@@ -92,6 +94,34 @@ TEST(EquationRules, NumberFormats) {
   EXPECT_STREQ(eqn::axisNumberText(1e-5, 5, 1, false).text(), "0.000");
   EXPECT_STREQ(eqn::formattedNumber(2, 3.14159, false).text(), "3.14");
   EXPECT_STREQ(eqn::formattedNumber(2, 3.14159, true).text(), "3,14");
+}
+
+// The number texts of the tables are printf's "%.*lf" and "%.*le",
+// written without the format parser: every value and precision gives
+// printf's own text, ties, signed zeros, the largest and smallest doubles
+// and the values printf alone writes included.
+TEST(EquationRules, NumberTextsArePrintfTexts) {
+  std::vector<double> values = {0.0, -0.0, 0.05, 0.125, 0.375, 2.5, -2.5, 0.45, 1.005, 9.5, 99.95, 0.95, 1e-7,
+                                -1e-310, 5e-324, 1.7976931348623157e308, 123456789012345678.0, 1e22, 1e23,
+                                -0.0499999999, 999999.5, std::ldexp(1.0, -30), HUGE_VAL, -HUGE_VAL, std::nan("")};
+  unsigned long long state = 88172645463325252ull;
+  for (int i = 0; i < 5000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    double v;
+    std::memcpy(&v, &state, sizeof v);
+    // Random bit patterns cover every exponent; scaled ones the numbers of
+    // a table.
+    values.push_back(i % 2 ? v : (double)(state % 2000001) / 1000.0 - 1000.0);
+  }
+  for (const double v : values)
+    for (const int decimals : {0, 1, 2, 3, 4, 5, 6, 12, 20, 45}) {
+      ASSERT_STREQ(eqn::fixedText(decimals, v).text(), FXStringFormat("%.*lf", decimals, v).text())
+          << v << " " << decimals;
+      ASSERT_STREQ(eqn::exponentText(decimals, v).text(), FXStringFormat("%.*le", decimals, v).text())
+          << v << " " << decimals;
+    }
 }
 
 TEST(EquationRules, EquationText) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "PipelineRules.h"
+#include "SettingsRules.h"
 
+using namespace FX;
 using namespace PipelineRules;
 
 TEST(FitRows, TransformPerTypeAndRefusals) {
@@ -53,6 +55,38 @@ TEST(FitRows, NumberCells) {
                "1 row was left out of the fit: its x or y cell holds text that is not a number.");
   EXPECT_STREQ(leftOutRowsText(3, "x or y").text(),
                "3 rows were left out of the fit: their x or y cells hold text that is not a number.");
+}
+
+// The fitting run checks its cells in place; every text gets the answer
+// of the settings' number check, which trims and copies it: short and long
+// texts of number characters, blanks, commas, bytes beyond ASCII and an
+// embedded NUL.
+TEST(FitRows, NumberCellsGetTheAnswerOfTheSettingsNumberCheck) {
+  std::vector<FXString> texts = {"1e400", "-1e-400", "1,5e3", ",5", "5,", "1,2,3", "1e", "e", "+", "-+1", "1e+",
+                                 "\t1\t", "1 2", "\xC2\xA0" "1", "1\xC2\xA0", FXString("12\0" "5", 4), FXString("\0", 1),
+                                 FXString('9', 63), FXString('9', 64), FXString('9', 400)};
+  const char alphabet[] = "0123456789+-.eE, \tx\xA0";
+  unsigned state = 7u;
+  for (int i = 0; i < 20000; ++i) {
+    FXString text;
+    state = state * 1664525u + 1013904223u;
+    const int length = 1 + (state >> 8) % 70;
+    for (int k = 0; k < length; ++k) {
+      state = state * 1664525u + 1013904223u;
+      // Mostly digits, so that many texts are numbers.
+      const unsigned pick = (state >> 8) % 40;
+      text.append(pick < 20 ? static_cast<char>('0' + pick % 10) : alphabet[pick % (sizeof(alphabet) - 1)]);
+    }
+    texts.push_back(text);
+  }
+  int numbers = 0;
+  for (const FXString& text : texts) {
+    FXString number;
+    const bool expected = ini::numberText(text, number);
+    ASSERT_EQ(isNumberText(text), expected) << text.text();
+    numbers += expected;
+  }
+  EXPECT_GT(numbers, 1000);
 }
 
 TEST(FitZones, OuterLimitsHoldBothEndsOfTheData) {

@@ -399,6 +399,73 @@ TEST_F(DrawPlot, PointDiscTakesItsPointColourAndAnOutline) {
   }
 }
 
+// Dense points without lines, many on the same pixels, in colours of
+// their own: the picture is the one of every point drawn in turn, each as
+// a series of its own (of two copies, the least a series draws).
+TEST_F(DrawPlot, DensePointsDrawThePictureOfEveryPointInTurn) {
+  const int n = 3000;
+  const FXColor palette[] = {RED, GREEN, BLUE, argb(0xFFFFFF00), argb(0xFF00FFFF)};
+  std::vector<double> x(n), y(n);
+  std::vector<FXColor> colors(n);
+  unsigned state = 2024u;
+  auto next = [&state] { return (state = state * 1664525u + 1013904223u) >> 8; };
+  for (int k = 0; k < n; ++k) {
+    // A cloud around a rising line, some points left and right of the X
+    // range and far above the picture, one without a y.
+    x[k] = -0.5 + 11.0 * k / n + (next() % 100) / 400.0;
+    y[k] = x[k] + (next() % 200) / 100.0 - 1.0 + (k % 97 == 0 ? 1e9 : 0.0);
+    colors[k] = palette[next() % 5];
+  }
+  y[n / 2] = std::nan("");
+  std::vector<int> counts(n, 2), widths(n, 0), sizes(n, 5);
+  std::vector<std::vector<double>> xs(n), ys(n);
+  std::vector<std::vector<FXColor>> cs(n);
+  std::vector<const double*> xp(n), yp(n);
+  std::vector<FXColor*> cp(n);
+  for (int k = 0; k < n; ++k) {
+    xs[k] = {x[k], x[k]};
+    ys[k] = {y[k], y[k]};
+    cs[k] = {colors[k], colors[k]};
+    xp[k] = xs[k].data();
+    yp[k] = ys[k].data();
+    cp[k] = cs[k].data();
+  }
+  for (bool outline : {true, false}) {
+    auto style = [&](const char* name) {
+      plot->setLegends(nullptr);
+      plot->setMinMax(0, 10, 0, 10);
+      plot->outlinePoints(outline);
+      FXImage* img = draw(name);
+      std::vector<FXColor> pixels;
+      for (int py = 0; img && py < img->getHeight(); ++py)
+        for (int px = 0; px < img->getWidth(); ++px) pixels.push_back(img->getPixel(px, py) | argb(0xFF000000));
+      return pixels;
+    };
+    plot->setData(WHITE, "x", "y", 2, 2, false, false, n, x.data(), y.data());
+    plot->setPlotLineWidth(0);
+    plot->setPlotPointSize(5);
+    FXColor* perSeries[] = {colors.data()};
+    plot->setPlotPointColor(perSeries);
+    const std::vector<FXColor> dense = style("dense_points");
+
+    plot->setData(WHITE, "x", "y", FXString::null, true, 2, 2, false, false, counts.data(), xp.data(), n, yp.data());
+    plot->setPlotLineWidth(widths.data());
+    plot->setPlotPointSize(sizes.data());
+    plot->setPlotPointColor(cp.data());
+    const std::vector<FXColor> inTurn = style("points_in_turn");
+
+    ASSERT_EQ(dense.size(), (size_t)(W * H));
+    ASSERT_EQ(dense.size(), inTurn.size());
+    int differing = 0;
+    for (size_t i = 0; i < dense.size(); ++i) differing += dense[i] != inTurn[i];
+    EXPECT_EQ(differing, 0) << "outline " << outline;
+    // The points are there to compare: many pixels of each disc colour.
+    int green = 0;
+    for (FXColor p : dense) green += sameRGB(p, GREEN);
+    EXPECT_GT(green, 500);
+  }
+}
+
 TEST_F(DrawPlot, SegmentWithAnEndOutsideTheXRangeIsNotDrawn) {
   static const double x[] = {0, 5, 10}, y[] = {5, 5, 5};
   plot->setData(WHITE, "x", "y", 2, 2, false, false, 3, x, y);
@@ -493,6 +560,15 @@ TEST_F(DrawPlot, WithoutDataOrWithBlankOnlyTheBackgroundShows) {
   // A blank image keeps its pixels on the client side.
   ASSERT_NE(img->getData(), nullptr);
   EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, BLACK), W * H);
+  // The display's copy, read back, is the background as well, in every
+  // channel.
+  const FXColor tint = argb(0xFF204060);
+  plot->setBackgroundColor(tint);
+  plot->blank(canvas);
+  img = plot->getImage();
+  ASSERT_NE(img, nullptr);
+  img->restore();
+  EXPECT_EQ(countColor(img, 0, 0, W - 1, H - 1, tint), W * H);
 }
 
 TEST_F(DrawPlot, AxisHiddenPlotUsesTheWholeCanvas) {

@@ -1,5 +1,7 @@
 // The value table: cell writing with the decimal symbol, typed reads,
 // number checks, spans, the paste-size check and cell tool tips.
+#include <vector>
+
 #include "TestHarness.h"
 
 #include "Table_lom2.h"
@@ -103,6 +105,30 @@ TEST_F(TableTest, CellChecksAndTypedReads) {
     EXPECT_EQ(t->isValidInteger(0, 0), c.validInt) << c.text;
     EXPECT_EQ(t->isValidDouble(0, 0), c.validDouble) << c.text;
   }
+}
+
+// The run reads its cells without copies: the text, number and emptiness
+// of a cell are what the copy of getItemText gives, for the table's own
+// items, an item made elsewhere and a cell without an item.
+TEST_F(TableTest, CellReadsWithoutCopiesGiveWhatTheCopyGives) {
+  Table_lom2* t = makeTable(2, 2);
+  const char* const texts[] = {"", " ", "\t\n", "12", " 12", "\xC2\xA0 ", "\xA0", "\x01", "\x7F", "-3,25e1",
+                               "1,2", "x", " \t7.5"};
+  for (const char* text : texts) {
+    t->FXTable::setItemText(0, 0, text);
+    t->setItem(0, 1, new FXTableItem(text));
+    for (int c = 0; c < 2; ++c) {
+      const FXString copy = t->getItemText(0, c);
+      FXString dotted(copy);
+      dotted.substitute(',', '.');
+      EXPECT_STREQ(t->cellText(0, c).text(), copy.text()) << text;
+      EXPECT_EQ(t->toDouble(0, c), FXDoubleVal(dotted)) << text;
+      EXPECT_EQ(t->isEmpty(0, c), FXString(copy).trim().empty()) << text;
+    }
+  }
+  EXPECT_STREQ(t->cellText(1, 1).text(), "");
+  EXPECT_TRUE(t->isEmpty(1, 1));
+  EXPECT_EQ(t->toDouble(1, 1), 0.0);
 }
 
 TEST_F(TableTest, SetItemTextWritesTheTablesDecimalSymbol) {
@@ -333,6 +359,50 @@ TEST_F(TableTest, ToolTipQueryAnswersWithTheTipOfTheCellUnderThePointer) {
   ASSERT_TRUE(pointAtCell(t, 0, 0));
   t->handle(&tip, FXSEL(SEL_QUERY_TIP, 0), nullptr);
   EXPECT_EQ(tip.answers, 1);
+}
+
+// Cells written in a batch are shown as cells written one by one: the
+// batch's end repaints the table, also after the table showed empty cells.
+TEST_F(TableTest, CellsWrittenInABatchShowAsCellsWrittenOneByOne) {
+  QG_REQUIRE_DISPLAY();
+  Table_lom2* t = makeTable(6, 3);
+  t->setLayoutHints(LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  main->create();
+  main->show(PLACEMENT_SCREEN);
+  qgtest::runFor(50);
+  auto write = [t] {
+    for (int r = 0; r < 6; ++r)
+      for (int c = 0; c < 3; ++c) t->setItemText(r, c, FXStringFormat("%d.%d5", r, c));
+  };
+  auto shown = [t] {
+    qgtest::runFor(50);
+    FXImage img(qgtest::app(), nullptr, IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, t->getWidth(), t->getHeight());
+    img.create();
+    {
+      FXDCWindow dc(&img);
+      dc.drawArea(t, 0, 0, t->getWidth(), t->getHeight(), 0, 0);
+    }
+    img.restore();
+    return std::vector<FXColor>(img.getData(), img.getData() + t->getWidth() * t->getHeight());
+  };
+  const std::vector<FXColor> empty = shown();
+  write();
+  const std::vector<FXColor> oneByOne = shown();
+  ASSERT_NE(oneByOne, empty);
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 3; ++c) t->setItemText(r, c, FXString::null);
+  ASSERT_EQ(shown(), empty);
+  {
+    const CellBatch_lom2 batch(t);
+    {
+      const CellBatch_lom2 inner(t);
+      write();
+    }
+    // The outer batch is still open: nothing is repainted yet.
+    EXPECT_EQ(shown(), empty);
+  }
+  EXPECT_EQ(shown(), oneByOne);
+  EXPECT_STREQ(t->getItemText(5, 2).text(), "5.25");
 }
 
 }  // namespace
