@@ -661,7 +661,7 @@ void Quillgrid::finishFitRun(FitRun& run) {
 // eqn::checkWrittenFit). High powers of an x far from 0 cancel to more
 // digits than the coefficients hold. The zones whose written equations
 // lose the fit are named in one warning per run, with what would help;
-// the results stay as shown, as the written equations give them.
+// the results stay as shown, as the coefficients in full give them.
 void Quillgrid::warnOfEquationsLosingTheirFit(FitRun& run) {
   heldFitWarning = FXString::null;
   if (!plotDataX || !plotDataY) return;
@@ -703,7 +703,8 @@ void Quillgrid::warnOfEquationsLosingTheirFit(FitRun& run) {
   if (zones.empty()) return;
   const FXString text = FXStringFormat(
       "The coefficients written with %d decimals do not give the curve that was fitted:\n\n%s\n"
-      "The results shown are those of the equations as written.",
+      "The R^2, differences and plots shown are those of the coefficients in full; copied equations and "
+      "formulas give the R^2 of the written equation.",
       run.decimals, zones.text());
   // A search that fits many times (the Larson-Miller constant) tells only
   // of the fit it ends with.
