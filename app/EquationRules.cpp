@@ -1,8 +1,12 @@
 #include "EquationRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "ExcelEquation.h"
 #include "Utilities_lom2.h"
@@ -82,8 +86,62 @@ FXString exponentText(int decimals, double x) {
   return printfText(std::chars_format::scientific, "%.*le", decimals, x);
 }
 
+FXString roundedText(char form, int decimals, double x) {
+  if (decimals < 0) decimals = 0;
+  const std::chars_format shown = form == 'e' ? std::chars_format::scientific : std::chars_format::fixed;
+  const char* plain = form == 'e' ? "%.*le" : "%.*lf";
+  if (!std::isfinite(x) || x == 0) return printfText(shown, plain, decimals, x);
+  // The first 15 significant digits: d.dddddddddddddde<exponent>.
+  char digits[40];
+  const std::to_chars_result d =
+      std::to_chars(digits, digits + sizeof digits - 1, std::fabs(x), std::chars_format::scientific, 14);
+  *d.ptr = '\0';
+  const int exponent = std::atoi(std::strchr(digits, 'e') + 1);
+  // Significant digits the text keeps.
+  const int keep = form == 'e' ? decimals + 1 : exponent + 1 + decimals;
+  if (keep >= 15) return printfText(shown, plain, decimals, x);
+  auto digit = [&digits](int i) { return digits[i == 0 ? 0 : i + 1] - '0'; };
+  long long kept = 0;
+  for (int i = 0; i < keep; ++i) kept = kept * 10 + digit(i);
+  if (keep >= 0 && digit(keep) >= 5) ++kept;
+  // The rounded decimal has at most 15 digits, so the double nearest to
+  // it prints back as it with these decimals.
+  double rounded = 0.0;
+  if (kept != 0) {
+    char decimal[48];
+    char* end = std::to_chars(decimal, decimal + 24, kept).ptr;
+    *end++ = 'e';
+    end = std::to_chars(end, decimal + sizeof decimal, exponent + 1 - keep).ptr;
+    std::from_chars(decimal, end, rounded);
+  }
+  return printfText(shown, plain, decimals, std::copysign(rounded, x));
+}
+
+FXString valueText(double x, bool decimalComma) {
+  FXString text;
+  if (std::isfinite(x)) {
+    // The fewest significant digits, up to 15, whose "%.*g" text reads
+    // back as x (to_chars in the general form writes printf's "%.*g").
+    char buffer[64];
+    for (int digits = 1; digits <= 15; ++digits) {
+      const std::to_chars_result r =
+          std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, digits);
+      double back = 0;
+      std::from_chars(buffer, r.ptr, back);
+      if (back == x || digits == 15) {
+        text = FXString(buffer, static_cast<FXint>(r.ptr - buffer));
+        break;
+      }
+    }
+  } else {
+    text = FXStringFormat("%.15g", x);
+  }
+  if (decimalComma) text.substitute('.', ',');
+  return text;
+}
+
 FXString formattedNumber(int decimals, double x, bool decimalComma) {
-  FXString text = fixedText(decimals, x);
+  FXString text = roundedText('f', decimals, x);
   if (decimalComma) text.substitute('.', ',');
   return text;
 }
@@ -101,9 +159,9 @@ int numDecimals(double x, int curveFitType, bool authorMode) {
 }
 
 FXString boundaryText(double x, int curveFitType, bool xIsTemperature, double resolutionPerPixel, bool authorMode) {
-  if (curveFitType == LMP_FIT_TYPE) return fixedText(3, x);
-  if (xIsTemperature) return fixedText(1, x);
-  if (x < 0.1 || x > 1000) return exponentText(6, x);
+  if (curveFitType == LMP_FIT_TYPE) return roundedText('f', 3, x);
+  if (xIsTemperature) return roundedText('f', 1, x);
+  if (x < 0.1 || x > 1000) return roundedText('e', 6, x);
   int decimals;
   if (resolutionPerPixel > 0 && std::log10(resolutionPerPixel) < 0) {
     decimals = static_cast<int>(std::fabs(std::log10(resolutionPerPixel))) + 1;
@@ -111,14 +169,85 @@ FXString boundaryText(double x, int curveFitType, bool xIsTemperature, double re
     decimals = numDecimals(x, curveFitType, authorMode);
     if (decimals == 0 && authorMode) decimals = 1;
   }
-  return fixedText(decimals, x);
+  return roundedText('f', decimals, x);
 }
 
 FXString axisNumberText(double x, int curveFitType, int numberFormat, bool authorMode) {
-  if (curveFitType == LMP_FIT_TYPE) return fixedText(3, x);
-  if (numberFormat == 1) return exponentText(6, x);
-  if (std::fabs(x) > 0.1) return fixedText(numDecimals(x, curveFitType, authorMode), x);
-  return exponentText(6, x);
+  if (curveFitType == LMP_FIT_TYPE) return roundedText('f', 3, x);
+  if (numberFormat == 1) return roundedText('e', 6, x);
+  if (std::fabs(x) > 0.1) return roundedText('f', numDecimals(x, curveFitType, authorMode), x);
+  return roundedText('e', 6, x);
+}
+
+const char* const UNDEFINED_R2_TEXT = "undefined";
+
+double writtenCoefficient(double c, int decimals) {
+  return std::strtod(FXStringFormat("%.*le", decimals, c).text(), nullptr);
+}
+
+namespace {
+// The written equation at x as a spreadsheet evaluates its formula.
+double writtenValue(const double* written, int order, double x) {
+  double sum = 0.0;
+  for (int k = order; k >= 0; --k) sum += written[k] * std::pow(x, k);
+  return sum;
+}
+
+// Sum of squared departures of the equation written with `decimals`
+// from the fitted values; written[] receives its coefficients.
+long double departures(int count, const double* x, const double* fitted, const double* coef, int order,
+                       int decimals, double* written) {
+  for (int k = 0; k <= order; ++k) written[k] = writtenCoefficient(coef[k], decimals);
+  long double sum = 0;
+  for (int i = 0; i < count; ++i) {
+    const long double d = (long double)writtenValue(written, order, x[i]) - fitted[i];
+    sum += d * d;
+  }
+  return sum;
+}
+}  // namespace
+
+WrittenFit checkWrittenFit(int count, const double* x, const double* y, const double* fitted, const double* coef,
+                           int order, int decimals, int maxDecimals) {
+  WrittenFit result;
+  if (count <= 0 || order < 0) return result;
+  if (order > MAX_FIT_ORDER) order = MAX_FIT_ORDER;
+  long double sum = 0, sumSquares = 0;
+  bool allEqual = true;
+  for (int i = 0; i < count; ++i) {
+    sum += y[i];
+    sumSquares += (long double)y[i] * y[i];
+    if (y[i] != y[0]) allEqual = false;
+  }
+  const long double mean = allEqual ? y[0] : sum / count;
+  long double ssTot = 0, ssFit = 0;
+  for (int i = 0; i < count; ++i) {
+    ssTot += (y[i] - mean) * (y[i] - mean);
+    ssFit += ((long double)y[i] - fitted[i]) * ((long double)y[i] - fitted[i]);
+  }
+  const long double scale = ssTot > 0 ? ssTot : sumSquares;
+  const long double allowed = std::max(0.01L * ssFit, 1e-4L * scale);
+
+  double written[MAX_COEFFICIENTS];
+  const long double departed = departures(count, x, fitted, coef, order, decimals, written);
+  result.carries = departed <= allowed;
+  result.r2Defined = ssTot > 0;
+  if (result.r2Defined) {
+    long double ssWritten = 0;
+    for (int i = 0; i < count; ++i) {
+      const long double r = (long double)y[i] - writtenValue(written, order, x[i]);
+      ssWritten += r * r;
+    }
+    result.fitR2 = (double)(1 - ssFit / ssTot);
+    result.writtenR2 = (double)(1 - ssWritten / ssTot);
+  }
+  if (!result.carries)
+    for (int more = decimals + 1; more <= maxDecimals; ++more)
+      if (departures(count, x, fitted, coef, order, more, written) <= allowed) {
+        result.decimalsThatCarry = more;
+        break;
+      }
+  return result;
 }
 
 const char* const NOT_FITTED_TEXT = "error - not fitted";

@@ -47,7 +47,20 @@ double larsonMillerParameter(double T, double C, double t);
 // format parser (many thousands of them are written per fit).
 FX::FXString fixedText(int decimals, double x);
 FX::FXString exponentText(int decimals, double x);
-// "%.*lf", with ',' for '.' when decimalComma.
+// x with `decimals` decimals in fixed-point (form 'f', as "%.*lf") or
+// exponent form ('e', as "%.*le"), rounded half away from zero from the
+// value's first 15 significant digits: the digits a double carries of any
+// decimal number, so that a value such as 293.15, which lies just below
+// 293.15 in binary, is shown as 293.2 and not cut to 293.1. With more
+// decimals than 15 significant digits need, the value's own digits.
+FX::FXString roundedText(char form, int decimals, double x);
+// The text of a value as a value table holds it: the shortest text of at
+// most 15 significant digits that reads back as x (0.519904 stays
+// 0.519904, 274.15 stays 274.15), else x to 15 significant digits; ','
+// for '.' when decimalComma.
+FX::FXString valueText(double x, bool decimalComma);
+
+// "%.*lf" (rounded as roundedText), with ',' for '.' when decimalComma.
 FX::FXString formattedNumber(int decimals, double x, bool decimalComma);
 // Decimals of a shown value by its magnitude (3 throughout in the
 // Larson-Miller mode).
@@ -59,6 +72,47 @@ FX::FXString boundaryText(double x, int curveFitType, bool xIsTemperature, doubl
 // Text of a value on an axis whose number format is 0 (decimal) or 1
 // (scientific).
 FX::FXString axisNumberText(double x, int curveFitType, int numberFormat, bool authorMode);
+
+// What the R² field shows when the fitted y are all equal: R² is not
+// defined (the fit leaves its sentinel -1 there).
+extern const char* const UNDEFINED_R2_TEXT;
+
+// A coefficient as the tables, formulas and copied equations write it:
+// its "%.*le" text with `decimals` decimals, read back.
+double writtenCoefficient(double c, int decimals);
+
+// How the equation of one zone, written with its coefficients' texts,
+// carries the fit it was written for. The written equation is evaluated
+// on the zone's points as a spreadsheet evaluates the formula (in double,
+// each term c_k * x^k from the highest power down) and compared with the
+// values the fit itself found there.
+//
+// It carries the fit when the sum of squares of its departures from the
+// fitted values is at most
+//   max(0.01 * SSfit, 1e-4 * SStot)
+// where SSfit is the sum of squared residuals of the fit and SStot the
+// total sum of squares of y about their mean (the sum of y^2 when all y
+// are equal). In words: the written curve stays within a tenth of the
+// fit's own scatter about it (rms), or, for a fit through its points
+// almost exactly, within a hundredth of the spread of y (rms), so that
+// its R² falls short of the fit's by at most 1% of the fit's unexplained
+// share, or by 1e-4. Rounding a well-conditioned fit's coefficients to
+// a handful of digits stays far inside this; coefficients of high powers
+// of an x far from 0, which cancel to many digits, do not.
+struct WrittenFit {
+  bool carries = true;
+  // The y values are not all equal, so R² is defined.
+  bool r2Defined = false;
+  // R² of the fitted values and of the written equation.
+  double fitR2 = 0, writtenR2 = 0;
+  // When it does not carry: the fewest decimals up to maxDecimals whose
+  // written equation would, -1 when none would (the coefficients as a
+  // double holds them lose the fit too).
+  int decimalsThatCarry = -1;
+};
+// x, y and fitted hold count points; coef order + 1 coefficients.
+WrittenFit checkWrittenFit(int count, const double* x, const double* y, const double* fitted, const double* coef,
+                           int order, int decimals, int maxDecimals);
 
 // The copy text of one zone's equation from its coefficient texts
 // C0..C_order, highest power first: "eqns[<zone>] = a*x^2 - b*x + c".

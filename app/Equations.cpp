@@ -19,6 +19,8 @@ const int ADJUSTED_ROW = 2;
 // Pixel at which the wheel step is measured, and how far it is searched.
 const int WHEEL_STEP_PIXEL = 100;
 const int WHEEL_STEP_SEARCH = 1000;
+// Zone limits start at -1e100 until they are placed over data.
+const double UNPLACED_LIMIT = -1e99;
 
 bool isChecked(FXCheckButton* check) { return check && check->getCheck() == TRUE; }
 
@@ -220,7 +222,12 @@ void Quillgrid::updateEquationZoneLimitsTextfields() {
   const int n = numEquations < eqn::MAX_ZONES ? numEquations : eqn::MAX_ZONES;
   for (int j = 0; j < n; ++j) {
     fitPlotZoneMarkers_real_x[j] = roundLimitsToWholeNumbers(fitPlotZoneMarkers_real_x[j]);
-    if (eqnFit_TF[0][j]) eqnFit_TF[0][j]->setText(getFormattedBoundaryValueForOutput(fitPlotZoneMarkers_real_x[j]));
+    // A limit never placed (no data yet) keeps its start value far below
+    // any data: no limit to show.
+    const bool placed = fitPlotZoneMarkers_real_x[j] > UNPLACED_LIMIT;
+    if (eqnFit_TF[0][j])
+      eqnFit_TF[0][j]->setText(placed ? getFormattedBoundaryValueForOutput(fitPlotZoneMarkers_real_x[j])
+                                      : FXString::null);
     for (int r = 0; r < 4; ++r)
       if (eqnFit_TF[r][j]) eqnFit_TF[r][j]->setBackColor(defaultTextFieldBackColor);
   }

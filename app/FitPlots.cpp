@@ -28,8 +28,6 @@ const long long WRITE_PLOT_FILE_DELAY_NS = 500000;
 
 bool isChecked(FXCheckButton* check) { return check && check->getCheck() == TRUE; }
 
-double fieldNumber(FXTextField* field) { return field ? FXDoubleVal(field->getText()) : 0.0; }
-
 FXString fieldText(FXTextField* field) { return field ? field->getText() : FXString::null; }
 
 void setEnabled(FXWindow* w, bool enabled) {
@@ -95,6 +93,22 @@ void Quillgrid::setPlotBackgroundColor() {
 
 // ---- note
 
+FXString Quillgrid::zoneRangeText(int z) {
+  if (z < 0 || z >= NUM_ZONES) return FXString::null;
+  // The limits' own values, not their rounded field texts.
+  double lo = z == 0 ? (plotDataX && plotDataX[0] && numRowsWithData > 0 ? plotDataX[0][0] : plotXmin)
+                     : fitPlotZoneMarkers_real_x[z - 1];
+  double hi = fitPlotZoneMarkers_real_x[z];
+  if (curveFitType == 1 || curveFitType == 3) {
+    lo = std::exp(lo);
+    hi = std::exp(hi);
+  } else if (curveFitType == 4 && !isChecked(writeBoundaryValuesAsNumbersNotLn_Chk)) {
+    lo = 1.0 / lo;
+    hi = 1.0 / hi;
+  }
+  return getFormattedNumberFoxAxis(0, lo) + " - " + getFormattedNumberFoxAxis(0, hi);
+}
+
 FXString Quillgrid::addNewlinesToPlotNote(FXString note) {
   const FXString token = FXStringFormat("%s^", getVariableName().text());
   if (curveFitType == LMP_TYPE) {
@@ -102,24 +116,14 @@ FXString Quillgrid::addNewlinesToPlotNote(FXString note) {
   } else if (numRowsWithData > 1 && numEquations > 0 && plotDataX && plotDataX[0]) {
     const int n = numEquations < NUM_ZONES ? numEquations : NUM_ZONES;
     for (int z = 0; z < n; ++z) {
-      double lo = z == 0 ? plotDataX[0][0] : fieldNumber(eqnFit_TF[0][z - 1]);
-      double hi = fieldNumber(eqnFit_TF[0][z]);
-      if (curveFitType == 1 || curveFitType == 3) {
-        lo = std::exp(lo);
-        hi = std::exp(hi);
-      } else if (curveFitType == 4 && !isChecked(writeBoundaryValuesAsNumbersNotLn_Chk)) {
-        lo = 1.0 / lo;
-        hi = 1.0 / hi;
-      }
-      const FXString loText = getFormattedNumberFoxAxis(0, lo);
-      const FXString hiText = getFormattedNumberFoxAxis(0, hi);
+      const FXString range = zoneRangeText(z);
       const FXString formula = fieldText(excelEqn_TF[z]);
       if (authorMode)
-        note += FXStringFormat("y %s   %s - %s  Max. diff. = %s%%\n", formula.text(), loText.text(), hiText.text(),
+        note += FXStringFormat("y %s   %s  Max. diff. = %s%%\n", formula.text(), range.text(),
                                fieldText(eqnFit_TF[2][z]).text());
       else
-        note += FXStringFormat("y %s   %s - %s  R^2 = %s   Max. diff. = %s%%\n", formula.text(), loText.text(),
-                               hiText.text(), fieldText(eqnFit_TF[1][z]).text(), fieldText(eqnFit_TF[2][z]).text());
+        note += FXStringFormat("y %s   %s  R^2 = %s   Max. diff. = %s%%\n", formula.text(), range.text(),
+                               fieldText(eqnFit_TF[1][z]).text(), fieldText(eqnFit_TF[2][z]).text());
     }
   }
   // Long formulas break after their 4th, 8th and 12th powers.
@@ -177,7 +181,9 @@ void Quillgrid::drawFitPlots(bool blank) {
       plot->setPlotLineColor(lineColor);
       plot->outlinePoints(true);
       plot->setPlotPointColor(plotPointColors);
-      if (curveFitType == LMP_TYPE) plot->setNoteAlignemnt(DataPlot::BOTTOM_LEFT);
+      // Every fit type places its note itself: the Larson-Miller summary
+      // bottom left, the equations top left.
+      plot->setNoteAlignemnt(curveFitType == LMP_TYPE ? DataPlot::BOTTOM_LEFT : DataPlot::TOP_LEFT);
       sizeHalfWidthPlot();
       const StepClock clock(fitStepTimes, p == 0 ? "fit plot" : "half-width plot");
       plot->drawPlot(canvases[p]);
@@ -188,7 +194,7 @@ void Quillgrid::drawFitPlots(bool blank) {
     const int n = numEquations < 1 ? 1 : (numEquations > NUM_ZONES ? NUM_ZONES : numEquations);
     double v[NUM_SMALL_PLOTS];
     v[0] = plotXmin;
-    for (int j = 1; j <= n; ++j) v[j] = fieldNumber(eqnFit_TF[0][j - 1]);
+    for (int j = 1; j <= n; ++j) v[j] = fitPlotZoneMarkers_real_x[j - 1];
     for (int i = 0; i <= n; ++i) {
       DataPlot* plot = smallPlots[i];
       if (!plot || !smallPlotCanvas[i]) continue;

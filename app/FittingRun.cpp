@@ -3,7 +3,9 @@
 // per zone and writes every result (differences per row, statistics,
 // coefficient tables, formulas, the results table, the Larson-Miller
 // summary and the series of the fit plots).
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "CurveFitting.h"
@@ -26,8 +28,6 @@ const FXColor RED = argb(0xFFFF0000);
 const FXColor YELLOW = argb(0xFFFFFF00);
 
 bool isChecked(FXCheckButton* check) { return check && check->getCheck() == TRUE; }
-
-double fieldNumber(FXTextField* field) { return field ? FXDoubleVal(field->getText()) : 0.0; }
 
 FXString fieldText(FXTextField* field) { return field ? field->getText() : FXString::null; }
 
@@ -111,6 +111,10 @@ struct Quillgrid::FitRun {
   double coef[NUM_ZONES][NUM_COEFFICIENTS] = {{0}};
   double r2[NUM_ZONES] = {0}, adjustedR2[NUM_ZONES] = {0}, chi2[NUM_ZONES] = {0};
   bool fitted[NUM_ZONES] = {false};
+  // The fit's own values at the points it took (members order), and
+  // whether R² is defined (the zone's y are not all equal).
+  std::vector<double> fittedValues[NUM_ZONES];
+  bool r2Defined[NUM_ZONES] = {false};
   int anchorZone = -1;
   int exponents[NUM_COEFFICIENTS] = {0};
 
@@ -223,6 +227,7 @@ bool Quillgrid::getQuillgrid() {
   writeLarsonMillerSummary(run);
   writeEquationTexts(run);
   finishFitRun(run);
+  warnOfEquationsLosingTheirFit(run);
   return true;
 }
 
@@ -328,7 +333,9 @@ bool Quillgrid::splitIntoZones(FitRun& run) {
   // The end margins widen the range for either sign, so the smallest and
   // the largest point always lie inside.
   PipelineRules::outerZoneLimits(plotXmin, plotXmax, &run.b[0], &run.b[n]);
-  for (int j = 1; j < n; ++j) run.b[j] = fieldNumber(eqnFit_TF[0][j - 1]);
+  // The inner limits are the limits' own values; their fields show them
+  // rounded.
+  for (int j = 1; j < n; ++j) run.b[j] = fitPlotZoneMarkers_real_x[j - 1];
 
   const int numPoints = run.numPoints;
   double* px = plotDataX[0];
@@ -393,12 +400,13 @@ bool Quillgrid::fitZones(FitRun& run) {
       }
     }
     CurveFitting fitting;
-    if (useIntercept && run.fixedZone[z])
-      run.fitted[z] = fitting.leastSquares((int)fx.size(), run.orders[z], fx.data(), fy.data(), FXDoubleVal(intercept),
-                                           run.coef[z], &run.chi2[z], &run.r2[z], &run.adjustedR2[z]);
-    else
-      run.fitted[z] = fitting.leastSquares((int)fx.size(), run.orders[z], fx.data(), fy.data(), run.coef[z],
-                                           &run.chi2[z], &run.r2[z], &run.adjustedR2[z]);
+    const bool fixed = useIntercept && run.fixedZone[z];
+    run.fittedValues[z].assign(fx.size(), 0.0);
+    run.fitted[z] = fitting.leastSquares((int)fx.size(), run.orders[z], fx.data(), fy.data(), fixed,
+                                         fixed ? FXDoubleVal(intercept) : 0.0, run.coef[z], &run.chi2[z], &run.r2[z],
+                                         &run.adjustedR2[z], run.fittedValues[z].data());
+    if (!run.fitted[z]) run.fittedValues[z].clear();
+    run.r2Defined[z] = std::adjacent_find(fy.begin(), fy.end(), std::not_equal_to<double>()) != fy.end();
     // A zone that could not be fitted keeps no coefficients.
     for (int k = 0; k < NUM_COEFFICIENTS; ++k)
       if (!run.fitted[z] || k > run.orders[z]) run.coef[z][k] = 0;
@@ -412,7 +420,7 @@ void Quillgrid::writeZoneMismatches(FitRun& run) {
   const StepClock clock(fitStepTimes, "zone mismatches");
   for (int j = 0; j + 1 < run.n; ++j) {
     if (!run.fitted[j] || !run.fitted[j + 1]) continue;
-    const double v = fieldNumber(eqnFit_TF[0][j]);
+    const double v = run.b[j + 1];
     ZonePolynomial p1, p2;
     p1.load(j, run.orders[j], run.coef[j], run.exponents, run.decimals);
     p2.load(j + 1, run.orders[j + 1], run.coef[j + 1], run.exponents, run.decimals);
@@ -508,7 +516,10 @@ void Quillgrid::writeRowResults(FitRun& run) {
       }
     }
     // The results table lists the fitted rows one after the other.
-    setCell(convertedXYValues_TBL, k, 0, getFormattedBoundaryValueForOutput(x));
+    // x as the table it came from holds it (the Larson-Miller parameter
+    // as its table shows it).
+    setCell(convertedXYValues_TBL, k, 0,
+            run.lmp ? getFormattedBoundaryValueForOutput(x) : eqn::valueText(x, useCommaForDecimal));
     setCell(convertedXYValues_TBL, k, 1, getFormattedNumberFoxAxis(1, y));
     if (run.fitted[zone]) setCell(convertedXYValues_TBL, k, 2, fitText);
     if (haveDiff) setCell(convertedXYValues_TBL, k, 3, diffText);
@@ -525,7 +536,8 @@ void Quillgrid::writeZoneResults(FitRun& run) {
       setFieldText(excelEqn_TF[z], eqn::NOT_FITTED_TEXT);
       continue;
     }
-    setFieldText(eqnFit_TF[1][z], getFormattedNumber(6, run.r2[z]));
+    // With every y equal R² is not defined (the fit leaves -1 there).
+    setFieldText(eqnFit_TF[1][z], run.r2Defined[z] ? getFormattedNumber(6, run.r2[z]) : eqn::UNDEFINED_R2_TEXT);
     setFieldText(eqnFit_TF[2][z], getFormattedNumber(1, run.largestDiff[z]));
     fillCoefficientsTable(z, run.orders[z], run.coef[z]);
     ExcelEquation polynomial;
@@ -538,7 +550,8 @@ void Quillgrid::writeZoneResults(FitRun& run) {
 }
 
 // Series 1, the fitted curve: evenly spaced over the data, each point from
-// its zone's polynomial (a zone that was not fitted has none).
+// its zone's polynomial. A zone that was not fitted has no curve: its
+// points are not a number, which the plots leave out.
 void Quillgrid::computeFittedCurve(FitRun& run) {
   const StepClock clock(fitStepTimes, "fitted curve");
   const int m = plotDataCounts[1];
@@ -548,7 +561,10 @@ void Quillgrid::computeFittedCurve(FitRun& run) {
   for (int k = 0; k < m; ++k) {
     cx[k] = m > 1 ? plotXmin + k * (plotXmax - plotXmin) / (m - 1) : plotXmin;
     const int zone = getZoneIndex(run.b, cx[k]);
-    if (!run.fitted[zone]) continue;
+    if (!run.fitted[zone]) {
+      cy[k] = NAN;
+      continue;
+    }
     if (polynomial.zone != zone) polynomial.load(zone, run.orders[zone], run.coef[zone], run.exponents, run.decimals);
     cy[k] = polynomial.value.getValue(cx[k]);
     const double slope = polynomial.slope.getValue(cx[k]);
@@ -662,4 +678,68 @@ void Quillgrid::finishFitRun(FitRun& run) {
   setEquationSlopeLabels(run.positiveSlope, run.negativeSlope);
   defineMinMouseWheelStepSize();
   drawZoneMarkers(false);
+}
+
+// Whether the equations as written carry their fits: each fitted zone's
+// coefficients at the chosen decimals, as the tables, formulas and copied
+// equations hold them, evaluated on the points the zone's fit took and
+// compared with the fit's own values there (the rule of
+// eqn::checkWrittenFit). High powers of an x far from 0 cancel to more
+// digits than the coefficients hold. The zones whose written equations
+// lose the fit are named in one warning per run, with what would help;
+// the results stay as shown, as the coefficients in full give them.
+void Quillgrid::warnOfEquationsLosingTheirFit(FitRun& run) {
+  heldFitWarning = FXString::null;
+  if (!plotDataX || !plotDataY) return;
+  // The most decimals "# decimals" offers.
+  int maxDecimals = run.decimals;
+  if (FXListBox* list = numOfDecimalsInCoefficients_LB)
+    if (list->getNumItems() > 0) maxDecimals = FXIntVal(list->getItemText(list->getNumItems() - 1), 10);
+  FXString zones;
+  for (int z = 0; z < run.n; ++z) {
+    if (!run.fitted[z] || run.fittedValues[z].size() != run.members[z].size()) continue;
+    std::vector<double> fx, fy;
+    for (int i : run.members[z]) {
+      fx.push_back(plotDataX[0][i]);
+      fy.push_back(plotDataY[0][i]);
+    }
+    const eqn::WrittenFit check = eqn::checkWrittenFit((int)fx.size(), fx.data(), fy.data(),
+                                                       run.fittedValues[z].data(), run.coef[z], run.orders[z],
+                                                       run.decimals, maxDecimals);
+    if (check.carries) continue;
+    FXString help;
+    if (check.decimalsThatCarry > 0) {
+      help = FXStringFormat("%d decimals would carry it", check.decimalsThatCarry);
+    } else {
+      if (run.orders[z] > 1) help = "a lower order";
+      if (run.n < NUM_ZONES) help += help.empty() ? "more equations" : " or more equations";
+      help = help.empty() ? FXString("no number of decimals carries it") : help + " would help";
+    }
+    // R² as its field shows it; one of the size a lost fit can give in
+    // exponent form.
+    auto r2Text = [this, &check](double r2) {
+      if (!check.r2Defined) return FXString(eqn::UNDEFINED_R2_TEXT);
+      return std::fabs(r2) < 1e6 ? getFormattedNumber(6, r2) : eqn::roundedText('e', 3, r2);
+    };
+    zones += FXStringFormat("Eqn. #%d (%s, %s = %s): R^2 of the fit %s, of the written equation %s; %s.\n", z + 1,
+                            eqn::fitOrderLabel(run.orders[z]).text(), run.lmp ? "LMP/1000" : "x",
+                            zoneRangeText(z).text(), r2Text(check.fitR2).text(), r2Text(check.writtenR2).text(),
+                            help.text());
+  }
+  if (zones.empty()) return;
+  const FXString text = FXStringFormat(
+      "The coefficients written with %d decimals do not give the curve that was fitted:\n\n%s\n"
+      "The R^2, differences and plots shown are those of the coefficients in full; copied equations and "
+      "formulas give the R^2 of the written equation.",
+      run.decimals, zones.text());
+  // A search that fits many times (the Larson-Miller constant) tells only
+  // of the fit it ends with.
+  if (holdFitWarnings)
+    heldFitWarning = text;
+  else
+    tellEquationsLosingTheirFit(text);
+}
+
+void Quillgrid::tellEquationsLosingTheirFit(const FXString& text) {
+  ModalSeam::warning(this, MBOX_OK, "Equations lose their fit", text);
 }

@@ -82,6 +82,10 @@ long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) {
   // The fit reads C from its field, so each C takes effect as written,
   // with two decimals.
   double last = 0;
+  // Only the fit the search ends with tells whether its equations lose
+  // their fit.
+  holdFitWarnings = true;
+  heldFitWarning = FXString::null;
   const int result = searchLarsonMillerConstant(
       lmp_C_TF->toDouble(), smallestStep,
       [this](double C, double* m) {
@@ -92,9 +96,11 @@ long Quillgrid::onCmdAutoFitLMP(FXObject*, FXSelector, void*) {
       },
       &last);
   getApp()->endWaitCursor();
+  holdFitWarnings = false;
   if (result == LMP_SEARCH_FOUND) {
     // The results on screen are those of the last fit, made with this C.
     showLarsonMillerConstant(last, 2);
+    if (!heldFitWarning.empty()) tellEquationsLosingTheirFit(heldFitWarning);
   } else {
     ModalSeam::error(this, MBOX_OK, "Error", "Cannot not find the LMP value.");
   }

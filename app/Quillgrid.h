@@ -1052,6 +1052,17 @@ public:
   void finishFitRun(FitRun& run);
   // Hears the time of each step of a fitting run and of each plot drawn.
   StepClock::Listener fitStepTimes;
+  // Warns, once per run, of zones whose equations as written do not carry
+  // their fit; while holdFitWarnings is set the warning is kept in
+  // heldFitWarning (empty when the last run's equations carry their fits)
+  // instead of being shown.
+  void warnOfEquationsLosingTheirFit(FitRun& run);
+  void tellEquationsLosingTheirFit(const FX::FXString& text);
+  bool holdFitWarnings = false;
+  FX::FXString heldFitWarning;
+  // The x range of zone z as the plot note writes it: from its lower to
+  // its upper limit (the first point for zone 0), in the user's x.
+  FX::FXString zoneRangeText(int z);
   // Clears what earlier runs wrote into the data source's own columns
   // (fitted y, % difference, Larson-Miller parameter), so that a run
   // leaves only its own results there.

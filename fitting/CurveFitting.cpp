@@ -206,7 +206,7 @@ bool CurveFitting::leastSquares(int count, int order, const double* x, const dou
 
 bool CurveFitting::leastSquares(int count, int order, const double* x, const double* y,
                                 bool fixIntercept, double intercept, double* coef, double* chi2,
-                                double* r2, double* adjustedR2) const {
+                                double* r2, double* adjustedR2, double* fitted) const {
   if (count <= 0 || order < 0) return false;
   if (fixIntercept && !std::isfinite(intercept)) return false;
   for (int i = 0; i < count; ++i)
@@ -237,6 +237,15 @@ bool CurveFitting::leastSquares(int count, int order, const double* x, const dou
     // With a fixed intercept the fitted polynomial is (x / scale) * q(x).
     for (int j = 0; j < unknowns; ++j)
       coef[fixIntercept ? j + 1 : j] = (double)(fixIntercept ? q[j] / scale : q[j]);
+    if (fitted)
+      for (int i = 0; i < count; ++i) {
+        Wide model = c[unknowns - 1];
+        for (int k = unknowns - 2; k >= 0; --k) model = model * t[i] + c[k];
+        fitted[i] = (double)(model * weight[i] + (fixIntercept ? (Wide)intercept : 0.0L));
+      }
+  } else if (fitted) {
+    // Order 0 through a fixed intercept: the intercept is the whole fit.
+    for (int i = 0; i < count; ++i) fitted[i] = intercept;
   }
   if (fixIntercept) coef[0] = intercept;
   getR2AndChi2(count, x, y, coef, order, r2, adjustedR2, chi2);

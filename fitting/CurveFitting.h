@@ -22,10 +22,14 @@ public:
   // coef[0] is set to the intercept exactly.
   bool leastSquares(int count, int order, const double* x, const double* y, double intercept,
                     double* coef, double* chi2, double* r2, double* adjustedR2) const;
-  // Both forms above: (false, 0.0) and (true, intercept).
+  // Both forms above: (false, 0.0) and (true, intercept). When `fitted`
+  // is given it receives the fitted value at every point (count entries),
+  // evaluated from the fit's own scaled basis in long double: the curve
+  // the fit found, which the coefficients in powers of x may carry less
+  // well when x lies far from 0.
   bool leastSquares(int count, int order, const double* x, const double* y, bool fixIntercept,
                     double intercept, double* coef, double* chi2, double* r2,
-                    double* adjustedR2) const;
+                    double* adjustedR2, double* fitted = nullptr) const;
 
   // Gaussian elimination with partial pivoting on an augmented matrix of
   // `rows` rows of `cols` doubles (right-hand side in the last column),

@@ -915,24 +915,43 @@ void DataPlot::drawNote(FXDCWindow* dc, int left, int bottom, int top, int lineH
   const FXString shown = wrapNote(note, std::max(1, plotWidth - 4), [this](const FXString& s) { return textWidth(s); });
   const int n = shown.contains('\n') + 1;
   const int align = noteAlignment >= TOP_LEFT && noteAlignment <= BOTTOM_CENTER ? noteAlignment : TOP_LEFT;
-  int x = left, boxWidth = 0;
-  if (align != TOP_LEFT && align != BOTTOM_LEFT) {
-    int widest = 0;
-    for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(shown.section('\n', i)));
-    boxWidth = widest + 4;
-    if (align == TOP_RIGHT || align == BOTTOM_RIGHT)
-      x = left + plotWidth - boxWidth;
-    else
-      x = left + plotWidth / 2 - boxWidth / 2;
-  }
+  const bool leftAligned = align == TOP_LEFT || align == BOTTOM_LEFT;
+  int widest = 0;
+  for (int i = 0; i < n; ++i) widest = std::max(widest, textWidth(shown.section('\n', i)));
+  const int boxWidth = widest + 4;
+  int x = left;
+  if (align == TOP_RIGHT || align == BOTTOM_RIGHT)
+    x = left + plotWidth - boxWidth;
+  else if (!leftAligned)
+    x = left + plotWidth / 2 - boxWidth / 2;
   if (x < 0) x = 10;
+  // Every line stands on a box of the background from the font's ascent
+  // above its baseline to its descent below, so that data drawn before
+  // the note cannot hide it. A left-aligned line's box runs under its own
+  // text only, from just right of the frame's left edge, which stays
+  // drawn; the others are as wide as the widest line.
+  const int ascent = canMeasure() ? plotFont->getFontAscent() : 0;
+  const int descent = canMeasure() ? plotFont->getFontDescent() : 0;
+  const int boxLeft = leftAligned ? x + 1 : x;
   int y = align <= TOP_CENTER ? top : bottom - n * lineHeight;
   for (int i = 0; i < n; ++i) {
     y += lineHeight;
+    const FXString line = shown.section('\n', i);
     dc->setForeground(backgroundColor);
-    if (boxWidth > 0 && lineHeight > 0) dc->fillRectangle(x, y - 3 * lineHeight / 4, boxWidth, lineHeight);
+    if (!line.empty()) {
+      int x0 = boxLeft, x1 = boxLeft + (leftAligned ? textWidth(line) + 3 : boxWidth);
+      int y0 = y - ascent, y1 = y + descent;
+      // The frame stays drawn: the boxes keep inside it.
+      if (showAxis_) {
+        x0 = std::max(x0, left + 1);
+        x1 = std::min(x1, left + plotWidth);
+        y0 = std::max(y0, top + 1);
+        y1 = std::min(y1, bottom);
+      }
+      if (x1 > x0 && y1 > y0) dc->fillRectangle(x0, y0, x1 - x0, y1 - y0);
+    }
     dc->setForeground(textColor);
-    drawTextIfAny(dc, x, y, shown.section('\n', i));
+    drawTextIfAny(dc, x, y, line);
   }
 }
 

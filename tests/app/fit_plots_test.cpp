@@ -89,7 +89,9 @@ TEST_F(FitPlots, NoteLinesBreaksAndOption) {
   w->allocatePlotDataArrays(2);
   w->plotDataX[0][0] = 1;
   w->excelEqn_TF[0]->setText("= 1*A2^5 + 2*A2^4 + 3*A2^3");
-  w->eqnFit_TF[0][0]->setText("10");
+  // The range is the limits' own values (the field shows them rounded).
+  w->fitPlotZoneMarkers_real_x[0] = 10;
+  w->eqnFit_TF[0][0]->setText("9.9");
   w->eqnFit_TF[1][0]->setText("0.999");
   w->eqnFit_TF[2][0]->setText("1.5");
   w->showEquationOnImage_Chk->setCheck(TRUE);

@@ -595,7 +595,7 @@ TEST_F(DrawPlot, AxisHiddenPlotUsesTheWholeCanvas) {
   EXPECT_EQ(other, 0);
 }
 
-TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
+TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysOnABoxOfTheBackground) {
   const FXString text = "R2 = 0.99\nlonger second line";
   struct Case { DataPlot::Alignment align; bool onTop; const char* name; };
   const Case cases[] = {
@@ -620,7 +620,8 @@ TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
     plot->setNoteAlignemnt(c.align);
     FXImage* img = draw(c.name);
     ASSERT_NE(img, nullptr);
-    // A line's box covers 3/4 of a line above its baseline and 1/4 below.
+    // A line's box covers the font's ascent above its baseline and its
+    // descent below.
     // Top notes start one line below the top edge; bottom notes end on the
     // bottom edge. Look at the row half a line above that baseline.
     const int row = top ? l.top + l.tyH / 2 : l.bottom - l.tyH / 2;
@@ -631,9 +632,12 @@ TEST_F(DrawPlot, NoteStandsWhereItsAlignmentSaysWithABoxUnlessLeftAligned) {
       // Drawn before the data: the line covers it.
       EXPECT_EQ(reds(l.left + 1, l.right - 1), l.right - 1 - l.left);
     } else if (c.align == DataPlot::TOP_LEFT || c.align == DataPlot::BOTTOM_LEFT) {
-      // No box: only glyphs interrupt the line.
-      EXPECT_EQ(countColor(img, l.left + 1, row, l.right - 1, row, WHITE), 0);
-      EXPECT_GT(reds(l.left + 1, l.right - 1), plotW / 2);
+      // A box under the line's own text, from just right of the frame's
+      // left edge; the data beside it stay visible.
+      const int lineW = plot->plotFont->getTextWidth(top ? "R2 = 0.99" : "longer second line") + 3;
+      EXPECT_EQ(reds(l.left + 1, l.left + lineW), 0);
+      EXPECT_GT(countColor(img, l.left + 1, row, l.left + lineW, row, WHITE), lineW / 4);
+      EXPECT_EQ(reds(l.left + lineW + 1, l.right - 1), l.right - 1 - l.left - lineW);
     } else {
       const bool right = c.align == DataPlot::TOP_RIGHT || c.align == DataPlot::BOTTOM_RIGHT;
       const int boxX = right ? l.left + plotW - boxW : l.left + plotW / 2 - boxW / 2;
