@@ -84,7 +84,8 @@ void PixelUpload::release() {
 
 bool PixelUpload::reshapeSegment(int W, int H) {
   if (!segment || !segment->image || (size_t)W * H != (size_t)segment->width * segment->height) return false;
-  XImage* shaped = XShmCreateImage(segment->display, segment->visual, 24, ZPixmap, segment->info.shmaddr, &segment->info, W, H);
+  XImage* shaped =
+      XShmCreateImage(segment->display, segment->visual, 24, ZPixmap, segment->info.shmaddr, &segment->info, W, H);
   if (!shaped) return false;
   if (shaped->bits_per_pixel != 32 || shaped->byte_order != segment->image->byte_order ||
       (size_t)shaped->bytes_per_line * H > (size_t)segment->image->bytes_per_line * segment->height) {

@@ -5,10 +5,11 @@
 // again at every call; for a picture of many megapixels that costs many
 // times the copy itself, and a fine rotation uploads the whole picture at
 // every click. PixelUpload keeps one segment between uploads of pictures of
-// one size (in either orientation) and converts the pixels into the display's layout itself, on the
-// machine's cores. A display it cannot serve that way (a remote one, or one
-// whose pixels are not 24-bit true colour in 32-bit words, 8 bits a
-// channel, laid out as the toolkit lays them out) gets the toolkit's render.
+// one size (in either orientation) and converts the pixels into the
+// display's layout itself, on the machine's cores. A display it cannot
+// serve that way (a remote one, or one whose pixels are not 24-bit true
+// colour in 32-bit words, 8 bits a channel, laid out as the toolkit lays
+// them out) gets the toolkit's render.
 #ifndef QUILLGRID_PIXELUPLOAD_H
 #define QUILLGRID_PIXELUPLOAD_H
 

@@ -877,9 +877,9 @@ public:
   // shared-memory segment, kept for the next picture of the same size and
   // let go of when a picture does not load and when the window goes.
   PixelUpload* pixelUpload = nullptr;
-  // Counts the drawings on the working image by anything but the extended
-  // cross-hair: every operation that draws on image or puts pixels on it
-  // adds one.
+  // Counts the drawings on the working image: every operation that draws
+  // on image or puts pixels on it adds one, so that the extended cross-hair
+  // can tell whether the image still holds what it left there.
   unsigned long imageDrawings = 0;
   // What the extended cross-hair last left on the working image, with the
   // image, the clean pixels and the drawing count it was left at: the next
