@@ -4,6 +4,7 @@
 #include <cctype>
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <cstdlib>
@@ -49,6 +50,48 @@ std::vector<MarkPixel> markPixels(int px, int py, int t, int L, bool highlight, 
         if (std::abs(i) > open) add(&out, c, py + i, pass, w, h);
   }
   return out;
+}
+
+Area pixelsArea(const std::vector<MarkPixel>& pixels) {
+  if (pixels.empty()) return Area();
+  int x0 = pixels[0].x, x1 = x0, y0 = pixels[0].y, y1 = y0;
+  for (const MarkPixel& p : pixels) {
+    x0 = std::min(x0, p.x);
+    x1 = std::max(x1, p.x);
+    y0 = std::min(y0, p.y);
+    y1 = std::max(y1, p.y);
+  }
+  Area a;
+  a.x = x0;
+  a.y = y0;
+  a.w = x1 - x0 + 1;
+  a.h = y1 - y0 + 1;
+  return a;
+}
+
+std::vector<Area> traceAreas(const CrossHairTrace& trace, int w, int h) {
+  std::vector<Area> areas;
+  auto add = [&](Area a) {
+    const int x1 = std::min(w, a.x + a.w), y1 = std::min(h, a.y + a.h);
+    a.x = std::max(0, a.x);
+    a.y = std::max(0, a.y);
+    a.w = x1 - a.x;
+    a.h = y1 - a.y;
+    if (a.w > 0 && a.h > 0) areas.push_back(a);
+  };
+  if (trace.x > 0 && trace.y > 0) {
+    Area column, row;
+    column.x = trace.x;
+    column.w = 1;
+    column.h = h;
+    row.y = trace.y;
+    row.w = w;
+    row.h = 1;
+    add(column);
+    add(row);
+  }
+  for (const Area& a : trace.marks) add(a);
+  return areas;
 }
 
 std::vector<std::pair<int, int>> linePixels(int x1, int y1, int x2, int y2) {
@@ -316,19 +359,46 @@ FXColor cornerFillColor(const FXColor* px, int W, int H, const int rgb[3], int t
   return AutoFindRules::colorsMatch(white, rgb, tolerance) ? FXRGB(0, 0, 0) : white;
 }
 
-void quarterTurn(const FXColor* src, FXColor* dst, int w, int h, bool clockwise) {
-  const long n = (long)w * h;
-  // Reading the buffer backwards first turns the counter-clockwise quarter
-  // turn below into a clockwise one.
-  for (int i = 0; i < h; ++i)
-    for (int k = 0; k < w; ++k) {
-      const long from = k + (long)w * i;
-      dst[(long)(w - k - 1) * h + i] = clockwise ? src[n - 1 - from] : src[from];
+void quarterTurn(const FXColor* src, FXColor* dst, int w, int h, bool clockwise, int threads) {
+  if (w <= 0 || h <= 0) return;
+  // The turned picture is h wide and w high. Its pixel (c, r) is source
+  // pixel (r, h - 1 - c) clockwise and (w - 1 - r, c) counter-clockwise:
+  // start + r * alongRow + c * alongColumn.
+  const ptrdiff_t alongRow = clockwise ? 1 : -1, alongColumn = clockwise ? -(ptrdiff_t)w : (ptrdiff_t)w;
+  const FXColor* start = clockwise ? src + (size_t)w * (h - 1) : src + (w - 1);
+  // Square tiles, so that the source rows a tile reads stay in the cache
+  // while the tile's rows are written.
+  const int TILE = 32;
+  forEachRowBand(w, threads, 64, [&](int r0, int r1) {
+    for (int tr = r0; tr < r1; tr += TILE) {
+      const int re = std::min(r1, tr + TILE);
+      for (int tc = 0; tc < h; tc += TILE) {
+        const int ce = std::min(h, tc + TILE);
+        for (int r = tr; r < re; ++r) {
+          FXColor* __restrict out = dst + (size_t)h * r;
+          const FXColor* in = start + r * alongRow;
+          for (int c = tc; c < ce; ++c) out[c] = in[c * alongColumn];
+        }
+      }
     }
+  });
 }
 
-void halfTurn(const FXColor* src, FXColor* dst, int n) {
-  for (int k = 0; k < n; ++k) dst[k] = src[n - 1 - k];
+void halfTurn(const FXColor* src, FXColor* dst, int n, int threads) {
+  if (n <= 0) return;
+  const int CHUNK = 1 << 16;
+  forEachRowBand((n + CHUNK - 1) / CHUNK, threads, 4, [&](int b0, int b1) {
+    const int last = (int)std::min<long>(n, (long)b1 * CHUNK);
+    for (int k = b0 * CHUNK; k < last; ++k) dst[k] = src[n - 1 - k];
+  });
+}
+
+void copyPixels(const FXColor* src, FXColor* dst, size_t n, int threads) {
+  const size_t CHUNK = 1 << 16;
+  forEachRowBand((int)((n + CHUNK - 1) / CHUNK), threads, 4, [&](int b0, int b1) {
+    const size_t first = b0 * CHUNK, last = std::min(n, b1 * CHUNK);
+    if (first < last) memcpy(dst + first, src + first, sizeof(FXColor) * (last - first));
+  });
 }
 
 int wrapCoarseRotation(int rotation90) {

@@ -1,5 +1,6 @@
 // Pixel arithmetic of the working image, without widgets: which pixels a
-// point mark and the user's straight line cover, the fine rotation about a
+// point mark and the user's straight line cover, where the extended
+// cross-hair changed the picture, the fine rotation about a
 // pivot, the quarter and half turns of a pixel buffer, and the text of the
 // rotation label.
 #ifndef QUILLGRID_IMAGERULES_H
@@ -23,6 +24,26 @@ struct MarkPixel {
 // within 2 pixels of an edge is left out whole; every pixel outside
 // 0 < x < w, 0 < y < h is left out (row and column 0 are never drawn).
 std::vector<MarkPixel> markPixels(int px, int py, int t, int L, bool highlight, int w, int h);
+
+// A rectangle of pixels: columns x .. x + w - 1 of rows y .. y + h - 1.
+struct Area {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// The smallest area holding the pixels; empty (0 x 0) for none.
+Area pixelsArea(const std::vector<MarkPixel>& pixels);
+
+// What the extended cross-hair leaves on the clean picture: one-pixel
+// lines through column x and row y over the whole picture (none unless
+// x > 0 and y > 0), and the axis reference marks in their areas.
+struct CrossHairTrace {
+  int x = 0, y = 0;
+  std::vector<Area> marks;
+};
+
+// The areas of a w x h picture where a trace changed the clean pixels,
+// clipped to the picture; empty ones are left out.
+std::vector<Area> traceAreas(const CrossHairTrace& trace, int w, int h);
 
 // The pixels of the user's line from (x1, y1) towards (x2, y2) in unit
 // steps; the end point itself is not included, so equal points give none.
@@ -54,11 +75,16 @@ void forEachRowBand(int rows, int threads, int minRows, const std::function<void
 FX::FXColor cornerFillColor(const FX::FXColor* px, int W, int H, const int rgb[3], int tolerance);
 
 // A quarter turn of a w x h buffer into dst (which is then h wide and w
-// high), clockwise or counter-clockwise.
-void quarterTurn(const FX::FXColor* src, FX::FXColor* dst, int w, int h, bool clockwise);
+// high), clockwise or counter-clockwise. threads as for rotateFine; the
+// result is the same for any number of threads.
+void quarterTurn(const FX::FXColor* src, FX::FXColor* dst, int w, int h, bool clockwise, int threads = 0);
 
-// A half turn: dst[k] = src[n - 1 - k].
-void halfTurn(const FX::FXColor* src, FX::FXColor* dst, int n);
+// A half turn: dst[k] = src[n - 1 - k]. threads as for quarterTurn.
+void halfTurn(const FX::FXColor* src, FX::FXColor* dst, int n, int threads = 0);
+
+// n pixels of src copied into dst (which do not overlap), in parts on the
+// machine's cores (threads as for quarterTurn).
+void copyPixels(const FX::FXColor* src, FX::FXColor* dst, size_t n, int threads = 0);
 
 // The coarse rotation brought back into -358..358 by a full turn, as the
 // rotation label keeps it.

@@ -4,6 +4,7 @@
 #include <sys/shm.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include <X11/Xlib.h>
@@ -17,6 +18,7 @@ using namespace FX;
 
 struct PixelUpload::Segment {
   Display* display = nullptr;
+  Visual* visual = nullptr;
   XImage* image = nullptr;
   XShmSegmentInfo info{};
   GC gc = nullptr;
@@ -80,9 +82,31 @@ void PixelUpload::release() {
   segment = nullptr;
 }
 
+bool PixelUpload::reshapeSegment(int W, int H) {
+  if (!segment || !segment->image || (size_t)W * H != (size_t)segment->width * segment->height) return false;
+  XImage* shaped =
+      XShmCreateImage(segment->display, segment->visual, 24, ZPixmap, segment->info.shmaddr, &segment->info, W, H);
+  if (!shaped) return false;
+  if (shaped->bits_per_pixel != 32 || shaped->byte_order != segment->image->byte_order ||
+      (size_t)shaped->bytes_per_line * H > (size_t)segment->image->bytes_per_line * segment->height) {
+    shaped->data = nullptr;
+    XDestroyImage(shaped);
+    return false;
+  }
+  segment->image->data = nullptr;
+  XDestroyImage(segment->image);
+  segment->image = shaped;
+  segment->width = W;
+  segment->height = H;
+  return true;
+}
+
 bool PixelUpload::segmentFor(FXImage* target) {
   Display* d = (Display*)target->getApp()->getDisplay();
   const int W = target->getWidth(), H = target->getHeight();
+  // A picture of as many pixels in another shape (a quarter turn) keeps the
+  // segment, which the display has attached already.
+  if (segment && segment->display == d && (segment->width != W || segment->height != H)) reshapeSegment(W, H);
   if (segment && (segment->display != d || segment->width != W || segment->height != H)) release();
   if (!segment && d && d != unusableDisplay && W > 0 && H > 0) {
     Segment* s = new Segment;
@@ -92,7 +116,8 @@ bool PixelUpload::segmentFor(FXImage* target) {
     segment = s;
     bool ok = XShmQueryExtension(d) && localDisplay(d) && plainTrueColour(target->getVisual());
     if (ok) {
-      s->image = XShmCreateImage(d, (Visual*)target->getVisual()->getVisual(), 24, ZPixmap, nullptr, &s->info, W, H);
+      s->visual = (Visual*)target->getVisual()->getVisual();
+      s->image = XShmCreateImage(d, s->visual, 24, ZPixmap, nullptr, &s->info, W, H);
       ok = s->image && s->image->bits_per_pixel == 32 &&
            s->image->byte_order == (hostIsLittleEndian() ? LSBFirst : MSBFirst);
     }
@@ -137,35 +162,71 @@ void PixelUpload::prepare(FXImage* target) {
   ImageDecode::prefaultPages(segment->image->data, (size_t)segment->image->bytes_per_line * segment->height);
 }
 
+namespace {
+// One row of pixels in the display's layout, 0x00RRGGBB: red and blue
+// change places, the alpha byte is dropped; two pixels at a time.
+void toDisplayRow(const FXColor* __restrict in, uint32_t* __restrict out, int n) {
+  int x = 0;
+  for (; x + 1 < n; x += 2) {
+    uint64_t c;
+    memcpy(&c, in + x, 8);
+    c = (c & 0x0000FF000000FF00ull) | ((c & 0x000000FF000000FFull) << 16) | ((c >> 16) & 0x000000FF000000FFull);
+    memcpy(out + x, &c, 8);
+  }
+  for (; x < n; ++x) out[x] = ((in[x] & 0xFF) << 16) | (in[x] & 0xFF00) | ((in[x] >> 16) & 0xFF);
+}
+}  // namespace
+
 void PixelUpload::put(FXImage* target) {
   kept = false;
   if (!target || !target->id() || !target->getData()) return;
-  if (!segmentFor(target)) {
-    target->render();
-    return;
-  }
+  if (!putThroughSegment(target, target->getData())) target->render();
+}
+
+bool PixelUpload::putPixels(FXImage* target, const FXColor* pixels) {
+  kept = false;
+  return target && target->id() && pixels && putThroughSegment(target, pixels);
+}
+
+bool PixelUpload::putThroughSegment(FXImage* target, const FXColor* from) {
+  if (!segmentFor(target)) return false;
   const int W = target->getWidth(), H = target->getHeight();
-  const FXColor* from = target->getData();
   char* to = segment->image->data;
   const int stride = segment->image->bytes_per_line;
   ImageRules::forEachRowBand(H, 0, 64, [&](int y0, int y1) {
-    for (int y = y0; y < y1; ++y) {
-      const FXColor* __restrict in = from + (size_t)W * y;
-      uint32_t* __restrict out = (uint32_t*)(to + (size_t)stride * y);
-      // Two pixels at a time: red and blue change places, the alpha byte
-      // is dropped.
-      int x = 0;
-      for (; x + 1 < W; x += 2) {
-        uint64_t c;
-        memcpy(&c, in + x, 8);
-        c = (c & 0x0000FF000000FF00ull) | ((c & 0x000000FF000000FFull) << 16) | ((c >> 16) & 0x000000FF000000FFull);
-        memcpy(out + x, &c, 8);
-      }
-      for (; x < W; ++x) out[x] = ((in[x] & 0xFF) << 16) | (in[x] & 0xFF00) | ((in[x] >> 16) & 0xFF);
-    }
+    for (int y = y0; y < y1; ++y) toDisplayRow(from + (size_t)W * y, (uint32_t*)(to + (size_t)stride * y), W);
   });
   XShmPutImage(segment->display, (Drawable)target->id(), segment->gc, segment->image, 0, 0, 0, 0, W, H, False);
   // The segment may be written again only once the server has read it.
   XSync(segment->display, False);
   kept = true;
+  return true;
+}
+
+bool PixelUpload::putArea(FXImage* target, const FXColor* pixels, int x, int y, int w, int h) {
+  if (!target || !target->id() || !pixels) return false;
+  const int W = target->getWidth(), H = target->getHeight();
+  const int x1 = x + w < W ? x + w : W, y1 = y + h < H ? y + h : H;
+  if (x < 0) x = 0;
+  if (y < 0) y = 0;
+  if (x >= x1 || y >= y1) return true;
+  w = x1 - x;
+  h = y1 - y;
+  Display* d = (Display*)target->getApp()->getDisplay();
+  if (!d || !plainTrueColour(target->getVisual())) return false;
+  XImage* area = XCreateImage(d, (Visual*)target->getVisual()->getVisual(), 24, ZPixmap, 0, nullptr, w, h, 32, 0);
+  if (!area) return false;
+  // The rows are written in this machine's byte order, as the segment's.
+  if (area->bits_per_pixel != 32 || area->byte_order != (hostIsLittleEndian() ? LSBFirst : MSBFirst) ||
+      !(area->data = (char*)malloc((size_t)area->bytes_per_line * h))) {
+    XDestroyImage(area);
+    return false;
+  }
+  for (int r = 0; r < h; ++r)
+    toDisplayRow(pixels + x + (size_t)W * (y + r), (uint32_t*)(area->data + (size_t)area->bytes_per_line * r), w);
+  GC gc = XCreateGC(d, (Drawable)target->id(), 0, nullptr);
+  XPutImage(d, (Drawable)target->id(), gc, area, 0, 0, x, y, w, h);
+  XFreeGC(d, gc);
+  XDestroyImage(area);  // frees the rows too
+  return true;
 }

@@ -5,10 +5,11 @@
 // again at every call; for a picture of many megapixels that costs many
 // times the copy itself, and a fine rotation uploads the whole picture at
 // every click. PixelUpload keeps one segment between uploads of pictures of
-// one size and converts the pixels into the display's layout itself, on the
-// machine's cores. A display it cannot serve that way (a remote one, or one
-// whose pixels are not 24-bit true colour in 32-bit words, 8 bits a
-// channel, laid out as the toolkit lays them out) gets the toolkit's render.
+// one size (in either orientation) and converts the pixels into the
+// display's layout itself, on the machine's cores. A display it cannot
+// serve that way (a remote one, or one whose pixels are not 24-bit true
+// colour in 32-bit words, 8 bits a channel, laid out as the toolkit lays
+// them out) gets the toolkit's render.
 #ifndef QUILLGRID_PIXELUPLOAD_H
 #define QUILLGRID_PIXELUPLOAD_H
 
@@ -24,6 +25,18 @@ public:
   // Uploads the target's client-side pixels to its display-side image, as
   // its render does; nothing for a target without either.
   void put(FX::FXImage* target);
+  // Uploads pixels (the target's size, row-major) to the target's
+  // display-side image through the kept segment, leaving the target's own
+  // pixels as they are; false, with nothing done, when the display cannot
+  // take a kept segment.
+  bool putPixels(FX::FXImage* target, const FX::FXColor* pixels);
+  // Uploads the area of columns x .. x + w - 1 and rows y .. y + h - 1
+  // (clipped to the target) of pixels (the target's size, row-major) to the
+  // same place of the target's display-side image, as its render would put
+  // them there; for small areas, without a segment. False, with nothing
+  // done, on a display whose pixels are not laid out as PixelUpload writes
+  // them.
+  bool putArea(FX::FXImage* target, const FX::FXColor* pixels, int x, int y, int w, int h);
   // Makes the kept segment for uploads to the target (a created image of
   // the picture's size) ahead of the first put, with its pages mapped in,
   // so that work can be done while the pixels are still on their way.
@@ -37,6 +50,12 @@ public:
 private:
   // Whether a kept segment serves the target, made when there is none yet.
   bool segmentFor(FX::FXImage* target);
+  // Converts pixels (the target's size) into the kept segment and puts them
+  // on the target; false when no segment serves it.
+  bool putThroughSegment(FX::FXImage* target, const FX::FXColor* pixels);
+  // Gives the kept segment the shape W x H when that has as many pixels
+  // (the picture turned by a quarter); false when it cannot.
+  bool reshapeSegment(int W, int H);
 
   struct Segment;
   Segment* segment = nullptr;

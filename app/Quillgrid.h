@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ImageDecode.h"
+#include "ImageRules.h"
 #include "StepClock.h"
 
 class DataPlot;
@@ -893,6 +894,11 @@ public:
   void drawLineOnImage(FX::FXImage* target);
   // (x, y) in image pixels; -1 for none.
   void drawExtendedCursor(int x, int y);
+  // Puts the clean pixels back on the working image under the extended
+  // cross-hair's last drawing (only where it drew while nothing else has
+  // drawn since, else everywhere); false, with nothing done, when the
+  // display cannot take them from the upload.
+  bool cleanUnderExtendedCursor(const FX::FXColor* clean);
   // Fine rotation by angle thousandths of a degree about rotationCentre.
   void rotateImage(int angle, FX::FXImage* target);
   void allocate_originalPixelArray(int w, int h);
@@ -924,6 +930,21 @@ public:
   // shared-memory segment, kept for the next picture of the same size and
   // let go of when a picture does not load and when the window goes.
   PixelUpload* pixelUpload = nullptr;
+  // Counts the drawings on the working image: every operation that draws
+  // on image or puts pixels on it adds one, so that the extended cross-hair
+  // can tell whether the image still holds what it left there.
+  unsigned long imageDrawings = 0;
+  // What the extended cross-hair last left on the working image, with the
+  // image, the clean pixels and the drawing count it was left at: the next
+  // cross-hair puts back only those areas while all of them still hold.
+  struct ExtendedCursorTrace {
+    const FX::FXImage* image = nullptr;
+    FX::FXID id = 0;
+    const FX::FXColor* clean = nullptr;
+    int width = 0, height = 0;
+    unsigned long drawings = 0;
+    ImageRules::CrossHairTrace trace;
+  } extendedCursorTrace;
   // Fine rotation in thousandths of a degree (positive: clockwise) and the
   // coarse rotation in degrees.
   int rotationAngle = 0;

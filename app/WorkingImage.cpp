@@ -223,6 +223,7 @@ bool Quillgrid::loadImage(FXString path) {
     fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
     shown = nullptr;
     pixelUpload->put(fresh);  // the fast form of the toolkit's render
+    ++imageDrawings;
   }
   if (!ok) {
     FXFREE(&shown);
@@ -294,6 +295,7 @@ long Quillgrid::onCmdResetAll(FXObject* sender, FXSelector, void*) {
 void Quillgrid::plotPointOnImage(int x, int y, FXColor color, int thickness, int length, bool highlight,
                                  FXImage* target) {
   if (!target || !target->id()) return;
+  ++imageDrawings;
   const FXColor outline = dataPointColorIndex == 2 ? POINT_COLORS[0] : BLACK;
   const std::vector<ImageRules::MarkPixel> pixels = ImageRules::markPixels(
       x - extraPixels[0], y - extraPixels[1], thickness, length, highlight, target->getWidth(), target->getHeight());
@@ -318,19 +320,28 @@ void Quillgrid::plotPointOnImage(int x, int y, FXColor color, int thickness, int
   }
 }
 
-void Quillgrid::redrawCornerPoints(FXImage* target) {
-  if (!target) return;
-  // Origin and X far point (X table rows 0 and 1), Y far point (Y table
-  // row 1); the origin is also row 0 of the Y table. Points not picked yet
-  // are skipped.
+namespace {
+// The axis reference points in window positions: the origin and the X far
+// point (X table rows 0 and 1), the Y far point (Y table row 1); the origin
+// is also row 0 of the Y table. Points not picked yet are left out.
+std::vector<std::pair<int, int>> cornerPoints(Table_lom2* const axisTables[2]) {
+  std::vector<std::pair<int, int>> points;
   const int refs[3][2] = {{0, 0}, {0, 1}, {1, 1}};
   for (const auto& ref : refs) {
-    Table_lom2* t = axisDataPoints_TBL[ref[0]];
+    Table_lom2* t = axisTables[ref[0]];
     if (!t || t->getNumRows() <= ref[1] || t->getNumColumns() < 3) continue;
     if (t->isEmpty(ref[1], 1) || t->isEmpty(ref[1], 2)) continue;
-    plotPointOnImage(t->toInt(ref[1], 1), t->toInt(ref[1], 2), referencePointColor, REFERENCE_MARK_THICKNESS,
-                     REFERENCE_MARK_LENGTH, false, target);
+    points.push_back({t->toInt(ref[1], 1), t->toInt(ref[1], 2)});
   }
+  return points;
+}
+}  // namespace
+
+void Quillgrid::redrawCornerPoints(FXImage* target) {
+  if (!target) return;
+  for (const auto& p : cornerPoints(axisDataPoints_TBL))
+    plotPointOnImage(p.first, p.second, referencePointColor, REFERENCE_MARK_THICKNESS, REFERENCE_MARK_LENGTH, false,
+                     target);
 }
 
 const FXColor* Quillgrid::cleanShownPixels() const {
@@ -342,6 +353,7 @@ void Quillgrid::resetImage(bool force, FXImage* target) {
   const FXColor* clean = cleanShownPixels();
   if (!clean) return;
   const bool logged = redrawIndexes && redrawX && redrawY;
+  ++imageDrawings;
   if (force || !logged) {
     FXColor* data = target->getData();
     if (data && data != clean) memcpy(data, clean, sizeof(FXColor) * sharedPixels(target, imageWidth, imageHeight));
@@ -396,6 +408,7 @@ void Quillgrid::redrawTablePoints(FXImage* target) {
 
 void Quillgrid::drawLineOnImage(FXImage* target) {
   if (!target || !target->id()) return;
+  ++imageDrawings;
   const FXColor color = referencePointColor;
   redrawCornerPoints(target);
   redrawTablePoints(target);
@@ -410,31 +423,67 @@ void Quillgrid::drawLineOnImage(FXImage* target) {
   }
 }
 
+bool Quillgrid::cleanUnderExtendedCursor(const FXColor* clean) {
+  if (image->getWidth() != imageWidth || image->getHeight() != imageHeight) return false;
+  if (!pixelUpload) pixelUpload = new PixelUpload;
+  const ExtendedCursorTrace& last = extendedCursorTrace;
+  if (last.image == image && last.id == image->id() && last.clean == clean && last.width == imageWidth &&
+      last.height == imageHeight && last.drawings == imageDrawings) {
+    bool repaired = true;
+    for (const ImageRules::Area& a : ImageRules::traceAreas(last.trace, imageWidth, imageHeight))
+      repaired = repaired && pixelUpload->putArea(image, clean, a.x, a.y, a.w, a.h);
+    if (repaired) return true;
+  }
+  return pixelUpload->putPixels(image, clean);
+}
+
 void Quillgrid::drawExtendedCursor(int x, int y) {
   if (!image || !image->id() || imageWidth <= 0 || imageHeight <= 0) return;
   FXColor* clean = rotationAngle != 0 ? rotatedPixelArray : originalPixelArray;
   if (!clean) return;
-  // The temporary image only borrows the pixels; it neither keeps nor frees them.
-  FXImage* overlay = new FXImage(getApp(), clean, IMAGE_SHMI | IMAGE_SHMP, imageWidth, imageHeight);
-  overlay->create();
-  {
-    FXDCWindow dc(overlay);
-    if (x > 0 && y > 0) {
-      dc.setForeground(dataPointColor);
-      dc.fillRectangle(x, 0, 1, imageHeight);
-      dc.fillRectangle(0, y, imageWidth, 1);
+  const bool cross = x > 0 && y > 0;
+  const auto drawCross = [&](FXDrawable* on) {
+    if (!cross) return;
+    FXDCWindow dc(on);
+    dc.setForeground(dataPointColor);
+    dc.fillRectangle(x, 0, 1, imageHeight);
+    dc.fillRectangle(0, y, imageWidth, 1);
+  };
+  if (cleanUnderExtendedCursor(clean)) {
+    drawCross(image);
+  } else {
+    // The toolkit's own way, for a display the upload cannot serve: the
+    // cross-hair on a temporary image that only borrows the clean pixels
+    // (it neither keeps nor frees them), drawn over the working image.
+    FXImage* overlay = new FXImage(getApp(), clean, IMAGE_SHMI | IMAGE_SHMP, imageWidth, imageHeight);
+    overlay->create();
+    drawCross(overlay);
+    {
+      FXDCWindow dc(image);
+      dc.drawImage(overlay, 0, 0);
     }
-  }
-  {
-    FXDCWindow dc(image);
-    dc.drawImage(overlay, 0, 0);
+    releaseAndDelete(overlay);
   }
   if (imageView) {
     imageView->setImage(image);
     imageView->update();
   }
   redrawCornerPoints(image);
-  releaseAndDelete(overlay);
+  // What the next cross-hair has to put back.
+  ExtendedCursorTrace& left = extendedCursorTrace;
+  left.image = image;
+  left.id = image->id();
+  left.clean = clean;
+  left.width = imageWidth;
+  left.height = imageHeight;
+  left.drawings = imageDrawings;
+  left.trace.x = cross ? x : 0;
+  left.trace.y = cross ? y : 0;
+  left.trace.marks.clear();
+  for (const auto& p : cornerPoints(axisDataPoints_TBL))
+    left.trace.marks.push_back(ImageRules::pixelsArea(
+        ImageRules::markPixels(p.first - extraPixels[0], p.second - extraPixels[1], REFERENCE_MARK_THICKNESS,
+                               REFERENCE_MARK_LENGTH, false, imageWidth, imageHeight)));
 }
 
 // ---- point colours
@@ -472,6 +521,7 @@ void Quillgrid::rotateImage(int angle, FXImage* target) {
   ImageRules::rotateFine(originalPixelArray, rotatedPixelArray, W, H, rotationCentre[0], rotationCentre[1], angle, fill);
   target->setData(rotatedPixelArray, 0);
   upload(pixelUpload, target);  // the target's render, made fast for large pictures
+  ++imageDrawings;
   {
     FXDCWindow dc(target);
     drawAlignmentLines(&dc);
@@ -544,17 +594,25 @@ long Quillgrid::onCmdRotateImage90(FXObject*, FXSelector sel, void*) {
   const bool clockwise = FXSELID(sel) == ID_ROTATE_90_CW;
   rotation90 += clockwise ? 90 : -90;
   const int w = imageWidth, h = imageHeight;
-  ImageRules::quarterTurn(originalPixelArray, imagePixelArray, w, h, clockwise);
-  memcpy(originalPixelArray, imagePixelArray, sizeof(FXColor) * (size_t)w * h);
-  imageWidth = h;
-  imageHeight = w;
   if (imageView) imageView->setImage(nullptr);
   releaseAndDelete(image);
-  // Made empty, then given the turned pixels through the upload.
-  image = new FXImage(getApp(), nullptr, IMAGE_OPTS, imageWidth, imageHeight);
+  // The display's picture of the turned size is made first and filled, so
+  // that the display maps in its memory while the pixels are turned here.
+  image = new FXImage(getApp(), nullptr, IMAGE_OPTS, h, w);
   image->create();
+  {
+    FXDCWindow dc(image);
+    dc.fillRectangle(0, 0, h, w);
+  }
+  getApp()->flush();
+  ImageRules::quarterTurn(originalPixelArray, imagePixelArray, w, h, clockwise);
+  ImageRules::copyPixels(imagePixelArray, originalPixelArray, (size_t)w * h);
+  imageWidth = h;
+  imageHeight = w;
+  // Given the turned pixels through the upload.
   image->setData(imagePixelArray, 0);
   upload(pixelUpload, image);
+  ++imageDrawings;
   if (imageView) {
     imageView->setImage(image);
     imageView->recalc();
@@ -575,7 +633,8 @@ long Quillgrid::onCmdRotateImage180(FXObject*, FXSelector, void*) {
   ImageRules::halfTurn(originalPixelArray, rotatedPixelArray, n);
   image->setData(rotatedPixelArray, 0);
   upload(pixelUpload, image);
-  memcpy(originalPixelArray, image->getData(), sizeof(FXColor) * (size_t)n);
+  ++imageDrawings;
+  ImageRules::copyPixels(image->getData(), originalPixelArray, (size_t)n);
   if (imageView) {
     imageView->recalc();
     imageView->update();

@@ -1,10 +1,12 @@
-// Pixel arithmetic of the working image: marks, the user line, fine
-// rotation, quarter and half turns, and the rotation label.
+// Pixel arithmetic of the working image: marks, the user line, the areas
+// the extended cross-hair changed, fine rotation, quarter and half turns,
+// and the rotation label.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <vector>
 
 #include "ImageRules.h"
 #include "fox16.h"
@@ -126,6 +128,78 @@ TEST(Rotation, QuarterAndHalfTurns) {
   halfTurn(src, back, 6);
   const FX::FXColor expectHalf[6] = {5, 4, 3, 2, 1, 0};
   EXPECT_TRUE(std::equal(back, back + 6, expectHalf));
+}
+
+TEST(Rotation, QuarterAndHalfTurnsOfLargerPicturesOnAnyNumberOfThreads) {
+  // Sizes that are no multiples of the tiles, large enough for several
+  // threads, and a single row and column; every pixel is different.
+  const int sizes[][2] = {{301, 203}, {203, 301}, {64, 33}, {257, 1}, {1, 190}};
+  for (const auto& size : sizes) {
+    const int w = size[0], h = size[1];
+    std::vector<FX::FXColor> src((size_t)w * h);
+    for (size_t k = 0; k < src.size(); ++k) src[k] = (FX::FXColor)(k * 2654435761u + 7);
+    // Where each pixel (x, y) goes: clockwise to (h - 1 - y, x), counter-
+    // clockwise to (y, w - 1 - x) of the h-wide picture, and by a half turn
+    // to (w - 1 - x, h - 1 - y).
+    std::vector<FX::FXColor> cw(src.size()), ccw(src.size()), half(src.size());
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const FX::FXColor c = src[x + (size_t)w * y];
+        cw[(h - 1 - y) + (size_t)h * x] = c;
+        ccw[y + (size_t)h * (w - 1 - x)] = c;
+        half[(w - 1 - x) + (size_t)w * (h - 1 - y)] = c;
+      }
+    for (int threads : {0, 1, 2, 3, 8}) {
+      std::vector<FX::FXColor> out(src.size(), 0);
+      quarterTurn(src.data(), out.data(), w, h, true, threads);
+      EXPECT_TRUE(out == cw) << w << "x" << h << " clockwise, " << threads << " threads";
+      quarterTurn(src.data(), out.data(), w, h, false, threads);
+      EXPECT_TRUE(out == ccw) << w << "x" << h << " counter-clockwise, " << threads << " threads";
+      halfTurn(src.data(), out.data(), w * h, threads);
+      EXPECT_TRUE(out == half) << w << "x" << h << " half, " << threads << " threads";
+      std::fill(out.begin(), out.end(), 0);
+      copyPixels(src.data(), out.data(), src.size(), threads);
+      EXPECT_TRUE(out == src) << w << "x" << h << " copy, " << threads << " threads";
+    }
+  }
+}
+
+TEST(CrossHair, TheAreasATraceChangedClippedToThePicture) {
+  const int W = 100, H = 80;
+  auto area = [](int x, int y, int w, int h) {
+    Area a;
+    a.x = x;
+    a.y = y;
+    a.w = w;
+    a.h = h;
+    return a;
+  };
+  // A reference mark's area is that of its pixels: 15 x 15 about its centre.
+  const Area mark = pixelsArea(markPixels(50, 40, 3, 15, false, W, H));
+  EXPECT_EQ(std::vector<int>({mark.x, mark.y, mark.w, mark.h}), std::vector<int>({43, 33, 15, 15}));
+  const Area none = pixelsArea(markPixels(1, 40, 3, 15, false, W, H));  // too near the edge: not drawn
+  EXPECT_EQ(none.w * none.h, 0);
+
+  const struct {
+    int x, y;
+    std::vector<Area> marks;
+    std::vector<std::vector<int>> expected;
+  } cases[] = {
+      {30, 20, {}, {{30, 0, 1, H}, {0, 20, W, 1}}},
+      {0, 20, {}, {}},  // no cross-hair without both positions
+      {30, -1, {mark}, {{43, 33, 15, 15}}},
+      {99, 79, {area(90, 70, 20, 20), area(-5, -5, 10, 10), none}, {{99, 0, 1, H}, {0, 79, W, 1}, {90, 70, 10, 10}, {0, 0, 5, 5}}},
+      {120, 20, {area(100, 0, 5, 5)}, {{0, 20, W, 1}}},  // a column right of the picture
+  };
+  for (const auto& c : cases) {
+    CrossHairTrace t;
+    t.x = c.x;
+    t.y = c.y;
+    t.marks = c.marks;
+    std::vector<std::vector<int>> got;
+    for (const Area& a : traceAreas(t, W, H)) got.push_back({a.x, a.y, a.w, a.h});
+    EXPECT_EQ(got, c.expected) << c.x << "," << c.y;
+  }
 }
 
 TEST(Rotation, LabelAndKeptAngle) {

@@ -1,7 +1,8 @@
 // The working picture: loading image files by extension, the error boxes,
 // point marks read back from the shown picture, erasing them from the
 // redraw log, the user line, the extended cursor, the alignment lines and
-// the fine, quarter and half turns, and the fast upload of a picture.
+// the fine, quarter and half turns, the fast upload of a picture, and the
+// extended cross-hair following the pointer.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -14,9 +15,11 @@
 #include <FXPNGImage.h>
 
 #include "Globals.h"
+#include "ImageRules.h"
 #include "MainWindowFixture.h"
 #include "MenuButtonWin10Style.h"
 #include "MenuRules.h"
+#include "PickedGraphFixture.h"
 #include "PixelUpload.h"
 #include "Quillgrid.h"
 #include "Table_lom2.h"
@@ -431,6 +434,57 @@ TEST_F(WorkingImageTest, QuarterAndHalfTurns) {
   EXPECT_EQ(shown(4, 16), BLACK);
 }
 
+TEST_F(WorkingImageTest, EveryQuarterAndHalfTurnShowsAndKeepsTheTurnedPicture) {
+  // A picture of different colours, large enough for several tiles and
+  // threads, neither side a multiple of the tiles.
+  int W = 301, H = 203;
+  auto paint = [](int x, int y) {
+    const unsigned k = (unsigned)(x * 7919 + y * 104729) * 2654435761u;
+    return FXRGB(k >> 24, k >> 16, k >> 8);
+  };
+  load(W, H, paint);
+  std::vector<FXColor> picture((size_t)W * H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) picture[x + (size_t)W * y] = paint(x, y);
+  const struct {
+    FXObject* sender;
+    FXSelector id;
+  } turns[] = {{w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW}, {w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW},
+               {w->rotate90Ccw_TB, Quillgrid::ID_ROTATE_90_CCW}, {w->rotate180_TB, Quillgrid::ID_ROTATE_180},
+               {w->rotate90Ccw_TB, Quillgrid::ID_ROTATE_90_CCW}, {w->rotate90Ccw_TB, Quillgrid::ID_ROTATE_90_CCW},
+               {w->rotate180_TB, Quillgrid::ID_ROTATE_180}, {w->rotate90Cw_TB, Quillgrid::ID_ROTATE_90_CW}};
+  int step = 0;
+  for (const auto& turn : turns) {
+    ASSERT_EQ(command(turn.sender, turn.id), 1);
+    // Pixel (x, y) goes clockwise to (H - 1 - y, x), counter-clockwise to
+    // (y, W - 1 - x) and by a half turn to (W - 1 - x, H - 1 - y).
+    std::vector<FXColor> turned(picture.size());
+    const bool half = turn.id == Quillgrid::ID_ROTATE_180, cw = turn.id == Quillgrid::ID_ROTATE_90_CW;
+    const int nw = half ? W : H;
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        const int nx = half ? W - 1 - x : cw ? H - 1 - y : y, ny = half ? H - 1 - y : cw ? x : W - 1 - x;
+        turned[nx + (size_t)nw * ny] = picture[x + (size_t)W * y];
+      }
+    if (!half) std::swap(W, H);
+    picture = turned;
+    ++step;
+    ASSERT_EQ(w->imageWidth, W) << "turn " << step;
+    ASSERT_EQ(w->image->getWidth(), W) << "turn " << step;
+    ASSERT_EQ(w->image->getHeight(), H) << "turn " << step;
+    EXPECT_EQ(w->imageView->getDefaultWidth(), W) << "turn " << step;
+    const size_t n = picture.size();
+    EXPECT_TRUE(std::equal(picture.begin(), picture.end(), w->originalPixelArray,
+                           [](FXColor a, FXColor b) { return a == opaque(b); }))
+        << "clean copy after turn " << step;
+    EXPECT_TRUE(std::equal(picture.begin(), picture.end(), w->image->getData(),
+                           [](FXColor a, FXColor b) { return a == opaque(b); }))
+        << "image pixels after turn " << step;
+    EXPECT_TRUE(screen() == picture) << "shown after turn " << step << " (" << n << " pixels)";
+  }
+  EXPECT_EQ(label(), "rotation = 0.000 deg.");  // 90 + 90 - 90 + 180 - 90 - 90 + 180 + 90
+}
+
 TEST_F(WorkingImageTest, DrawLineOffersItselfOnlyForDataPoints) {
   load(30, 30);
   EXPECT_FALSE(w->drawLine_Btn->isEnabled());
@@ -558,7 +612,8 @@ class PixelUploadTest : public MainWindowFixture {};
 
 TEST_F(PixelUploadTest, TheDisplayShowsWhatTheToolkitsRenderShows) {
   PixelUpload upload;
-  const int sizes[][2] = {{301, 203}, {301, 203}, {64, 7}, {1, 1}};
+  // The same size again, and turned by a quarter (as many pixels).
+  const int sizes[][2] = {{301, 203}, {301, 203}, {203, 301}, {64, 7}, {1, 1}};
   unsigned seed = 11;
   for (const auto& size : sizes) {
     const int w = size[0], h = size[1];
@@ -585,10 +640,180 @@ TEST_F(PixelUploadTest, TheDisplayShowsWhatTheToolkitsRenderShows) {
   upload.release();  // twice is harmless
 }
 
+TEST_F(PixelUploadTest, OtherPixelsAndAreasOfThemGoUpAsTheToolkitsRenderPutsThem) {
+  PixelUpload upload;
+  const int w = 97, h = 61;
+  std::vector<FXColor> own = mixedPixels(w, h, 3);
+  const std::vector<FXColor> ownBefore = own, other = mixedPixels(w, h, 4);
+  FXImage img(qgtest::app(), own.data(), IMAGE_KEEP | IMAGE_SHMI | IMAGE_SHMP, w, h);
+  img.create();
+  // Pixels other than the image's own: shown, and the image's own stay.
+  ASSERT_TRUE(upload.putPixels(&img, other.data()));
+  EXPECT_TRUE(upload.usedKeptSegment());
+  std::vector<FXColor> expected = rendered(other, w, h);
+  EXPECT_TRUE(displayed(&img) == expected);
+  EXPECT_TRUE(own == ownBefore);
+  // Areas of the image's own pixels over them, some reaching past the
+  // edges or empty: only those areas change.
+  const std::vector<FXColor> ownShown = rendered(own, w, h);
+  const int areas[][4] = {{0, 0, w, 1}, {5, 0, 1, h}, {90, 50, 20, 20}, {-3, -4, 6, 7}, {40, 20, 0, 5}, {200, 3, 4, 4}};
+  for (const auto& a : areas) {
+    ASSERT_TRUE(upload.putArea(&img, own.data(), a[0], a[1], a[2], a[3])) << a[0] << "," << a[1];
+    for (int y = std::max(0, a[1]); y < std::min(h, a[1] + a[3]); ++y)
+      for (int x = std::max(0, a[0]); x < std::min(w, a[0] + a[2]); ++x)
+        expected[x + (size_t)w * y] = ownShown[x + (size_t)w * y];
+  }
+  EXPECT_TRUE(displayed(&img) == expected);
+}
+
 TEST_F(PixelUploadTest, NothingHappensWithoutPixelsOrADisplaySideImage) {
   PixelUpload upload;
   upload.put(nullptr);
   FXImage plain(qgtest::app(), nullptr, IMAGE_KEEP, 5, 5);  // neither pixels nor created
   upload.put(&plain);
   EXPECT_FALSE(upload.usedKeptSegment());
+  const std::vector<FXColor> px(25, WHITE);
+  EXPECT_FALSE(upload.putPixels(&plain, px.data()));
+  EXPECT_FALSE(upload.putArea(&plain, px.data(), 0, 0, 2, 2));
+  FXImage created(qgtest::app(), nullptr, IMAGE_KEEP, 5, 5);
+  created.create();
+  EXPECT_FALSE(upload.putPixels(&created, nullptr));
+  EXPECT_FALSE(upload.putArea(&created, nullptr, 0, 0, 2, 2));
+}
+
+// ---- the extended cross-hair ("Extend") following real pointer motion:
+// the view shows the clean picture, the cross-hair through the pointer and
+// the axis reference marks, however the pointer and the picture changed.
+
+namespace {
+class ExtendedCursorTest : public PickedGraphFixture {
+protected:
+  void SetUp() override {
+    PickedGraphFixture::SetUp();
+    if (IsSkipped()) return;
+    // A picture of different colours, so that every pixel left wrong shows.
+    std::vector<FXColor> px((size_t)WIDTH * HEIGHT);
+    unsigned seed = 5;
+    for (FXColor& c : px) {
+      seed = seed * 1664525u + 1013904223u;
+      c = FXRGB(seed >> 24, seed >> 16, seed >> 8);
+    }
+    FXFileStream s;
+    ASSERT_TRUE(s.open("noise.png", FXStreamSave));
+    ASSERT_TRUE(fxsavePNG(s, px.data(), WIDTH, HEIGHT));
+    s.close();
+    ASSERT_TRUE(w->loadImage("noise.png"));
+    qgtest::runFor(50);
+    w->getExtraPixels();
+    // Red reference marks, green lines; both coordinates follow the pointer.
+    command(w->referencePointColor_RB[0]);
+    w->constrainCursor_Chk->setCheck(FALSE, FALSE);
+    w->cursorLocked = false;
+    FXEvent ev;
+    ev.type = SEL_LEFTBUTTONPRESS;
+    ev.code = LEFTBUTTON;
+    w->extendCursorAll_Chk->handle(w->extendCursorAll_Chk, FXSEL(SEL_LEFTBUTTONPRESS, 0), &ev);
+    ev.type = SEL_LEFTBUTTONRELEASE;
+    w->extendCursorAll_Chk->handle(w->extendCursorAll_Chk, FXSEL(SEL_LEFTBUTTONRELEASE, 0), &ev);
+    ASSERT_TRUE(w->extendCursorAll_Chk->getCheck());
+  }
+  static void command(FXRadioButton* b) {
+    b->getTarget()->handle(b, FXSEL(SEL_COMMAND, b->getSelector()), (void*)(FXuval)1);
+  }
+  using PickedGraphFixture::command;
+  // Real pointer motion to image pixel (ix, iy), given to the image view;
+  // every motion redraws, however little processor time has passed.
+  void moveTo(int ix, int iy) {
+    w->lastCursorDrawClock = -1e12;
+    w->imageView->setCursorPosition(ix, iy);
+    FXEvent ev;
+    ev.type = SEL_MOTION;
+    ev.win_x = ix;
+    ev.win_y = iy;
+    w->imageView->handle(w->imageView, FXSEL(SEL_MOTION, 0), &ev);
+  }
+  // What the view must show: the clean picture as now turned, one-pixel
+  // lines in the data colour through column cx and row cy (none for 0),
+  // and over them a reference mark at each axis point the tables hold.
+  std::vector<FXColor> expected(int cx, int cy) {
+    const int W = w->imageWidth, H = w->imageHeight;
+    const FXColor* clean = w->rotationAngle != 0 ? w->rotatedPixelArray : w->originalPixelArray;
+    std::vector<FXColor> out((size_t)W * H);
+    for (size_t k = 0; k < out.size(); ++k) out[k] = opaque(clean[k]);
+    if (cx > 0 && cy > 0) {
+      for (int y = 0; y < H; ++y) out[cx + (size_t)W * y] = opaque(w->dataPointColor);
+      for (int x = 0; x < W; ++x) out[x + (size_t)W * cy] = opaque(w->dataPointColor);
+    }
+    const int refs[3][2] = {{0, 0}, {0, 1}, {1, 1}};  // origin, X far point, Y far point
+    for (const auto& ref : refs) {
+      Table_lom2* axis = w->axisDataPoints_TBL[ref[0]];
+      if (axis->isEmpty(ref[1], 1) || axis->isEmpty(ref[1], 2)) continue;
+      for (const auto& p : ImageRules::markPixels(axis->toInt(ref[1], 1) - w->extraPixels[0],
+                                                  axis->toInt(ref[1], 2) - w->extraPixels[1], 3, 15, false, W, H))
+        out[p.x + (size_t)W * p.y] = opaque(w->referencePointColor);
+    }
+    return out;
+  }
+  bool shows(int cx, int cy) { return displayed(w->image) == expected(cx, cy); }
+};
+}  // namespace
+
+TEST_F(ExtendedCursorTest, TheViewShowsTheCleanPictureTheCrossHairAndTheReferenceMarks) {
+  click(60, 250);  // the origin; the X far point is next
+  ASSERT_TRUE(w->axisDataType_RB[1]->getCheck());
+  const int path[][2] = {{100, 100}, {101, 100}, {101, 101}, {300, 200}, {3, 297}, {399, 1}, {200, 150}};
+  for (const auto& p : path) {
+    moveTo(p[0], p[1]);
+    EXPECT_TRUE(shows(p[0], p[1])) << "at " << p[0] << "," << p[1];
+  }
+  click(350, 250);  // the X far point: its mark is drawn over the cross-hair
+  moveTo(210, 160);
+  EXPECT_TRUE(shows(210, 160));
+  moveTo(345, 245);  // the cross-hair through the new mark
+  EXPECT_TRUE(shows(345, 245));
+
+  // A fine rotation clears the reference points and draws the alignment
+  // lines; the cross-hair then goes over the turned picture.
+  command(w->rotateCwFine_TB);
+  ASSERT_EQ(w->rotationAngle, 25);
+  moveTo(150, 120);
+  EXPECT_TRUE(shows(150, 120));
+  moveTo(151, 121);
+  EXPECT_TRUE(shows(151, 121));
+  // A new data colour redraws the picture; the next lines are in it.
+  command(w->dataPointColor_RB[2]);
+  moveTo(160, 130);
+  EXPECT_TRUE(shows(160, 130));
+  click(60, 250);
+  moveTo(170, 140);
+  EXPECT_TRUE(shows(170, 140));
+  command(w->rotateCcwFine_TB);  // back to no rotation: the clean copy as loaded
+  ASSERT_EQ(w->rotationAngle, 0);
+  click(60, 250);
+  moveTo(120, 110);
+  EXPECT_TRUE(shows(120, 110));
+
+  // Half and quarter turns give a new picture under the cross-hair.
+  command(w->rotate180_TB);
+  moveTo(130, 90);
+  EXPECT_TRUE(shows(130, 90));
+  moveTo(131, 95);
+  EXPECT_TRUE(shows(131, 95));
+  command(w->rotate90Cw_TB);
+  qgtest::runFor(50);
+  w->getExtraPixels();
+  ASSERT_EQ(w->imageWidth, (int)HEIGHT);
+  moveTo(250, 350);
+  EXPECT_TRUE(shows(250, 350));
+  moveTo(20, 30);
+  EXPECT_TRUE(shows(20, 30));
+
+  // The Y far point takes the cross-hair away and leaves the three marks.
+  click(40, 380);
+  click(280, 380);
+  moveTo(200, 300);
+  EXPECT_TRUE(shows(200, 300));
+  click(40, 20);
+  ASSERT_TRUE(w->axisDataType_RB[4]->getCheck());
+  EXPECT_TRUE(shows(0, 0));
 }
