@@ -3,6 +3,11 @@
 // panel of controls comes out as wide as its controls whenever the window
 // has the room, and scrolls only where it has not. Its arrows step by a
 // useful amount instead of the toolkit's single pixel.
+//
+// Content that can set its controls in more lines (see WrapFrame) gets the
+// width of the view, and as much height as its lines need there; it
+// scrolls sideways only when the view is narrower than its narrowest
+// arrangement.
 #ifndef QUILLGRID_FITTEDSCROLLWINDOW_H
 #define QUILLGRID_FITTEDSCROLLWINDOW_H
 
@@ -14,6 +19,14 @@ public:
   // moves the toolkit's wheel-line count of them).
   FittedScrollWindow(FX::FXComposite* p, FX::FXuint opts, int lineStep);
   FX::FXint getDefaultWidth() override;
+  FX::FXint getDefaultHeight() override;
+  FX::FXint getContentWidth() override;
+  FX::FXint getContentHeight() override;
+
+private:
+  // The content's width when the window is `width` wide.
+  int contentWidthIn(int width);
+  bool contentWraps();
 };
 
 #endif

@@ -5,6 +5,7 @@
 // large picture the window still lies on the screen, the picture scrolls
 // inside its view and the controls stay within reach. Texts of tables and
 // fields show whole.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,56 @@ TEST_F(LayoutReachTest, AtStartUpTheMainActionsShowAndEveryControlIsWithinReach)
   for (FXWindow* c : {(FXWindow*)w->lmp_C_TF, (FXWindow*)w->autoFitLMP_Btn,
                       (FXWindow*)w->lmpMouseWheelStepSizeOfp1_Chk, (FXWindow*)w->negativeSlope_Lbl})
     EXPECT_TRUE(inView(c, s)) << describe(c);
+}
+
+// The Curve Fitting tab at the start-up size, with the Larson-Miller fit
+// chosen as a user chooses it (its constant group shows): no scroll window
+// holds more than it shows across, and every fitting control shows whole
+// without scrolling.
+TEST_F(LayoutReachTest, AtStartUpEveryFittingControlShowsWithoutScrollingSideways) {
+  start();
+  w->showLMPStuff_Chk->setCheck(TRUE);
+  w->handle(w->showLMPStuff_Chk, FXSEL(SEL_COMMAND, Quillgrid::ID_SHOW_LMP_TAB), nullptr);
+  showTab(3);
+  FXRadioButton* lmp = w->curveFitType_RB[5];
+  ASSERT_TRUE(lmp->shown());
+  lmp->getTarget()->handle(lmp, FXSEL(SEL_COMMAND, lmp->getSelector()), (void*)(FXival)1);
+  settle(w, 50);
+  ASSERT_EQ(w->curveFitType, 5);
+  ASSERT_TRUE(reallyShown(w->lmpConstant_GB));
+
+  std::vector<FXScrollWindow*> scrolls;
+  std::vector<FXWindow*> pending{w->curveFittingTabFrame};
+  while (!pending.empty()) {
+    FXWindow* p = pending.back();
+    pending.pop_back();
+    if (auto* s = dynamic_cast<FXScrollWindow*>(p)) scrolls.push_back(s);
+    for (FXWindow* c = p->getFirst(); c; c = c->getNext())
+      if (reallyShown(c)) pending.push_back(c);
+  }
+  ASSERT_GE(scrolls.size(), 2u);  // the fitting controls and the small plots
+  for (FXScrollWindow* s : scrolls) {
+    EXPECT_LE(s->getContentWidth(), s->getViewportWidth()) << describe(s->contentWindow());
+    EXPECT_FALSE(s->horizontalScrollBar()->shown()) << describe(s->contentWindow());
+  }
+
+  FXScrollWindow* s = w->fittingControlsScroll;
+  std::vector<FXWindow*> controls;
+  collectControls(s->contentWindow(), controls);
+  EXPECT_GT(controls.size(), 60u);
+  for (FXWindow* c : {(FXWindow*)w->lmp_C_TF, (FXWindow*)w->autoFitLMP_Btn, (FXWindow*)w->numOfEquations_LB,
+                      (FXWindow*)w->maxFitOrder_LB, (FXWindow*)w->numOfOverlapPoints_LB,
+                      (FXWindow*)w->dataSource_RB[0], (FXWindow*)w->equation_Y_intercept_TF,
+                      (FXWindow*)w->y_axisScaleFactor, (FXWindow*)w->decreaseFitOrder_Btn[0]})
+    EXPECT_NE(std::find(controls.begin(), controls.end(), c), controls.end()) << describe(c);
+  for (FXWindow* c : controls) {
+    SCOPED_TRACE(describe(c));
+    expectInsideItsFrames(c, w->curveFittingTabFrame);
+    expectVisibleAtOnce(c, s);
+  }
+  // The controls lie in the window, which lies on the screen.
+  expectInsideItsFrames(s, w);
+  expectOnTheScreen();
 }
 
 TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollInTheirView) {
