@@ -1199,6 +1199,9 @@ public:
   // No settings file was read at start: the first placement may grow the
   // built-in window size to what the screen has room for.
   bool placementFromDefaults = false;
+  // Start-up timer rounds spent waiting for the window to show (a window
+  // manager frames it first) before it is placed.
+  int placementWaits = 0;
   void resetAxis();
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;

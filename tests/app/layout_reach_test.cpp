@@ -14,6 +14,7 @@
 #include "Table_lom2.h"
 #include "TestHarness.h"
 #include "TextField_lom2.h"
+#include "WindowManagerFrame.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -81,6 +82,15 @@ protected:
   void showTab(int tab) {
     w->tabBook->setCurrent(tab, TRUE);
     settle(w, 50);
+  }
+
+  // The window with a frame of these widths lies on the screen.
+  void expectFrameOnTheScreen(int left, int right, int top, int bottom) {
+    const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
+    EXPECT_GE(w->getX() - left, 0) << "the left border at " << w->getX() - left;
+    EXPECT_GE(w->getY() - top, 0) << "the title bar at " << w->getY() - top;
+    EXPECT_LE(w->getX() + w->getWidth() + right, W) << w->getX() << " + " << w->getWidth();
+    EXPECT_LE(w->getY() + w->getHeight() + bottom, H) << w->getY() << " + " << w->getHeight();
   }
 
   void expectOnTheScreen() {
@@ -301,6 +311,44 @@ TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollIn
     EXPECT_EQ(FXGREENVAL(c), 0);
     w->imageView->setPosition(0, 0);
   }
+}
+
+// Under a window manager, whose frame and title bar take room around the
+// window, a new picture sizes and moves the window so that its frame stays
+// on the screen: for a picture too tall, one too wide and a small one with
+// the window near the screen's bottom right corner.
+TEST_F(LayoutReachTest, APictureKeepsTheWindowManagersFrameAndTitleBarOnTheScreen) {
+  start();
+  showTab(0);
+  const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
+  giveWindowManagerFrame(w, 4, 4, 24, 6);
+  struct Case {
+    int pictureW, pictureH, windowX, windowY;
+  } cases[] = {{600, H + 200, 40, 10}, {W + 200, 300, 2, 60}, {300, 200, W - 500, H - 400}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pictureW) + "x" + std::to_string(c.pictureH));
+    w->move(c.windowX, c.windowY);
+    settle(w, 50);
+    ASSERT_TRUE(w->loadImage(writePicture("picture.bmp", c.pictureW, c.pictureH).c_str()));
+    settle(w, 100);
+    expectFrameOnTheScreen(4, 4, 24, 6);
+  }
+}
+
+// A stored size as large as the screen, placed at start-up under a window
+// manager: the frame and the title bar stay on the screen.
+TEST_F(LayoutReachTest, AtStartUpTheWindowManagersFrameStaysOnTheScreen) {
+  const int W = qgtest::app()->getRootWindow()->getWidth(), H = qgtest::app()->getRootWindow()->getHeight();
+  w = make();
+  giveWindowManagerFrame(w, 1, 1, 20, 5);
+  w->placementFromDefaults = false;
+  w->window_x = 0;
+  w->window_y = 0;
+  w->windowWidth = W;
+  w->windowHeight = H;
+  ASSERT_TRUE(qgtest::runUntil([&] { return w->windowHeight < H && w->getHeight() == w->windowHeight; }));
+  settle(w, 50);
+  expectFrameOnTheScreen(1, 1, 20, 5);
 }
 
 TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
