@@ -125,9 +125,10 @@ protected:
   void expectReachable(FXWindow* c, FXScrollWindow* s) {
     FXWindow* content = s->contentWindow();
     expectInsideItsFrames(c, content);
-    // The scroll bars reach the end of the content.
-    EXPECT_GE(s->getContentWidth(), content->getWidth());
-    EXPECT_GE(s->getContentHeight(), content->getHeight());
+    // The scroll bars reach the end of the content (content that fills
+    // its view is stretched to the view).
+    EXPECT_GE(FXMAX(s->getContentWidth(), s->getViewportWidth()), content->getWidth());
+    EXPECT_GE(FXMAX(s->getContentHeight(), s->getViewportHeight()), content->getHeight());
     int x = 0, y = 0;
     c->getParent()->translateCoordinatesTo(x, y, content, c->getX(), c->getY());
     const int vw = s->getViewportWidth(), vh = s->getViewportHeight();
@@ -139,6 +140,15 @@ protected:
     s->setPosition(0, 0);
   }
 
+  // The control shows whole in the page or its scroll area can bring it
+  // into view.
+  void expectWithinReach(FXWindow* c, FXComposite* page) {
+    if (FXScrollWindow* s = scrollAreaOf(c, page))
+      expectReachable(c, s);
+    else
+      expectInsideItsFrames(c, page);
+  }
+
   // Every enabled control of the page within reach; returns how many.
   int expectEveryControlReachable(FXComposite* page) {
     std::vector<FXWindow*> controls;
@@ -147,10 +157,7 @@ protected:
     for (FXWindow* c : controls) {
       if (!c->isEnabled()) continue;
       SCOPED_TRACE(describe(c));
-      if (FXScrollWindow* s = scrollAreaOf(c, page))
-        expectReachable(c, s);
-      else
-        expectInsideItsFrames(c, page);
+      expectWithinReach(c, page);
       ++checked;
     }
     return checked;
@@ -349,6 +356,37 @@ TEST_F(LayoutReachTest, AtStartUpTheWindowManagersFrameStaysOnTheScreen) {
   ASSERT_TRUE(qgtest::runUntil([&] { return w->windowHeight < H && w->getHeight() == w->windowHeight; }));
   settle(w, 50);
   expectFrameOnTheScreen(1, 1, 20, 5);
+}
+
+// A window size stored on a larger screen (1880 x 980) comes back pulled
+// into this one; every tab then fits the window or scrolls to each of its
+// controls.
+TEST_F(LayoutReachTest, AWindowSizeFromALargerScreenKeepsEveryTabWithinReach) {
+  {
+    Quillgrid* first = make();
+    qgtest::runFor(50);
+    first->showLMPStuff_Chk->setCheck(TRUE);
+    first->handle(first->showLMPStuff_Chk, FXSEL(SEL_COMMAND, Quillgrid::ID_SHOW_LMP_TAB), nullptr);
+    first->position(20, 40, 1880, 980);
+    ASSERT_TRUE(qgtest::runUntil([&] { return first->getWidth() == 1880; }));
+    delete first;  // writes the settings file
+  }
+  start();
+  ASSERT_LT(w->getWidth(), 1880);
+  expectOnTheScreen();
+  FXComposite* pages[4] = {w->imageTabFrame, w->xyValuesTabFrame, w->lmpTabFrame, w->curveFittingTabFrame};
+  for (int tab = 0; tab < 4; ++tab) {
+    SCOPED_TRACE("tab " + std::to_string(tab));
+    showTab(tab);
+    ASSERT_TRUE(reallyShown(pages[tab]));
+    EXPECT_GT(expectEveryControlReachable(pages[tab]), 5);
+  }
+  // The copy buttons of the converted table, enabled once it holds values.
+  showTab(1);
+  for (FXWindow* c : {(FXWindow*)w->copyConvertedTableAll_Btn, (FXWindow*)w->copyConvertedTableXY_Btn}) {
+    SCOPED_TRACE(describe(c));
+    expectWithinReach(c, w->xyValuesTabFrame);
+  }
 }
 
 TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
