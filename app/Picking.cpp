@@ -8,7 +8,6 @@
 // them); the image pixel under it is that position minus extraPixels.
 #include <fxkeys.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -124,8 +123,8 @@ void Quillgrid::addDataPoint(int row, int x, int y, double yd) {
   writePixelPosition(row, x, yd);
   if (clearData_Btn) clearData_Btn->enable();
   getRealValues(row);
-  // The new row and the next two empty ones show.
-  showCurveTableRows(row, std::min(row + 2, curveData_TBL->getNumRows() - 1));
+  if (row + 2 < curveData_TBL->getNumRows() && !curveData_TBL->isItemVisible(row + 2, 0))
+    curveData_TBL->makePositionVisible(row + 2, 0);
   plotPointOnImage(x, y, dataPointColor, 1, 9, false, image);
 }
 
