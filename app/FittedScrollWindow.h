@@ -18,15 +18,24 @@ public:
   // lineStep: pixels moved by one click on a scroll arrow (the mouse wheel
   // moves the toolkit's wheel-line count of them).
   FittedScrollWindow(FX::FXComposite* p, FX::FXuint opts, int lineStep);
+  // In a vertical frame, asks for no more height than leaves `pixels` to
+  // the frame's other children, and scrolls up and down beyond that.
+  void keepRoomForSiblings(int pixels) { roomForSiblings = pixels; }
   FX::FXint getDefaultWidth() override;
   FX::FXint getDefaultHeight() override;
   FX::FXint getContentWidth() override;
   FX::FXint getContentHeight() override;
 
 private:
-  // The content's width when the window is `width` wide.
-  int contentWidthIn(int width);
+  // The width of the view and of the content when the window is
+  // width x height.
+  int viewWidthIn(int width, int height);
+  int contentWidthIn(int width, int height);
+  // The most height the window takes in its vertical frame (no limit
+  // unless keepRoomForSiblings was given).
+  int heightLeftBySiblings();
   bool contentWraps();
+  int roomForSiblings = -1;
 };
 
 #endif

@@ -35,6 +35,8 @@ const int ZONE_LIMIT_COLUMNS = 14;
 const int SCALE_FACTOR_COLUMNS = 14;
 // Pixels per click on the arrows of the fitting controls' scroll bar.
 const int CONTROLS_LINE_STEP = 64;
+// The fit plot's height that the fitting controls leave it at least.
+const int LEAST_PLOT_HEIGHT = 120;
 
 // The radios of the fit types, in their order on the screen, with the
 // fit type each stands for.
@@ -111,8 +113,10 @@ void Quillgrid::setUpFittingTab() {
   // The controls under the plot: the window asks for the width of all of
   // them side by side; where it is narrower the groups go on in further
   // lines, and only a view narrower than the widest group scrolls sideways.
-  FXScrollWindow* controlsScroll =
-      new FittedScrollWindow(plotColumn, VSCROLLING_OFF | LAYOUT_FILL_X, CONTROLS_LINE_STEP);
+  // On a screen too low for the plot and all of them, they scroll up and
+  // down and leave the plot its least height.
+  FittedScrollWindow* controlsScroll = new FittedScrollWindow(plotColumn, LAYOUT_FILL_X, CONTROLS_LINE_STEP);
+  controlsScroll->keepRoomForSiblings(LEAST_PLOT_HEIGHT);
   fittingControlsScroll = controlsScroll;
   controlsScroll->setBackColor(plotColumn->getBackColor());
   FXVerticalFrame* controlsHolder = new FXVerticalFrame(controlsScroll, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);

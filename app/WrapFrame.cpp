@@ -20,13 +20,22 @@ int heightHint(FXWindow* w) {
 // Padding and border on the left and right of a frame's children.
 int sideExtra(FXPacker* p) { return p->getPadLeft() + p->getPadRight() + 2 * p->getBorderWidth(); }
 
+// Set while stackExtra measures: wrapping frames then give the height of
+// their lines in the width they have, which cancels out of the difference,
+// instead of asking which width they will get (which may be what is being
+// measured).
+int measuringStackExtra = 0;
+
 // A vertical frame's height beyond its children's (padding, border, spacing
 // and a group box's title).
 int stackExtra(FXPacker* p) {
+  ++measuringStackExtra;
   int children = 0;
   for (FXWindow* c = p->getFirst(); c; c = c->getNext())
     if (c->shown()) children += heightHint(c);
-  return p->getDefaultHeight() - children;
+  const int extra = p->getDefaultHeight() - children;
+  --measuringStackExtra;
+  return extra;
 }
 
 bool wrapsInParent(FXWindow* c) { return !(c->getLayoutHints() & LAYOUT_FIX_WIDTH) && wrapping::canWrap(c); }
@@ -125,7 +134,10 @@ FXint WrapFrame::getHeightForWidth(FXint width) {
   return h;
 }
 
-FXint WrapFrame::getDefaultHeight() { return getHeightForWidth(wrapping::expectedWidth(this)); }
+FXint WrapFrame::getDefaultHeight() {
+  if (measuringStackExtra) return getHeightForWidth(width > 1 ? width : getDefaultWidth());
+  return getHeightForWidth(wrapping::expectedWidth(this));
+}
 
 FXint WrapFrame::arrange(FXint width, Place* places) {
   int x = 0, y = 0, lineH = 0, n = 0, lineFirst = 0;

@@ -389,6 +389,20 @@ TEST_F(LayoutReachTest, AWindowSizeFromALargerScreenKeepsEveryTabWithinReach) {
   }
 }
 
+// In a window too small for the plot and all the fitting controls, the
+// controls scroll both ways to each of them and the plot keeps some height.
+TEST_F(LayoutReachTest, InASmallWindowTheFittingControlsScrollAndThePlotStays) {
+  start();
+  w->position(20, 20, 900, 600);
+  ASSERT_TRUE(qgtest::runUntil([&] { return w->getWidth() == 900 && w->getHeight() == 600; }));
+  showTab(3);
+  EXPECT_GT(expectEveryControlReachable(w->curveFittingTabFrame), 40);
+  EXPECT_GE(w->fitPlotCanvas->getHeight(), 100);
+  FXScrollWindow* s = w->fittingControlsScroll;
+  EXPECT_TRUE(s->verticalScrollBar()->shown());
+  expectInsideItsFrames(s, w->curveFittingTabFrame);
+}
+
 TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {
   start();
   // The widths the headers' items need (text, padding and borders).
