@@ -165,7 +165,11 @@ void Quillgrid::traceBetweenLastTwoPoints() {
   }
   onCmdRecalData(nullptr, 0, nullptr);
   const int lastWritten = row - 1;
-  if (t->getNumRows() > 0) t->makePositionVisible(std::max(0, std::min(lastWritten + 1, t->getNumRows() - 1)), 0);
+  // The last row written shows, and the empty row after it.
+  if (t->getNumRows() > 0) {
+    const int shownRow = std::max(0, std::min(lastWritten, t->getNumRows() - 1));
+    showCurveTableRows(shownRow, std::min(shownRow + 1, t->getNumRows() - 1));
+  }
 
   if (written > 1) {
     lastAutoFindRows[0] = curveRowText(lastWritten - 1);

@@ -33,13 +33,19 @@ void setCellIfChanged(Table_lom2* t, int r, int c, const FXString& text) {
   if (t->getItemText(r, c) != text) t->setItemText(r, c, text);
 }
 
+// e^v of the text v inside "exp(v)"; false when v is no number.
+bool expValue(const FXString& inner, double* v) {
+  *v = std::exp(FXDoubleVal(inner));
+  return !inner.empty() && Table_lom2::isValidDoubleText(inner) && std::isfinite(*v);
+}
+
 // "exp(v)" in a cell becomes e^v; false when v is no number, the typed text
 // staying in the cell.
 bool rewriteExpForm(Table_lom2* t, int r, int c) {
   FXString inner, typed;
   if (!AxisRules::expForm(t->getItemText(r, c), &inner, &typed)) return true;
-  const double v = std::exp(FXDoubleVal(inner));
-  if (inner.empty() || !Table_lom2::isValidDoubleText(inner) || !std::isfinite(v)) {
+  double v = 0;
+  if (!expValue(inner, &v)) {
     t->setItemText(r, c, typed);
     return false;
   }
@@ -218,12 +224,35 @@ bool Quillgrid::checkAxisMinMaxDefinitions() {
   return false;
 }
 
+namespace {
+// A reference value as the conversion reads it: "exp(v)" is e^v; false
+// when the exp form holds no number.
+bool referenceValue(Table_lom2* t, int r, double* v) {
+  FXString inner, typed;
+  if (!AxisRules::expForm(t->getItemText(r, 0), &inner, &typed)) {
+    *v = t->toDouble(r, 0);
+    return true;
+  }
+  return expValue(inner, v);
+}
+}  // namespace
+
 void Quillgrid::checkAxisMinMaxForLog(int axis) {
   Table_lom2* t = axisDataPoints_TBL[axis];
   if (!t) return;
   const int scale = axis == 0 ? axisScaleType_x : axisScaleType_y;
-  const bool invalid = scale == 1 && (t->toDouble(0, 0) <= 0 || t->toDouble(1, 0) <= 0);
+  bool invalid = false;
+  for (int r = 0; r < 2 && scale == 1; ++r) {
+    double v = 0;
+    if (!referenceValue(t, r, &v) || v <= 0) invalid = true;
+  }
   paintTable(t, invalid ? RED : defaultTextFieldBackColor);
+}
+
+long Quillgrid::onAxisTableValueEntered(FXObject* sender, FXSelector, void*) {
+  for (int axis = 0; axis < 2; ++axis)
+    if (sender && sender == axisDataPoints_TBL[axis]) checkAxisMinMaxForLog(axis);
+  return 0;
 }
 
 // ---- scales, formats and the axis tables

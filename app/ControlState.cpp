@@ -7,6 +7,7 @@
 #include "Globals.h"
 #include "Quillgrid.h"
 #include "StartUp.h"
+#include "WindowFrame.h"
 #include "Table_lom2.h"
 #include "fox16.h"
 
@@ -291,19 +292,22 @@ void Quillgrid::checkRedrawCounter() {
 void Quillgrid::autoSizeWindow() {
   if (!imageTabFrame || !controlColumnScroll) return;
   const int screenW = getRoot()->getWidth(), screenH = getRoot()->getHeight();
+  // The window manager's frame takes its part of the screen.
+  const FrameExtents frame = frameExtentsOf(this);
+  const int roomW = screenW - frame.left - frame.right, roomH = screenH - frame.top - frame.bottom;
   int width = getWidth() - imageTabFrame->getWidth() + imageTabFrame->getDefaultWidth();
   int imageSide = getHeight() - imageTabFrame->getHeight() + imageTabFrame->getDefaultHeight();
   // A picture that scrolls one way takes the room of that scroll bar the
   // other way, so that it still shows whole that way.
-  if (imageView && imageSide >= screenH) width += imageView->verticalScrollBar()->getDefaultWidth();
-  if (imageView && width >= screenW) imageSide += imageView->horizontalScrollBar()->getDefaultHeight();
+  if (imageView && imageSide >= roomH) width += imageView->verticalScrollBar()->getDefaultWidth();
+  if (imageView && width >= roomW) imageSide += imageView->horizontalScrollBar()->getDefaultHeight();
   const int height = FXMAX(imageSide, controlColumnWindowHeight());
   WindowPlacement now;
   now.x = getX();
   now.y = getY();
   now.w = getWidth();
   now.h = getHeight();
-  const WindowPlacement p = sizeToContents(now, width, height, screenW, screenH);
+  const WindowPlacement p = sizeToContents(now, width, height, screenW, screenH, frame);
   if (!(p == now)) position(p.x, p.y, p.w, p.h);
 }
 

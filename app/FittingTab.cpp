@@ -14,6 +14,7 @@
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
+#include "WrapFrame.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -34,6 +35,8 @@ const int ZONE_LIMIT_COLUMNS = 14;
 const int SCALE_FACTOR_COLUMNS = 14;
 // Pixels per click on the arrows of the fitting controls' scroll bar.
 const int CONTROLS_LINE_STEP = 64;
+// The fit plot's height that the fitting controls leave it at least.
+const int LEAST_PLOT_HEIGHT = 120;
 
 // The radios of the fit types, in their order on the screen, with the
 // fit type each stands for.
@@ -107,18 +110,22 @@ void Quillgrid::setUpFittingTab() {
                                      FRAME_THICK | LAYOUT_FILL_X | LAYOUT_FILL_Y | LAYOUT_FIX_WIDTH, 0, 0, 400, 0);
   halfWidthPlotCanvas->hide();
 
-  // The controls scroll sideways; the window asks for their whole width.
-  FXScrollWindow* controlsScroll = new FittedScrollWindow(
-      plotColumn, HSCROLLER_ALWAYS | VSCROLLING_OFF | LAYOUT_FILL_X, CONTROLS_LINE_STEP);
+  // The controls under the plot: the window asks for the width of all of
+  // them side by side; where it is narrower the groups go on in further
+  // lines, and only a view narrower than the widest group scrolls sideways.
+  // On a screen too low for the plot and all of them, they scroll up and
+  // down and leave the plot its least height.
+  FittedScrollWindow* controlsScroll = new FittedScrollWindow(plotColumn, LAYOUT_FILL_X, CONTROLS_LINE_STEP);
+  controlsScroll->keepRoomForSiblings(LEAST_PLOT_HEIGHT);
   fittingControlsScroll = controlsScroll;
   controlsScroll->setBackColor(plotColumn->getBackColor());
   FXVerticalFrame* controlsHolder = new FXVerticalFrame(controlsScroll, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, 0, 0);
-  FXVerticalFrame* controls = new FXVerticalFrame(controlsHolder, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
+  FXVerticalFrame* controls = new FXVerticalFrame(controlsHolder, LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
 
-  // The fitting grid and the fit options.
-  FXGroupBox* fittingControls = groove(controls, "Fitting controls");
-  FXHorizontalFrame* fittingRow =
-      new FXHorizontalFrame(fittingControls, LAYOUT_FILL_X, 0, 0, 0, 0, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
+  // The fitting grid and the fit options: the option rows beside the grid,
+  // or under it where the width runs out.
+  FXGroupBox* fittingControls = groove(controls, "Fitting controls", LAYOUT_FILL_X);
+  WrapFrame* fittingRow = new WrapFrame(fittingControls, LAYOUT_FILL_X, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
   FXMatrix* grid = new FXMatrix(fittingRow, 6, MATRIX_BY_ROWS | PACK_UNIFORM_WIDTH, 0, 0, 0, 0, 0, 0, 0, 0);
   new FXLabel(grid, " ");
   for (int r = 0; r < NUM_FIT_EQN_TABLE_ROWS; ++r) fitEqnTableRow_Lbl[r] = new FXLabel(grid, FIT_EQN_TABLE_ROW_NAMES[r]);
@@ -142,7 +149,8 @@ void Quillgrid::setUpFittingTab() {
     fitOrder_Lbl[z] = new FXLabel(orderFrame, "1st order");
   }
 
-  FXVerticalFrame* optionRows = new FXVerticalFrame(fittingRow, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  // Row two under row one, or beside it where that saves height.
+  WrapFrame* optionRows = new WrapFrame(fittingRow, 0, 0, 0, 0, 0, 0, 0);
   FXHorizontalFrame* rowOne = new FXHorizontalFrame(optionRows, 0, 0, 0, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING,
                                                     DEFAULT_SPACING, DEFAULT_SPACING, 4, 4);
   FXMatrix* typeMatrix = new FXMatrix(groove(rowOne, "Curve fit type"), 2, MATRIX_BY_COLUMNS);
@@ -171,8 +179,7 @@ void Quillgrid::setUpFittingTab() {
       "if checked the mousewheel step size is changed from 0.5 to 0.1 above 10 or from 0.1 to 0.02 below 10\n"
       "you can also hold down the CTRL key to accomplish this");
 
-  FXHorizontalFrame* rowTwo =
-      new FXHorizontalFrame(optionRows, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
+  WrapFrame* rowTwo = new WrapFrame(optionRows, 0, 4, 4, 4, 4, 4, 4);
   FXVerticalFrame* buttons = new FXVerticalFrame(rowTwo, 0, 0, 0, 0, 0, 0, 0, 0, 0);
   fitData_Btn = new FXButton(buttons, "    Fit data    ", nullptr, this, ID_FIT_DATA, BUTTON_NORMAL | LAYOUT_FILL_X);
   fitData_Btn->setTipText("Fit the data to a polynominal");
@@ -194,8 +201,7 @@ void Quillgrid::setUpFittingTab() {
   setEquationSlopeLabels();
 
   // Equation output options and plot options.
-  FXHorizontalFrame* options =
-      new FXHorizontalFrame(controls, LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
+  WrapFrame* options = new WrapFrame(controls, LAYOUT_FILL_X, 4, 4, 4, 4, 4, 4);
   excel_cell_TF = new FXTextField(groove(options, "Excel cell for 'x'"), 9, this, ID_EXCEL_CELL, FIELD_OPTS);
   excel_cell_TF->setTipText("Excel reference cell where the x variable\nwill be in the spreadsheet");
 
@@ -230,19 +236,24 @@ void Quillgrid::setUpFittingTab() {
   fitPlotFontSize_LB = numberList(groove(options, "Font size"), this, ID_FONT_SIZE, 8, 20);
   numOfDecimalsInCoefficients_LB = numberList(groove(options, "# decimals"), this, ID_NUM_DECIMALS, 2, 20);
 
-  FXHorizontalFrame* scaling = new FXHorizontalFrame(groove(options, "Axis scaling"), 0, 0, 0, 0, 0, 0, 0, 0, 0);
-  xAxisIsTemperature_Chk = new FXCheckButton(scaling, "x is T", this, ID_X_IS_TEMPERATURE);
+  // The temperature conversion and the y-scaling, one under the other
+  // where the line is short.
+  WrapFrame* scaling = new WrapFrame(groove(options, "Axis scaling", LAYOUT_FILL_X), LAYOUT_FILL_X, 0, 0, 0, 0,
+                                     DEFAULT_SPACING, DEFAULT_SPACING);
+  FXHorizontalFrame* temperature = new FXHorizontalFrame(scaling, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  xAxisIsTemperature_Chk = new FXCheckButton(temperature, "x is T", this, ID_X_IS_TEMPERATURE);
   xAxisIsTemperature_Chk->setTipText(
       "Check this if your x-values are temperatures AND you want to convert\n"
       "them from Celsius or Fahrenheit to Kelvin before fitting.\n"
       "The equation will then require Kelvin as the input value.");
   temperatureScale_LB =
-      new FXListBox(scaling, this, ID_TEMPERATURE_UNITS, FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL);
+      new FXListBox(temperature, this, ID_TEMPERATURE_UNITS, FRAME_SUNKEN | FRAME_THICK | LISTBOX_NORMAL);
   for (const FXString& name : TEMPERATURE_CONVERSION_NAMES) temperatureScale_LB->appendItem(name);
   temperatureScale_LB->setNumVisible(NUM_TEMPERATURE_CONVERSIONS);
-  new FXLabel(scaling, "y-scaling");
+  FXHorizontalFrame* yScaling = new FXHorizontalFrame(scaling, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  new FXLabel(yScaling, "y-scaling");
   y_axisScaleFactor =
-      new TextField_lom2(scaling, SCALE_FACTOR_COLUMNS, this, ID_Y_SCALE_FIELD, FIELD_OPTS | TEXTFIELD_REAL,
+      new TextField_lom2(yScaling, SCALE_FACTOR_COLUMNS, this, ID_Y_SCALE_FIELD, FIELD_OPTS | TEXTFIELD_REAL,
                          useCommaForDecimal);
   y_axisScaleFactor->setText("1.0");
   y_axisScaleFactor->setTipText("Factor to multiply the y-values. Useful for changing units.");

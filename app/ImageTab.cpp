@@ -336,7 +336,7 @@ void Quillgrid::setUpCursorGroup(FXComposite* parent) {
   constrainCursor_Chk->setTipText(
       "Constrain the cursor in X or Y when defining the X and Y axis max points.\nYou can also uncheck this and use "
       "the ALT key to constrain it.");
-  extendCursorAll_Chk = new FXCheckButton(styleRow1, "Extend", nullptr, 0, CHECK_OPTS);
+  extendCursorAll_Chk = new FXCheckButton(styleRow1, "Extend", this, ID_EXTEND_CURSOR, CHECK_OPTS);
   extendCursorAll_Chk->setTipText("Extend the cursor when picking axis\nmin/max points for the x & y-axis.");
   cursorSpacing_Chk = new FXCheckButton(styleRow1, "Wide", this, ID_CURSOR_TYPE, CHECK_OPTS);
   cursorSpacing_Chk->setTipText(
@@ -491,6 +491,44 @@ void Quillgrid::fitImageTabTablesToTheirTexts() {
   for (Table_lom2* t : axisDataPoints_TBL) textfit::fitColumnToText(t, 0, textfit::NUMBER_SAMPLE);
 }
 
+// The rows shown in the table, and the column of controls scrolled as
+// little as it takes to show the table with its buttons or, in a view lower
+// than those, the rows themselves.
+void Quillgrid::showCurveTableRows(int first, int last) {
+  Table_lom2* t = curveData_TBL;
+  if (!t || first < 0 || first > last || last >= t->getNumRows()) return;
+  t->makePositionVisible(last, 0);
+  t->makePositionVisible(first, 0);
+  FXScrollWindow* column = controlColumnScroll;
+  FXWindow* content = column ? column->contentWindow() : nullptr;
+  if (!content || !curvePointsFrame) return;
+  const auto topInContent = [&](FXWindow* w) {
+    int y = 0;
+    for (; w && w != content; w = w->getParent()) y += w->getY();
+    return y;
+  };
+  const int view = column->getViewportHeight();
+  int from = topInContent(curvePointsFrame), to = from + curvePointsFrame->getHeight();
+  if (to - from > view) {
+    const int tableTop = topInContent(t);
+    const int header = t->getColumnHeader()->shown() ? t->getColumnHeader()->getHeight() : 0;
+    int r0 = -1, r1 = -1;
+    for (int y = header; y < t->getHeight(); ++y) {
+      const int r = t->rowAtY(y);
+      if (r < first || r > last) continue;
+      if (r0 < 0) r0 = y;
+      r1 = y + 1;
+    }
+    if (r0 < 0) return;
+    from = tableTop + r0;
+    to = tableTop + r1;
+  }
+  int top = -column->getYPosition();
+  if (to > top + view) top = to - view;
+  if (from < top) top = from;
+  column->setPosition(column->getXPosition(), -top);
+}
+
 void Quillgrid::getPlotRGBColors() {
   if (!curve_color) return;
   const FXColor c = curve_color->getBackColor();
@@ -588,6 +626,19 @@ long Quillgrid::onCmdColorDiff(FXObject* sender, FXSelector, void*) {
 
 long Quillgrid::onCmdConstrainCursor(FXObject*, FXSelector, void*) {
   if (!constrainCursor_Chk->getCheck()) cursorLocked = false;
+  setFocusToImageView();
+  return 1;
+}
+
+// Unchecked, the picture is drawn again without the full-size cross-hair
+// (with its reference and curve points, and the user's line when there is
+// one); checked, the next pointer motion draws the cross-hair.
+long Quillgrid::onCmdExtendCursor(FXObject*, FXSelector, void*) {
+  if (image && extendCursorAll_Chk && !extendCursorAll_Chk->getCheck()) {
+    drawExtendedCursor(-1, -1);
+    redrawTablePoints(image);
+    if (lineDrawn) drawLineOnImage(image);
+  }
   setFocusToImageView();
   return 1;
 }

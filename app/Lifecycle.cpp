@@ -14,6 +14,7 @@
 #include "PixelUpload.h"
 #include "Quillgrid.h"
 #include "StartUp.h"
+#include "WindowFrame.h"
 #include "Table_lom2.h"
 #include "fox16.h"
 #include "icon_data.h"
@@ -261,6 +262,15 @@ bool Quillgrid::writeSettingsBeforeLeaving() {
 }
 
 long Quillgrid::onCmdMainWindowPosition(FXObject*, FXSelector, void*) {
+  // Placed once it shows: a window manager puts its frame around it first,
+  // and the placement keeps the frame on the screen too.
+  const int WAIT_MS = 20, MAX_WAITS = 50;
+  if (!isViewable(this) && placementWaits < MAX_WAITS) {
+    ++placementWaits;
+    getApp()->addTimeout(this, ID_WINDOW_POSITION_TIMER, WAIT_MS);
+    return 1;
+  }
+  const FrameExtents frame = frameExtentsOf(this);
   const int screenW = getApp()->getRootWindow()->getWidth(), screenH = getApp()->getRootWindow()->getHeight();
   WindowPlacement stored;
   stored.x = window_x;
@@ -272,9 +282,9 @@ long Quillgrid::onCmdMainWindowPosition(FXObject*, FXSelector, void*) {
   // far as the screen allows.
   if (placementFromDefaults)
     stored = startUpPlacement(stored, getDefaultWidth(), FXMAX(getDefaultHeight(), controlColumnWindowHeight()),
-                              screenW, screenH);
+                              screenW, screenH, frame);
   placementFromDefaults = false;
-  PlacementSteps steps = placeMainWindow(stored, isMinimized, screenW, screenH);
+  PlacementSteps steps = placeMainWindow(stored, isMinimized, screenW, screenH, frame);
   position(steps.first.x, steps.first.y, steps.first.w, steps.first.h);
   if (steps.pulledBack) position(steps.final.x, steps.final.y, steps.final.w, steps.final.h);
   window_x = steps.final.x;

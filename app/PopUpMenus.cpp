@@ -20,18 +20,19 @@ bool isDrag(const void* ptr) {
 // A right-click on a row outside the table's selection first selects that
 // row, as spreadsheets do, so that the menu acts on the row pointed at.
 // A click inside the selection keeps it; one below the last row changes
-// nothing.
-void selectPointedRow(FXTable* t, const void* ptr) {
+// nothing. True when another row was selected.
+bool selectPointedRow(FXTable* t, const void* ptr) {
   const FXEvent* ev = static_cast<const FXEvent*>(ptr);
-  if (!t || !ev || !t->shown() || t->getNumColumns() < 1) return;
-  if (ev->win_x < 0 || ev->win_x >= t->getWidth() || ev->win_y < 0 || ev->win_y >= t->getHeight()) return;
+  if (!t || !ev || !t->shown() || t->getNumColumns() < 1) return false;
+  if (ev->win_x < 0 || ev->win_x >= t->getWidth() || ev->win_y < 0 || ev->win_y >= t->getHeight()) return false;
   const int row = t->rowAtY(ev->win_y);
-  if (row < 0 || row >= t->getNumRows()) return;
-  if (t->isAnythingSelected() && t->getSelStartRow() <= row && row <= t->getSelEndRow()) return;
+  if (row < 0 || row >= t->getNumRows()) return false;
+  if (t->isAnythingSelected() && t->getSelStartRow() <= row && row <= t->getSelEndRow()) return false;
   const int col = std::min(std::max(t->colAtX(ev->win_x), 0), t->getNumColumns() - 1);
   t->killSelection(FALSE);
   t->setCurrentItem(row, col, FALSE);
   t->selectRange(row, row, 0, t->getNumColumns() - 1, FALSE);
+  return true;
 }
 
 void addCancel(FXMenuPane* pane) {
@@ -76,7 +77,9 @@ void Quillgrid::runPopUpPane(FXMenuPane* pane, const FXEvent* ev) {
 
 long Quillgrid::onCmdImageTableRightButton(FXObject*, FXSelector, void* ptr) {
   if (isDrag(ptr)) return 1;
-  selectPointedRow(curveData_TBL, ptr);
+  // The picture highlights the row chosen, as a left click does.
+  if (selectPointedRow(curveData_TBL, ptr))
+    onCmdHighlightSelectedPoints(this, FXSEL(SEL_COMMAND, ID_HIGHLIGHT_POINTS), nullptr);
   FXMenuPane* pane = newPopUpPane(popUpPane);
   new FXMenuCommand(pane, "un-Highlight points", nullptr, this, ID_UNHIGHLIGHT_POINTS);
   new FXMenuSeparator(pane);

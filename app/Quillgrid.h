@@ -171,6 +171,7 @@ public:
     ID_SELECT_POINT_TYPE_LAST = ID_SELECT_POINT_TYPE_FIRST + 4,
     ID_SPARE_302,  // 302
     ID_QUIT,  // 303
+    ID_EXTEND_CURSOR,  // 304
     ID_LAST
   };
 
@@ -218,6 +219,10 @@ public:
   long onCmdCheckOptions(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdZELKformat(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdConstrainCursor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  // "Extend" checked or unchecked: unchecked, the cross-hair goes.
+  long onCmdExtendCursor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  // A value typed into an axis table: its log-scale mark follows it.
+  long onAxisTableValueEntered(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdSearchDirection(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdSearchLocation(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdSwitchXYRealValues(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
@@ -1287,6 +1292,12 @@ public:
   // No settings file was read at start: the first placement may grow the
   // built-in window size to what the screen has room for.
   bool placementFromDefaults = false;
+  // Start-up timer rounds spent waiting for the window to show (a window
+  // manager frames it first) before it is placed.
+  int placementWaits = 0;
+  // Rows first..last of the curve-points table brought into view, in the
+  // table and in the column of controls.
+  void showCurveTableRows(int first, int last);
   void resetAxis();
   // Start directory of the next open dialog (settings and data files).
   FX::FXString openDialogDirectory;

@@ -133,6 +133,8 @@ FXDEFMAP(Quillgrid) QuillgridMap[] = {
     FXMAPFUNC(SEL_TIMEOUT, Quillgrid::ID_IMAGE_VIEW_TOP_TIMER, Quillgrid::onCmdImageViewTopTimer),  // 123
     FXMAPFUNC(SEL_TIMEOUT, Quillgrid::ID_WINDOW_POSITION_TIMER, Quillgrid::onCmdMainWindowPosition),  // 124
     FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_QUIT, Quillgrid::onCmdQuit),  // 125
+    FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_EXTEND_CURSOR, Quillgrid::onCmdExtendCursor),  // 126
+    FXMAPFUNC(SEL_REPLACED, Quillgrid::ID_AXIS_MINMAX_TABLE, Quillgrid::onAxisTableValueEntered),  // 127
 };
 // clang-format on
 

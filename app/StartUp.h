@@ -11,6 +11,21 @@ struct WindowPlacement {
   bool operator==(const WindowPlacement& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
 };
 
+// The window manager's frame around the main window: the widths of its
+// left, right, top (title bar) and bottom parts. All zero without a window
+// manager. The placement rules below count the whole window, frame
+// included, while positions and sizes are those of the client area inside
+// the frame (what the program stores and the toolkit positions).
+struct FrameExtents {
+  int left = 0, right = 0, top = 0, bottom = 0;
+};
+
+// The frame from the geometry of the client area and of the frame window
+// that holds it, both in root coordinates (the frame's size counting its
+// border); a frame that does not hold the client gives none.
+FrameExtents frameAround(int clientX, int clientY, int clientW, int clientH, int frameX, int frameY, int frameW,
+                         int frameH);
+
 // The main window's placement from the stored position and size on a
 // screen of screenW x screenH. `first` is where the window goes at once;
 // `pulledBack` is true when it lay (partly) off the screen and was placed
@@ -23,12 +38,14 @@ struct PlacementSteps {
 // After the rules above the window is moved (not resized) so that it lies
 // wholly on the screen: left or up as far as it reaches past the right or
 // bottom edge, but never past the left or top edge.
-PlacementSteps placeMainWindow(WindowPlacement stored, bool wasMinimized, int screenW, int screenH);
+PlacementSteps placeMainWindow(WindowPlacement stored, bool wasMinimized, int screenW, int screenH,
+                               const FrameExtents& frame = FrameExtents());
 
 // Moves p as little as needed to lie wholly on a screen of screenW x
-// screenH (a window larger than the screen keeps its left or top edge at
-// 0). A screen dimension of 1 or less leaves that dimension alone.
-void keepOnScreen(WindowPlacement& p, int screenW, int screenH);
+// screenH, frame included (a window larger than the screen keeps its left
+// or top edge at 0). A screen dimension of 1 or less leaves that dimension
+// alone.
+void keepOnScreen(WindowPlacement& p, int screenW, int screenH, const FrameExtents& frame = FrameExtents());
 
 // The first placement when no settings file was read: the built-in
 // placement, grown towards the size that shows every control without
@@ -36,13 +53,16 @@ void keepOnScreen(WindowPlacement& p, int screenW, int screenH);
 // to spare on the left and right, 50 above and below), and moved so that
 // the grown window is centred when it no longer fits at the built-in
 // position. Never smaller than the built-in size.
-WindowPlacement startUpPlacement(WindowPlacement defaults, int wantedW, int wantedH, int screenW, int screenH);
+WindowPlacement startUpPlacement(WindowPlacement defaults, int wantedW, int wantedH, int screenW, int screenH,
+                                 const FrameExtents& frame = FrameExtents());
 
-// The window sized to its contents (wantedW x wantedH) within the screen:
-// both fit, that size; only the height is too large, (wantedW, screen
-// height); only the width, (screen width, wantedH); both too large, the
-// current size. Then kept on the screen (keepOnScreen).
-WindowPlacement sizeToContents(WindowPlacement current, int wantedW, int wantedH, int screenW, int screenH);
+// The window sized to its contents (wantedW x wantedH) within the screen
+// less the frame: both fit, that size; only the height is too large,
+// (wantedW, all the height); only the width, (all the width, wantedH);
+// both too large, the current size. Then kept on the screen
+// (keepOnScreen).
+WindowPlacement sizeToContents(WindowPlacement current, int wantedW, int wantedH, int screenW, int screenH,
+                               const FrameExtents& frame = FrameExtents());
 
 // True when a key pressed in the XY values table is to be swallowed: any
 // key but "c" while the "% difference" column (index 3) is current and

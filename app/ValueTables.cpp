@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "FittedScrollWindow.h"
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
@@ -29,6 +30,13 @@ const int BUTTON_WIDTH = 120;
 const int BUTTON_HEIGHT = 36;
 const FXuint TABLE_OPTS = LAYOUT_FIX_WIDTH | LAYOUT_FILL_Y | TABLE_ROW_RENUMBER;
 const FXuint BUTTON_OPTS = BUTTON_NORMAL | LAYOUT_FIX_WIDTH | LAYOUT_FIX_HEIGHT;
+const int TAB_SCROLL_LINE_STEP = 24;  // pixels per click on a tab's scroll arrows
+
+// A tab's contents in a scroll window filling the tab: a window narrower or
+// lower than the contents scrolls to each of its controls.
+FXScrollWindow* scrollingPage(FXComposite* tab) {
+  return new FittedScrollWindow(tab, LAYOUT_FILL_X | LAYOUT_FILL_Y, TAB_SCROLL_LINE_STEP);
+}
 
 const int CURVE_DATA_WIDTHS[NUM_CURVE_DATA_COLUMNS] = {110, 110, 55, 0, 0};
 const int LMP_DATA_WIDTH = 80;
@@ -170,8 +178,8 @@ void Quillgrid::setUpXYValuesTab() {
   // The frames of the two tables and their button columns have no padding
   // of their own: the row's spacing keeps them apart, and both tables with
   // their buttons fit the window's start-up width.
-  FXHorizontalFrame* row = new FXHorizontalFrame(xyValuesTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 2, 2,
-                                                 2, 2, 10, 10);
+  FXHorizontalFrame* row = new FXHorizontalFrame(scrollingPage(xyValuesTabFrame), LAYOUT_FILL_X | LAYOUT_FILL_Y, 0,
+                                                 0, 0, 0, 2, 2, 2, 2, 10, 10);
 
   FXVerticalFrame* xyFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0);
   xyValues_TBL = new Table_lom2(xyFrame, this, ID_XY_VALUES_TABLE, TABLE_OPTS, 0, 0, 380, 0, 2, 2, 2, 2,
@@ -418,7 +426,7 @@ long Quillgrid::onCmdClearTable(FXObject*, FXSelector, void*) {
 // ---- Larson-Miller Data tab
 
 void Quillgrid::setUpLMPTab() {
-  FXHorizontalFrame* row = new FXHorizontalFrame(lmpTabFrame, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+  FXHorizontalFrame* row = new FXHorizontalFrame(scrollingPage(lmpTabFrame), LAYOUT_FILL_X | LAYOUT_FILL_Y);
 
   FXVerticalFrame* tableFrame = new FXVerticalFrame(row, LAYOUT_FILL_Y);
   lmpData_TBL = new Table_lom2(tableFrame, this, ID_LMP_TABLE, TABLE_OPTS, 0, 0, 540, 0, 2, 2, 2, 2, useCommaForDecimal);

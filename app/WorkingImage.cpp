@@ -240,8 +240,10 @@ bool Quillgrid::loadImage(FXString path) {
   setTitle(getBasicTitle(path));
   if (imageView) {
     // The view asks for the picture's size and scrolls it where the
-    // window gives it less room.
+    // window gives it less room; a new picture starts at its top left
+    // corner, whatever part of the last one was in view.
     imageView->setImage(image);
+    imageView->setPosition(0, 0);
   }
   memcpy(originalPixelArray, cleanPixels.data(), sizeof(FXColor) * n);
 

@@ -5,6 +5,7 @@
 // large picture the window still lies on the screen, the picture scrolls
 // inside its view and the controls stay within reach. Texts of tables and
 // fields show whole.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "Table_lom2.h"
 #include "TestHarness.h"
 #include "TextField_lom2.h"
+#include "WindowManagerFrame.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -82,6 +84,15 @@ protected:
     settle(w, 50);
   }
 
+  // The window with a frame of these widths lies on the screen.
+  void expectFrameOnTheScreen(int left, int right, int top, int bottom) {
+    const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
+    EXPECT_GE(w->getX() - left, 0) << "the left border at " << w->getX() - left;
+    EXPECT_GE(w->getY() - top, 0) << "the title bar at " << w->getY() - top;
+    EXPECT_LE(w->getX() + w->getWidth() + right, W) << w->getX() << " + " << w->getWidth();
+    EXPECT_LE(w->getY() + w->getHeight() + bottom, H) << w->getY() << " + " << w->getHeight();
+  }
+
   void expectOnTheScreen() {
     const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
     EXPECT_GE(w->getX(), 0);
@@ -114,9 +125,10 @@ protected:
   void expectReachable(FXWindow* c, FXScrollWindow* s) {
     FXWindow* content = s->contentWindow();
     expectInsideItsFrames(c, content);
-    // The scroll bars reach the end of the content.
-    EXPECT_GE(s->getContentWidth(), content->getWidth());
-    EXPECT_GE(s->getContentHeight(), content->getHeight());
+    // The scroll bars reach the end of the content (content that fills
+    // its view is stretched to the view).
+    EXPECT_GE(FXMAX(s->getContentWidth(), s->getViewportWidth()), content->getWidth());
+    EXPECT_GE(FXMAX(s->getContentHeight(), s->getViewportHeight()), content->getHeight());
     int x = 0, y = 0;
     c->getParent()->translateCoordinatesTo(x, y, content, c->getX(), c->getY());
     const int vw = s->getViewportWidth(), vh = s->getViewportHeight();
@@ -128,6 +140,15 @@ protected:
     s->setPosition(0, 0);
   }
 
+  // The control shows whole in the page or its scroll area can bring it
+  // into view.
+  void expectWithinReach(FXWindow* c, FXComposite* page) {
+    if (FXScrollWindow* s = scrollAreaOf(c, page))
+      expectReachable(c, s);
+    else
+      expectInsideItsFrames(c, page);
+  }
+
   // Every enabled control of the page within reach; returns how many.
   int expectEveryControlReachable(FXComposite* page) {
     std::vector<FXWindow*> controls;
@@ -136,10 +157,7 @@ protected:
     for (FXWindow* c : controls) {
       if (!c->isEnabled()) continue;
       SCOPED_TRACE(describe(c));
-      if (FXScrollWindow* s = scrollAreaOf(c, page))
-        expectReachable(c, s);
-      else
-        expectInsideItsFrames(c, page);
+      expectWithinReach(c, page);
       ++checked;
     }
     return checked;
@@ -207,6 +225,56 @@ TEST_F(LayoutReachTest, AtStartUpTheMainActionsShowAndEveryControlIsWithinReach)
     EXPECT_TRUE(inView(c, s)) << describe(c);
 }
 
+// The Curve Fitting tab at the start-up size, with the Larson-Miller fit
+// chosen as a user chooses it (its constant group shows): no scroll window
+// holds more than it shows across, and every fitting control shows whole
+// without scrolling.
+TEST_F(LayoutReachTest, AtStartUpEveryFittingControlShowsWithoutScrollingSideways) {
+  start();
+  w->showLMPStuff_Chk->setCheck(TRUE);
+  w->handle(w->showLMPStuff_Chk, FXSEL(SEL_COMMAND, Quillgrid::ID_SHOW_LMP_TAB), nullptr);
+  showTab(3);
+  FXRadioButton* lmp = w->curveFitType_RB[5];
+  ASSERT_TRUE(lmp->shown());
+  lmp->getTarget()->handle(lmp, FXSEL(SEL_COMMAND, lmp->getSelector()), (void*)(FXival)1);
+  settle(w, 50);
+  ASSERT_EQ(w->curveFitType, 5);
+  ASSERT_TRUE(reallyShown(w->lmpConstant_GB));
+
+  std::vector<FXScrollWindow*> scrolls;
+  std::vector<FXWindow*> pending{w->curveFittingTabFrame};
+  while (!pending.empty()) {
+    FXWindow* p = pending.back();
+    pending.pop_back();
+    if (auto* s = dynamic_cast<FXScrollWindow*>(p)) scrolls.push_back(s);
+    for (FXWindow* c = p->getFirst(); c; c = c->getNext())
+      if (reallyShown(c)) pending.push_back(c);
+  }
+  ASSERT_GE(scrolls.size(), 2u);  // the fitting controls and the small plots
+  for (FXScrollWindow* s : scrolls) {
+    EXPECT_LE(s->getContentWidth(), s->getViewportWidth()) << describe(s->contentWindow());
+    EXPECT_FALSE(s->horizontalScrollBar()->shown()) << describe(s->contentWindow());
+  }
+
+  FXScrollWindow* s = w->fittingControlsScroll;
+  std::vector<FXWindow*> controls;
+  collectControls(s->contentWindow(), controls);
+  EXPECT_GT(controls.size(), 60u);
+  for (FXWindow* c : {(FXWindow*)w->lmp_C_TF, (FXWindow*)w->autoFitLMP_Btn, (FXWindow*)w->numOfEquations_LB,
+                      (FXWindow*)w->maxFitOrder_LB, (FXWindow*)w->numOfOverlapPoints_LB,
+                      (FXWindow*)w->dataSource_RB[0], (FXWindow*)w->equation_Y_intercept_TF,
+                      (FXWindow*)w->y_axisScaleFactor, (FXWindow*)w->decreaseFitOrder_Btn[0]})
+    EXPECT_NE(std::find(controls.begin(), controls.end(), c), controls.end()) << describe(c);
+  for (FXWindow* c : controls) {
+    SCOPED_TRACE(describe(c));
+    expectInsideItsFrames(c, w->curveFittingTabFrame);
+    expectVisibleAtOnce(c, s);
+  }
+  // The controls lie in the window, which lies on the screen.
+  expectInsideItsFrames(s, w);
+  expectOnTheScreen();
+}
+
 TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollInTheirView) {
   start();
   showTab(0);
@@ -250,6 +318,89 @@ TEST_F(LayoutReachTest, PicturesSmallAndLargeKeepTheWindowOnTheScreenAndScrollIn
     EXPECT_EQ(FXGREENVAL(c), 0);
     w->imageView->setPosition(0, 0);
   }
+}
+
+// Under a window manager, whose frame and title bar take room around the
+// window, a new picture sizes and moves the window so that its frame stays
+// on the screen: for a picture too tall, one too wide and a small one with
+// the window near the screen's bottom right corner.
+TEST_F(LayoutReachTest, APictureKeepsTheWindowManagersFrameAndTitleBarOnTheScreen) {
+  start();
+  showTab(0);
+  const int W = w->getRoot()->getWidth(), H = w->getRoot()->getHeight();
+  giveWindowManagerFrame(w, 4, 4, 24, 6);
+  struct Case {
+    int pictureW, pictureH, windowX, windowY;
+  } cases[] = {{600, H + 200, 40, 10}, {W + 200, 300, 2, 60}, {300, 200, W - 500, H - 400}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pictureW) + "x" + std::to_string(c.pictureH));
+    w->move(c.windowX, c.windowY);
+    settle(w, 50);
+    ASSERT_TRUE(w->loadImage(writePicture("picture.bmp", c.pictureW, c.pictureH).c_str()));
+    settle(w, 100);
+    expectFrameOnTheScreen(4, 4, 24, 6);
+  }
+}
+
+// A stored size as large as the screen, placed at start-up under a window
+// manager: the frame and the title bar stay on the screen.
+TEST_F(LayoutReachTest, AtStartUpTheWindowManagersFrameStaysOnTheScreen) {
+  const int W = qgtest::app()->getRootWindow()->getWidth(), H = qgtest::app()->getRootWindow()->getHeight();
+  w = make();
+  giveWindowManagerFrame(w, 1, 1, 20, 5);
+  w->placementFromDefaults = false;
+  w->window_x = 0;
+  w->window_y = 0;
+  w->windowWidth = W;
+  w->windowHeight = H;
+  ASSERT_TRUE(qgtest::runUntil([&] { return w->windowHeight < H && w->getHeight() == w->windowHeight; }));
+  settle(w, 50);
+  expectFrameOnTheScreen(1, 1, 20, 5);
+}
+
+// A window size stored on a larger screen (1880 x 980) comes back pulled
+// into this one; every tab then fits the window or scrolls to each of its
+// controls.
+TEST_F(LayoutReachTest, AWindowSizeFromALargerScreenKeepsEveryTabWithinReach) {
+  {
+    Quillgrid* first = make();
+    qgtest::runFor(50);
+    first->showLMPStuff_Chk->setCheck(TRUE);
+    first->handle(first->showLMPStuff_Chk, FXSEL(SEL_COMMAND, Quillgrid::ID_SHOW_LMP_TAB), nullptr);
+    first->position(20, 40, 1880, 980);
+    ASSERT_TRUE(qgtest::runUntil([&] { return first->getWidth() == 1880; }));
+    delete first;  // writes the settings file
+  }
+  start();
+  ASSERT_LT(w->getWidth(), 1880);
+  expectOnTheScreen();
+  FXComposite* pages[4] = {w->imageTabFrame, w->xyValuesTabFrame, w->lmpTabFrame, w->curveFittingTabFrame};
+  for (int tab = 0; tab < 4; ++tab) {
+    SCOPED_TRACE("tab " + std::to_string(tab));
+    showTab(tab);
+    ASSERT_TRUE(reallyShown(pages[tab]));
+    EXPECT_GT(expectEveryControlReachable(pages[tab]), 5);
+  }
+  // The copy buttons of the converted table, enabled once it holds values.
+  showTab(1);
+  for (FXWindow* c : {(FXWindow*)w->copyConvertedTableAll_Btn, (FXWindow*)w->copyConvertedTableXY_Btn}) {
+    SCOPED_TRACE(describe(c));
+    expectWithinReach(c, w->xyValuesTabFrame);
+  }
+}
+
+// In a window too small for the plot and all the fitting controls, the
+// controls scroll both ways to each of them and the plot keeps some height.
+TEST_F(LayoutReachTest, InASmallWindowTheFittingControlsScrollAndThePlotStays) {
+  start();
+  w->position(20, 20, 900, 600);
+  ASSERT_TRUE(qgtest::runUntil([&] { return w->getWidth() == 900 && w->getHeight() == 600; }));
+  showTab(3);
+  EXPECT_GT(expectEveryControlReachable(w->curveFittingTabFrame), 40);
+  EXPECT_GE(w->fitPlotCanvas->getHeight(), 100);
+  FXScrollWindow* s = w->fittingControlsScroll;
+  EXPECT_TRUE(s->verticalScrollBar()->shown());
+  expectInsideItsFrames(s, w->curveFittingTabFrame);
 }
 
 TEST_F(LayoutReachTest, TablesAndFieldsShowTheirTextsWhole) {

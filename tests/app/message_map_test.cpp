@@ -15,7 +15,10 @@ Handler routed(FXuint type, FXuint id) {
 }  // namespace
 
 TEST(MessageMap, IdsAndEntryCount) {
-  EXPECT_EQ(Quillgrid::messageMapSize(), 126u);
+  // 126 entries, and two more: "Extend" and a value typed into an axis
+  // table.
+  EXPECT_EQ(Quillgrid::messageMapSize(), 128u);
+  EXPECT_EQ(Quillgrid::ID_EXTEND_CURSOR, 304);
   EXPECT_EQ(Quillgrid::ID_ABOUT, 60);
   EXPECT_EQ(Quillgrid::ID_CONVERTED_XY_TABLE, 111);
   EXPECT_EQ(Quillgrid::ID_Y_SCALE_FACTOR_FIRST, 143);
@@ -46,6 +49,8 @@ TEST(MessageMap, SameIdsDifferByMessageType) {
   EXPECT_EQ(routed(SEL_KEYRELEASE, Quillgrid::ID_IMAGE_VIEW), &Quillgrid::onImageKeyRelease);
   EXPECT_EQ(routed(SEL_SELECTED, Quillgrid::ID_AXIS_MINMAX_TABLE), &Quillgrid::onAxisMinMaxTableKeyPress);
   EXPECT_EQ(routed(SEL_KEYPRESS, Quillgrid::ID_AXIS_MINMAX_TABLE), &Quillgrid::onAxisMinMaxTableKeyPress);
+  EXPECT_EQ(routed(SEL_REPLACED, Quillgrid::ID_AXIS_MINMAX_TABLE), &Quillgrid::onAxisTableValueEntered);
+  EXPECT_EQ(routed(SEL_COMMAND, Quillgrid::ID_EXTEND_CURSOR), &Quillgrid::onCmdExtendCursor);
   EXPECT_EQ(routed(SEL_KEYPRESS, Quillgrid::ID_XY_VALUES_TABLE), &Quillgrid::onXYValuesTableKeyPress);
   EXPECT_EQ(routed(SEL_TIMEOUT, Quillgrid::ID_WINDOW_POSITION_TIMER), &Quillgrid::onCmdMainWindowPosition);
   EXPECT_EQ(routed(SEL_TIMEOUT, Quillgrid::ID_IMAGE_VIEW_TOP_TIMER), &Quillgrid::onCmdImageViewTopTimer);

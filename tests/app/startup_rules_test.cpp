@@ -127,6 +127,69 @@ TEST(WindowPlacementRules, SizedToItsContentsWithinTheScreen) {
   }
 }
 
+// Under a window manager the rules count its frame: the title bar and the
+// borders stay on the screen with the client area.
+TEST(WindowPlacementRules, AWindowManagersFrameStaysOnTheScreen) {
+  FrameExtents frame;
+  frame.left = 4;
+  frame.right = 4;
+  frame.top = 24;  // the title bar
+  frame.bottom = 6;
+  const auto expectFrameOnScreen = [&](const WindowPlacement& p, int screenW, int screenH) {
+    EXPECT_GE(p.x - frame.left, 0);
+    EXPECT_GE(p.y - frame.top, 0);
+    EXPECT_LE(p.x + p.w + frame.right, screenW);
+    EXPECT_LE(p.y + p.h + frame.bottom, screenH);
+  };
+  struct SizeCase {
+    const char* what;
+    WindowPlacement now;
+    int wantedW, wantedH, screenW, screenH;
+    WindowPlacement sized;
+  } sizes[] = {
+      {"too tall: all the height the frame leaves, its title bar at the top", wp(100, 100, 1500, 900), 1500, 1400,
+       1920, 1080, wp(100, 24, 1500, 1050)},
+      {"too wide: all the width the frame leaves", wp(100, 100, 1100, 850), 2000, 600, 1920, 1080,
+       wp(4, 100, 1912, 600)},
+      {"fits, but its frame would reach below the screen: moved up", wp(150, 400, 1100, 850), 900, 800, 1280, 1024,
+       wp(150, 218, 900, 800)},
+      {"a size that fits only without the frame counts as too tall", wp(150, 100, 1100, 850), 900, 1010, 1280, 1024,
+       wp(150, 24, 900, 994)},
+      {"too large both ways, its title bar above the screen: moved down", wp(2, 10, 1100, 850), 3000, 2000, 1280,
+       1024, wp(4, 24, 1100, 850)},
+  };
+  for (const SizeCase& c : sizes) {
+    SCOPED_TRACE(c.what);
+    const WindowPlacement p = sizeToContents(c.now, c.wantedW, c.wantedH, c.screenW, c.screenH, frame);
+    expectPlacement(p, c.sized);
+    expectFrameOnScreen(p, c.screenW, c.screenH);
+  }
+
+  // A stored whole-screen size from the client area alone.
+  const PlacementSteps s = placeMainWindow(wp(0, 0, 1280, 1024), false, 1280, 1024, frame);
+  expectPlacement(s.first, wp(54, 74, 1280, 1024));
+  expectPlacement(s.final, wp(54, 74, 1172, 894));
+  expectFrameOnScreen(s.final, 1280, 1024);
+  // A stored y of 0 puts the title bar above the screen: it comes down.
+  expectPlacement(placeMainWindow(wp(60, 0, 800, 600), false, 1280, 1024, frame).final, wp(60, 74, 800, 600));
+
+  // The start-up size grows within the screen less the frame, centred.
+  const WindowPlacement grown = startUpPlacement(wp(150, 100, 1100, 850), 1700, 1250, 1280, 1024, frame);
+  expectPlacement(grown, wp(24, 74, 1232, 894));
+  expectFrameOnScreen(grown, 1280, 1024);
+}
+
+TEST(WindowPlacementRules, TheFrameAroundTheClientArea) {
+  const FrameExtents f = frameAround(101, 120, 800, 600, 100, 100, 802, 625);
+  EXPECT_EQ(f.left, 1);
+  EXPECT_EQ(f.right, 1);
+  EXPECT_EQ(f.top, 20);
+  EXPECT_EQ(f.bottom, 5);
+  // A window that does not hold the client area is no frame.
+  const FrameExtents none = frameAround(101, 120, 800, 600, 300, 100, 802, 625);
+  EXPECT_EQ(none.left + none.right + none.top + none.bottom, 0);
+}
+
 TEST(XYValuesTableKeys, PercentDifferenceColumnSwallowsTyping) {
   struct Case {
     FXuint code, state;
