@@ -1,5 +1,6 @@
 #include "Table_lom2.h"
 
+#include "NumberCommas.h"
 #include "Utilities_lom2.h"
 
 #include <FX88591Codec.h>
@@ -84,7 +85,7 @@ void Table_lom2::setItemText(FXint row, FXint col, const FXString& text, bool no
   if (useCommaForDecimal)
     copy.substitute('.', ',');
   else
-    copy.substitute(',', '.');
+    copy = NumberCommas::pointed(text);
   item->setText(copy);
   updateItem(row, col);
 }
@@ -124,9 +125,7 @@ FXint Table_lom2::endCol(FXint row, FXint col) const { return spanCol(row, col, 
 int Table_lom2::toInt(FXint row, FXint col) const { return FXIntVal(getItemText(row, col), 10); }
 
 double Table_lom2::toDouble(FXint row, FXint col) const {
-  FXString t = getItemText(row, col);
-  t.substitute(',', '.');
-  return FXDoubleVal(t);
+  return FXDoubleVal(NumberCommas::pointed(getItemText(row, col)));
 }
 
 bool Table_lom2::isEmpty(FXint row, FXint col) const { return getItemText(row, col).trim().empty(); }
@@ -225,7 +224,7 @@ FXString Table_lom2::pasteTextOf(const FXString& bytes, PasteType type) {
       break;
   }
   if (type != PASTE_CSV) {
-    text.substitute(',', '.');
+    text = NumberCommas::pointedBlock(text);
     text.substitute("\r\n", "\n");
   }
   text.substitute('\r', '\n');

@@ -56,8 +56,8 @@ public:
   bool getAllowResizingOfRows() const { return allowResizingOfRows; }
 
   // Writes a cell, making its item when it has none. The text's decimal
-  // symbols become the table's one ('.' -> ',' in comma mode, ',' -> '.'
-  // otherwise). With notify the target gets SEL_REPLACED first. An index
+  // symbols become the table's one ('.' -> ',' in comma mode; otherwise
+  // commas that can only group digits are dropped and others become '.'). With notify the target gets SEL_REPLACED first. An index
   // outside the table is a fatal error.
   void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
 
@@ -68,7 +68,8 @@ public:
   FX::FXint endCol(FX::FXint row, FX::FXint col) const;
 
   // The cell read as a number (reading stops at the first character that
-  // is not part of the number; 0 if none). toDouble accepts ',' as well.
+  // is not part of the number; 0 if none). toDouble drops commas that can
+  // only group digits and reads any other ',' as the decimal symbol.
   int toInt(FX::FXint row, FX::FXint col) const;
   double toDouble(FX::FXint row, FX::FXint col) const;
   // The cell is empty or blank.
@@ -94,8 +95,10 @@ public:
   // The clipboard types the paste reads, in the order it asks for them.
   enum PasteType { PASTE_UTF8, PASTE_UTF16, PASTE_8BIT, PASTE_CSV };
   // The clipboard's bytes of one type as the text the paste writes: UTF-16
-  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV a
-  // ',' is a decimal comma and becomes '.'; line ends become "\n".
+  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV
+  // the commas of the block's numbers are read (NumberCommas::pointedBlock:
+  // thousands separators dropped, decimal commas made '.'); line ends
+  // become "\n".
   static FX::FXString pasteTextOf(const FX::FXString& bytes, PasteType type);
   // The clipboard's text in the first of those types it offers. False when
   // it offers none or the text is empty.

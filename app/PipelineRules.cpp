@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "EquationRules.h"
+#include "NumberCommas.h"
 #include "SettingsRules.h"
 
 using namespace FX;
@@ -11,7 +12,7 @@ namespace PipelineRules {
 
 bool isNumberText(const FXString& text) {
   FXString number;
-  return ini::numberText(text, number);
+  return ini::numberText(NumberCommas::pointed(text), number);
 }
 
 FXString leftOutRowsText(int count, const char* what) {

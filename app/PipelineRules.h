@@ -16,7 +16,7 @@ namespace PipelineRules {
 enum { X_VS_Y = 0, LNX_VS_Y = 1, X_VS_LNY = 2, LNX_VS_LNY = 3, INVX_VS_LNY = 4, LMP = 5 };
 
 // Whether a cell's text is a number: trimmed, a finite decimal number
-// ("1.5", "-2e-3", "3,5"). Text such as a column header is not.
+// ("1.5", "-2e-3", "3,5", "1,050,000"). Text such as a column header is not.
 bool isNumberText(const FX::FXString& text);
 
 // The message that tells how many rows were left out of a fit because a

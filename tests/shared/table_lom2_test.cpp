@@ -86,7 +86,8 @@ TEST_F(TableTest, CellChecksAndTypedReads) {
       {"3.9", 3, 3.9, false, false, true},
       {"2,5", 2, 2.5, false, false, true},  // a comma reads as the decimal symbol
       {"-1.5E-3", -1, -0.0015, false, false, true},
-      {"1,234.5", 1, 1.234, false, false, true},
+      {"1,234.5", 1, 1234.5, false, false, true},  // a comma before the point groups digits
+      {"1,050,000", 1, 1050000.0, false, false, false},
       {"12a", 12, 12.0, false, false, false},
       {"x", 0, 0.0, false, false, false},
       {" \t ", 0, 0.0, true, true, true},
@@ -118,6 +119,9 @@ TEST_F(TableTest, SetItemTextWritesTheTablesDecimalSymbol) {
   comma->setUseCommaForDecimal(false);
   comma->setItemText(1, 1, "1,25");
   EXPECT_STREQ(comma->getItemText(1, 1).text(), "1.25");
+  // Commas that can only group digits are dropped.
+  point->setItemText(1, 0, "1,050,000");
+  EXPECT_STREQ(point->getItemText(1, 0).text(), "1050000");
   EXPECT_STREQ(point->getClassName(), "Table_lom2");
 }
 
