@@ -22,6 +22,14 @@ FXString leftOutRowsText(int count, const char* what) {
                         what);
 }
 
+FXString rowsAfterDataText(int count, int endRow, const char* what) {
+  if (count == 1)
+    return FXStringFormat("1 row holding values was not fitted: the data ends at row %d, whose %s cell is empty.",
+                          endRow, what);
+  return FXStringFormat("%d rows holding values were not fitted: the data ends at row %d, whose %s cell is empty.",
+                        count, endRow, what);
+}
+
 void transformRow(int type, double x, double y, double* tx, double* ty, bool* xOk, bool* yOk) {
   *xOk = true;
   *yOk = true;

@@ -24,6 +24,11 @@ bool isNumberText(const FX::FXString& text);
 // or y", "time, stress or temperature").
 FX::FXString leftOutRowsText(int count, const char* what);
 
+// The message that tells how many rows holding values were not fitted
+// because the data ends at an earlier row (counted from 1) where one of
+// the cells `what` names is empty.
+FX::FXString rowsAfterDataText(int count, int endRow, const char* what);
+
 // Transforms one row of types 0..4 (x already converted from its
 // temperature unit, y already scaled): ln x for types 1 and 3, 1/x for
 // type 4, ln y for types 2, 3 and 4. xOk / yOk false when the value
