@@ -424,6 +424,11 @@ long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void* ptr) { return r
 
 long Quillgrid::onKeyDownReFit(FXObject*, FXSelector, void* ptr) { return reFitOnEnter(ptr); }
 
+// A shown fit enables "Copy eqns."; every cleared or refused run disables it.
+void Quillgrid::reFitWhenFitShown() {
+  if (copyEqns_Btn && copyEqns_Btn->isEnabled()) getQuillgrid();
+}
+
 long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) {
   showLMPStuff(showLMPStuff_Chk && showLMPStuff_Chk->getCheck() == TRUE);
   return 1;
@@ -436,6 +441,15 @@ long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector sel, void*) {
   setScaleFactorTextfieldBackColor();
   if (popUpPane) popUpPane->handle(this, FXSEL(SEL_UNGRABBED, 0), nullptr);
   setXYValuesTableHeaders();
+  reFitWhenFitShown();
+  return 1;
+}
+
+// A factor typed into the field, ended by Return or by leaving the field.
+long Quillgrid::onCmdYaxisScaleFactorField(FXObject*, FXSelector, void*) {
+  setScaleFactorTextfieldBackColor();
+  setXYValuesTableHeaders();
+  reFitWhenFitShown();
   return 1;
 }
 

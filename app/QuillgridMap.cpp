@@ -133,6 +133,7 @@ FXDEFMAP(Quillgrid) QuillgridMap[] = {
     FXMAPFUNC(SEL_TIMEOUT, Quillgrid::ID_IMAGE_VIEW_TOP_TIMER, Quillgrid::onCmdImageViewTopTimer),  // 123
     FXMAPFUNC(SEL_TIMEOUT, Quillgrid::ID_WINDOW_POSITION_TIMER, Quillgrid::onCmdMainWindowPosition),  // 124
     FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_QUIT, Quillgrid::onCmdQuit),  // 125
+    FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_Y_SCALE_FIELD, Quillgrid::onCmdYaxisScaleFactorField),  // 126
 };
 // clang-format on
 

@@ -253,13 +253,16 @@ void Quillgrid::setXYValuesTableHeaders() {
 long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) {
   setXaxisTemperatureBackColor();
   setXYValuesTableHeaders();
+  reFitWhenFitShown();
   return 1;
 }
 
-long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) {
+// Also called by the fitting run itself (no sender), which then goes on.
+long Quillgrid::onCmdXaxisTemperatureUnits(FXObject* sender, FXSelector, void*) {
   if (temperatureScale_LB && temperatureScale_LB->getNumItems() > 0)
     temperatureScale = temperatureScale_LB->getCurrentItem();
   setXYValuesTableHeaders();
+  if (sender) reFitWhenFitShown();
   return 1;
 }
 

@@ -15,7 +15,7 @@ Handler routed(FXuint type, FXuint id) {
 }  // namespace
 
 TEST(MessageMap, IdsAndEntryCount) {
-  EXPECT_EQ(Quillgrid::messageMapSize(), 126u);
+  EXPECT_EQ(Quillgrid::messageMapSize(), 127u);
   EXPECT_EQ(Quillgrid::ID_ABOUT, 60);
   EXPECT_EQ(Quillgrid::ID_CONVERTED_XY_TABLE, 111);
   EXPECT_EQ(Quillgrid::ID_Y_SCALE_FACTOR_FIRST, 143);
