@@ -7,13 +7,19 @@
 
 #include <fx.h>
 
+#include <functional>
+
 // A table item that also carries the cell's tool-tip text, so the tip
-// moves with the item when rows or columns are inserted or removed.
+// moves with the item when rows or columns are inserted or removed. A
+// text too wide for its cell is drawn from its start, with a mark that it
+// goes on, instead of being cut at both ends; a number keeps its sign.
 class TableItem_lom2 : public FX::FXTableItem {
   FXDECLARE(TableItem_lom2)
 protected:
   FX::FXString tip;
   TableItem_lom2() {}
+  virtual void drawContent(const FX::FXTable* table, FX::FXDC& dc, FX::FXint x, FX::FXint y, FX::FXint w,
+                           FX::FXint h) const;
 
 public:
   TableItem_lom2(const FX::FXString& text, FX::FXIcon* ic = NULL, void* ptr = NULL) : FX::FXTableItem(text, ic, ptr) {}
@@ -122,6 +128,16 @@ public:
   // was not made by this table (one put in with setItem).
   bool setItemTipText(FX::FXint row, FX::FXint col, const FX::FXString& tip);
   FX::FXString getItemTipText(FX::FXint row, FX::FXint col) const;
+
+  // What a cell `room` pixels wide shows of a one-line text, `width`
+  // measuring a text: the whole text when it fits, else as much of its
+  // start as fits before CONTINUES (nothing more when not even that fits).
+  static const char* const CONTINUES;
+  static FX::FXString shownText(const FX::FXString& text, FX::FXint room,
+                                const std::function<FX::FXint(const FX::FXString&)>& width);
+  // The cell shows only the start of its text (its tool tip, when it has
+  // none of its own, is then the whole text).
+  bool isItemTextCut(FX::FXint row, FX::FXint col) const;
 
   virtual ~Table_lom2();
 };

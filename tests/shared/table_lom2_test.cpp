@@ -340,3 +340,23 @@ TEST_F(TableTest, ToolTipQueryAnswersWithTheTipOfTheCellUnderThePointer) {
 }
 
 }  // namespace
+
+// A text too wide for its cell shows its start and a mark that it goes on.
+TEST(TableShownText, StartOfATooWideTextAndTheMark) {
+  // One pixel per character.
+  const auto width = [](const FXString& t) { return t.count(); };
+  const std::string mark = Table_lom2::CONTINUES;
+  const struct {
+    const char* text;
+    int room;
+    std::string shown;
+  } cases[] = {
+      {"-6.860120914", 12, "-6.860120914"}, {"-6.860120914", 11, "-6.8601209" + mark},
+      {"1.154782e+00", 8, "1.15478" + mark}, {"0.0063542755", 10, "0.0063542" + mark},
+      {"-1", 1, mark},                      {"-1", 0, ""},
+      {"\xC3\xA9\xC3\xA9\xC3\xA9", 2, "\xC3\xA9" + mark},  // cut between characters
+      {"", 0, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(std::string(Table_lom2::shownText(c.text, c.room, width).text()), c.shown) << c.text << " " << c.room;
+}
