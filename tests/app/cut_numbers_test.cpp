@@ -156,7 +156,8 @@ TEST_F(CutNumbers, ValueTablesShowTheStartAndSignOfANumberTooWideForItsCell) {
 }
 
 // A fixed intercept far from the data makes R^2 a large negative number,
-// wider than its field; the coefficients have 20 decimals.
+// wider than its field: it shows its start and the mark that it goes on.
+// The coefficients have 20 decimals.
 TEST_F(CutNumbers, ResultFieldsShowTheirTextFromItsStart) {
   typeXY({{1, 101, 0}, {2, 102, 0}, {3, 103, 0}, {4, 104, 0}, {5, 105, 0}, {6, 106, 0}});
   setOrder(0, 1);
@@ -177,6 +178,7 @@ TEST_F(CutNumbers, ResultFieldsShowTheirTextFromItsStart) {
     ASSERT_GE(ink.x0, 0);
     EXPECT_LE(ink.x0, f->getPadLeft() + 2) << text;
     EXPECT_LE(ink.startHeight(), 2) << text << ": a minus sign first";
+    EXPECT_LE(ink.endHeight(), 2) << text << ": the mark last";
   }
   // The coefficient tables fit their columns to the numbers: each shows whole.
   FXTable* coefficients = w->coefficients_TBL[0];
