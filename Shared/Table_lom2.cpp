@@ -1,5 +1,6 @@
 #include "Table_lom2.h"
 
+#include "NumberCommas.h"
 #include "Utilities_lom2.h"
 
 #include <FX88591Codec.h>
@@ -12,6 +13,42 @@
 using namespace FX;
 
 FXIMPLEMENT(TableItem_lom2, FXTableItem, NULL, 0)
+
+const char* const Table_lom2::CONTINUES = "\xE2\x80\xA6";  // an ellipsis
+
+namespace {
+// The width of one line of text in a table's font.
+std::function<FXint(const FXString&)> textWidthIn(const FXFont* font) {
+  return [font](const FXString& t) { return font->getTextWidth(t); };
+}
+
+// Pixels a cell of this width has for its text.
+FXint textRoom(const FXTable* table, FXint cellWidth) {
+  return cellWidth - table->getMarginLeft() - table->getMarginRight();
+}
+}  // namespace
+
+void TableItem_lom2::drawContent(const FXTable* table, FXDC& dc, FXint x, FXint y, FXint w, FXint h) const {
+  FXFont* font = table->getFont();
+  const FXint room = textRoom(table, w);
+  // Icons and lines of text are the toolkit's; so is a text that fits.
+  if (icon || !font || !font->id() || label.empty() || label.find('\n') >= 0 || font->getTextWidth(label) <= room) {
+    FXTableItem::drawContent(table, dc, x, y, w, h);
+    return;
+  }
+  const FXString shown = Table_lom2::shownText(label, room, textWidthIn(font));
+  const FXint top = y + table->getMarginTop();
+  const FXint height = h - table->getMarginTop() - table->getMarginBottom();
+  FXint ty = top + (height - font->getFontHeight()) / 2;
+  if (state & TOP)
+    ty = top;
+  else if (state & BOTTOM)
+    ty = top + height - font->getFontHeight();
+  dc.setFont(font);
+  dc.setForeground(isSelected() ? table->getSelTextColor()
+                                : (isEnabled() ? table->getTextColor() : table->getShadowColor()));
+  dc.drawText(x + table->getMarginLeft(), ty + font->getFontAscent(), shown);
+}
 
 FXDEFMAP(Table_lom2) Table_lom2Map[] = {
     FXMAPFUNC(SEL_COMMAND, FXTable::ID_PASTE_SEL, Table_lom2::onCmdPasteSel),
@@ -84,10 +121,12 @@ void Table_lom2::setItemText(FXint row, FXint col, const FXString& text, bool no
   const FXchar other = useCommaForDecimal ? '.' : ',';
   if (text.find(other) < 0) {
     item->setText(text);
-  } else {
+  } else if (useCommaForDecimal) {
     FXString copy(text);
     copy.substitute(other, decimalSymbol);
     item->setText(copy);
+  } else {
+    item->setText(NumberCommas::pointed(text));
   }
   if (cellBatches > 0)
     batchWrote = true;
@@ -150,13 +189,11 @@ const FXString& Table_lom2::cellText(FXint row, FXint col) const {
 int Table_lom2::toInt(FXint row, FXint col) const { return FXIntVal(getItemText(row, col), 10); }
 
 // The fitting run reads every cell of its rows: the text is copied only
-// when it holds a decimal comma to turn into a point.
+// when it holds a comma to read.
 double Table_lom2::toDouble(FXint row, FXint col) const {
   const FXString& text = cellText(row, col);
   if (text.find(',') < 0) return FXDoubleVal(text);
-  FXString t(text);
-  t.substitute(',', '.');
-  return FXDoubleVal(t);
+  return FXDoubleVal(NumberCommas::pointed(text));
 }
 
 bool Table_lom2::isEmpty(FXint row, FXint col) const {
@@ -263,7 +300,7 @@ FXString Table_lom2::pasteTextOf(const FXString& bytes, PasteType type) {
       break;
   }
   if (type != PASTE_CSV) {
-    text.substitute(',', '.');
+    text = NumberCommas::pointedBlock(text);
     text.substitute("\r\n", "\n");
   }
   text.substitute('\r', '\n');
@@ -364,8 +401,32 @@ FXString Table_lom2::getItemTipText(FXint row, FXint col) const {
   return item ? item->getTipText() : FXString::null;
 }
 
+FXString Table_lom2::shownText(const FXString& text, FXint room, const std::function<FXint(const FXString&)>& width) {
+  if (width(text) <= room) return text;
+  const FXString mark(CONTINUES);
+  if (width(mark) > room) return FXString::null;
+  // The longest start, cut between characters, that leaves room for the mark.
+  FXint kept = 0;
+  for (FXint end = 1; end < text.length(); ++end) {
+    if ((text[end] & 0xC0) == 0x80) continue;  // inside a character
+    if (width(text.left(end) + mark) > room) break;
+    kept = end;
+  }
+  return text.left(kept) + mark;
+}
+
+bool Table_lom2::isItemTextCut(FXint row, FXint col) const {
+  if (row < 0 || row >= nrows || col < 0 || col >= ncols || !font || !font->id()) return false;
+  const FXTableItem* item = cells[row * ncols + col];
+  if (!item || item->getIcon()) return false;
+  const FXString text = item->getText();
+  // The grid line between cells takes one pixel of the column.
+  return !text.empty() && text.find('\n') < 0 && font->getTextWidth(text) > textRoom(this, getColumnWidth(col) - 1);
+}
+
 // FOX 1.6 tables have no cell tips: answer the tool tip's query with the
 // tip of the cell under the pointer, if it has one, else as any window.
+// A cell that shows only the start of its text has that text as its tip.
 long Table_lom2::onQueryTip(FXObject* sender, FXSelector sel, void* ptr) {
   FXint x = 0;
   FXint y = 0;
@@ -375,6 +436,7 @@ long Table_lom2::onQueryTip(FXObject* sender, FXSelector sel, void* ptr) {
     const FXint c = colAtX(x);
     if (0 <= r && r < nrows && 0 <= c && c < ncols) {
       FXString tip = getItemTipText(r, c);
+      if (tip.empty() && isItemTextCut(r, c)) tip = getItemText(r, c);
       if (!tip.empty()) {
         sender->handle(this, FXSEL(SEL_COMMAND, ID_SETSTRINGVALUE), (void*)&tip);
         return 1;

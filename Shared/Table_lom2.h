@@ -7,13 +7,19 @@
 
 #include <fx.h>
 
+#include <functional>
+
 // A table item that also carries the cell's tool-tip text, so the tip
-// moves with the item when rows or columns are inserted or removed.
+// moves with the item when rows or columns are inserted or removed. A
+// text too wide for its cell is drawn from its start, with a mark that it
+// goes on, instead of being cut at both ends; a number keeps its sign.
 class TableItem_lom2 : public FX::FXTableItem {
   FXDECLARE(TableItem_lom2)
 protected:
   FX::FXString tip;
   TableItem_lom2() {}
+  virtual void drawContent(const FX::FXTable* table, FX::FXDC& dc, FX::FXint x, FX::FXint y, FX::FXint w,
+                           FX::FXint h) const;
 
 public:
   TableItem_lom2(const FX::FXString& text, FX::FXIcon* ic = NULL, void* ptr = NULL) : FX::FXTableItem(text, ic, ptr) {}
@@ -61,8 +67,8 @@ public:
   bool getAllowResizingOfRows() const { return allowResizingOfRows; }
 
   // Writes a cell, making its item when it has none. The text's decimal
-  // symbols become the table's one ('.' -> ',' in comma mode, ',' -> '.'
-  // otherwise). With notify the target gets SEL_REPLACED first. An index
+  // symbols become the table's one ('.' -> ',' in comma mode; otherwise
+  // commas that can only group digits are dropped and others become '.'). With notify the target gets SEL_REPLACED first. An index
   // outside the table is a fatal error.
   void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
   // Between these two, written cells are not marked for repainting one by
@@ -81,7 +87,8 @@ public:
   const FX::FXString& cellText(FX::FXint row, FX::FXint col) const;
 
   // The cell read as a number (reading stops at the first character that
-  // is not part of the number; 0 if none). toDouble accepts ',' as well.
+  // is not part of the number; 0 if none). toDouble drops commas that can
+  // only group digits and reads any other ',' as the decimal symbol.
   int toInt(FX::FXint row, FX::FXint col) const;
   double toDouble(FX::FXint row, FX::FXint col) const;
   // The cell is empty or blank.
@@ -107,8 +114,10 @@ public:
   // The clipboard types the paste reads, in the order it asks for them.
   enum PasteType { PASTE_UTF8, PASTE_UTF16, PASTE_8BIT, PASTE_CSV };
   // The clipboard's bytes of one type as the text the paste writes: UTF-16
-  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV a
-  // ',' is a decimal comma and becomes '.'; line ends become "\n".
+  // little endian and 8-bit (ISO-8859-1) converted to UTF-8; outside CSV
+  // the commas of the block's numbers are read (NumberCommas::pointedBlock:
+  // thousands separators dropped, decimal commas made '.'); line ends
+  // become "\n".
   static FX::FXString pasteTextOf(const FX::FXString& bytes, PasteType type);
   // The clipboard's text in the first of those types it offers. False when
   // it offers none or the text is empty.
@@ -132,6 +141,16 @@ public:
   // was not made by this table (one put in with setItem).
   bool setItemTipText(FX::FXint row, FX::FXint col, const FX::FXString& tip);
   FX::FXString getItemTipText(FX::FXint row, FX::FXint col) const;
+
+  // What a cell `room` pixels wide shows of a one-line text, `width`
+  // measuring a text: the whole text when it fits, else as much of its
+  // start as fits before CONTINUES (nothing more when not even that fits).
+  static const char* const CONTINUES;
+  static FX::FXString shownText(const FX::FXString& text, FX::FXint room,
+                                const std::function<FX::FXint(const FX::FXString&)>& width);
+  // The cell shows only the start of its text (its tool tip, when it has
+  // none of its own, is then the whole text).
+  bool isItemTextCut(FX::FXint row, FX::FXint col) const;
 
   virtual ~Table_lom2();
 };

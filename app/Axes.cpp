@@ -39,6 +39,12 @@ bool expValue(const FXString& inner, double* v) {
   return !inner.empty() && Table_lom2::isValidDoubleText(inner) && std::isfinite(*v);
 }
 
+// The readout's real values (column 0) empty: no pixel is converted.
+void emptyReadoutRealValues(Table_lom2* readout) {
+  if (!readout || readout->getNumRows() < 2 || readout->getNumColumns() < 1) return;
+  for (int axis = 0; axis < 2; ++axis) setCellIfChanged(readout, axis, 0, FXString::null);
+}
+
 // "exp(v)" in a cell becomes e^v; false when v is no number, the typed text
 // staying in the cell.
 bool rewriteExpForm(Table_lom2* t, int r, int c) {
@@ -102,9 +108,15 @@ bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* 
   *x = 0;
   *y = 0;
   const bool report = row >= 0 && showErrors;
+  // A readout of a pixel that does not convert shows no real values, not
+  // those of an earlier pixel.
+  const auto failed = [this, row]() {
+    if (row < 0) emptyReadoutRealValues(currentPosition_TBL);
+    return false;
+  };
   if (!areBothAxisDefined()) {
     if (report) ModalSeam::error(this, MBOX_OK, AXIS_ERROR_CAPTION, "Enter the real values for the axis min and max");
-    return false;
+    return failed();
   }
   double p[2];
   if (row >= 0) {
@@ -128,7 +140,7 @@ bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* 
       case AxisRules::Conversion::NonPositiveLogValue:
         if (report)
           ModalSeam::error(this, MBOX_OK, AXIS_ERROR_CAPTION, "For a log type axis the value must be greater than 0.");
-        return false;
+        return failed();
       case AxisRules::Conversion::SamePixels:
         // Both reference points of the axis at one pixel position leave no
         // scale to convert with.
@@ -137,7 +149,7 @@ bool Quillgrid::getRealValues(int row, bool showErrors, int px, int py, double* 
                            FXStringFormat("The min and max points of the %s-axis are at the same pixel position.\n"
                                           "Define the %s-axis points again.",
                                           AXIS_NAMES[axis].text(), AXIS_NAMES[axis].text()));
-        return false;
+        return failed();
     }
     if (axis == 0) {
       if (arrhenius_Chk && arrhenius_Chk->getCheck()) v = AxisRules::arrheniusValue(v);
@@ -283,6 +295,7 @@ void Quillgrid::clearAxisDefinitions() {
     if (t)
       for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+  emptyReadoutRealValues(currentPosition_TBL);
 }
 
 void Quillgrid::clearAxisReferencePixels() {
@@ -290,6 +303,7 @@ void Quillgrid::clearAxisReferencePixels() {
     if (t)
       for (int r = 0; r < 2; ++r)
         for (int c = 1; c < 3; ++c) setCellIfChanged(t, r, c, FXString::null);
+  emptyReadoutRealValues(currentPosition_TBL);
 }
 
 void Quillgrid::clearAxisRealValesTableTipText(int axis) {

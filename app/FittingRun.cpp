@@ -70,6 +70,25 @@ const char* sourceTableName(int dataSource) {
   }
 }
 
+// The cells of a data row that must hold numbers, as the messages name them.
+const char* dataCellsName(bool lmp) { return lmp ? "time, stress or temperature" : "x or y"; }
+
+// The rows from `first` on (the first row with an empty data cell, where
+// the data ends) that still hold a value in a data cell: none of them is
+// fitted. Empty when there are none.
+FXString rowsNotFittedText(Table_lom2* table, bool lmp, int first) {
+  if (!table) return FXString::null;
+  const int columns = std::min(lmp ? 3 : 2, table->getNumColumns());
+  int count = 0;
+  for (int r = first; r < table->getNumRows(); ++r)
+    for (int c = 0; c < columns; ++c)
+      if (!table->isEmpty(r, c)) {
+        ++count;
+        break;
+      }
+  return count ? PipelineRules::rowsAfterDataText(count, first + 1, dataCellsName(lmp)) : FXString::null;
+}
+
 // The author's form of the copied equation texts.
 FXString authorForm(FXString text) {
   text.substitute("*x", "x", true);
@@ -269,9 +288,11 @@ bool Quillgrid::gatherFitData(FitRun& run) {
   numRowsWithData = run.numPoints = (int)run.rows.size();
   if (numRowsWithData == 0) {
     drawFitPlots(true);
-    ModalSeam::error(this, MBOX_OK, "Missing data",
-                     FXStringFormat("You have your data source as %s but there is no data in this table.",
-                                    sourceTableName(dataSource)));
+    FXString text = FXStringFormat("You have your data source as %s but there is no data in this table.",
+                                   sourceTableName(dataSource));
+    const FXString notFitted = rowsNotFittedText(run.lmp ? lmpData_TBL : dataSourceTable, run.lmp, leading);
+    if (!notFitted.empty()) text += "\n" + notFitted;
+    ModalSeam::error(this, MBOX_OK, "Missing data", text);
     return false;
   }
   tellLeftOutRows(run, leading, leftOut);
@@ -295,10 +316,12 @@ bool Quillgrid::gatherFitData(FitRun& run) {
   return false;
 }
 
-// Rows whose cells hold text (a pasted header row) are no data: the user
-// hears how many were left out, once for the same rows.
+// Rows whose cells hold text (a pasted header row) are no data, and the
+// data ends at the first row with an empty data cell: the user hears how
+// many rows were left out or not fitted, once for the same rows.
 void Quillgrid::tellLeftOutRows(FitRun& run, int leading, int leftOut) {
-  if (leftOut == 0) {
+  const FXString notFitted = rowsNotFittedText(run.lmp ? lmpData_TBL : dataSourceTable, run.lmp, leading);
+  if (leftOut == 0 && notFitted.empty()) {
     leftOutRowsTold = FXString::null;
     return;
   }
@@ -309,10 +332,14 @@ void Quillgrid::tellLeftOutRows(FitRun& run, int leading, int leftOut) {
     else
       told += FXStringFormat("%d,", row);
   }
+  told += notFitted;
   if (told == leftOutRowsTold) return;
   leftOutRowsTold = told;
-  ModalSeam::information(this, MBOX_OK, "Rows left out",
-                         PipelineRules::leftOutRowsText(leftOut, run.lmp ? "time, stress or temperature" : "x or y"));
+  FXString text;
+  if (leftOut > 0) text = PipelineRules::leftOutRowsText(leftOut, dataCellsName(run.lmp));
+  if (leftOut > 0 && !notFitted.empty()) text += "\n";
+  text += notFitted;
+  ModalSeam::information(this, MBOX_OK, "Rows left out", text);
 }
 
 // The zone limits, the points sorted by x and split into zones, and the

@@ -12,6 +12,7 @@
 #include "MenuTitleWin10Style.h"
 #include "PlotCanvas.h"
 #include "Quillgrid.h"
+#include "ResultField.h"
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
 #include "WrapFrame.h"
@@ -83,7 +84,7 @@ void Quillgrid::setShown(FXWindow* w, bool shown) {
 
 namespace {
 FXTextField* tipField(FXComposite* parent, int columns, const FXString& tip) {
-  FXTextField* field = new FXTextField(parent, columns, nullptr, 0, READ_ONLY_FIELD_OPTS);
+  FXTextField* field = new ResultField(parent, columns, nullptr, 0, READ_ONLY_FIELD_OPTS);
   field->setTipText(tip);
   return field;
 }
@@ -131,7 +132,7 @@ void Quillgrid::setUpFittingTab() {
   for (int r = 0; r < NUM_FIT_EQN_TABLE_ROWS; ++r) fitEqnTableRow_Lbl[r] = new FXLabel(grid, FIT_EQN_TABLE_ROW_NAMES[r]);
   for (int z = 0; z < NUM_ZONES; ++z) {
     new FXLabel(grid, FXStringFormat("Eqn. #%d", z + 1), nullptr, LABEL_NORMAL | JUSTIFY_CENTER_X);
-    eqnFit_TF[0][z] = new FXTextField(grid, ZONE_LIMIT_COLUMNS, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
+    eqnFit_TF[0][z] = new ResultField(grid, ZONE_LIMIT_COLUMNS, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
     eqnFit_TF[1][z] = tipField(grid, 12, "R^2 and adjusted R^2 values for the the least squares curve fit");
     eqnFit_TF[2][z] = tipField(grid, 12, "maximum error between the data points and the fit");
     eqnFit_TF[3][z] = tipField(grid, 12, "error between the 2 equations");
@@ -291,7 +292,7 @@ void Quillgrid::setUpFittingTab() {
     FXHorizontalFrame* line =
         new FXHorizontalFrame(page, LAYOUT_FILL_X, 0, 0, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING, DEFAULT_SPACING,
                               DEFAULT_SPACING, 10, 10);
-    excelEqn_TF[z] = new FXTextField(line, 50, this, ID_EXCEL_EQUATION_FIRST + z, READ_ONLY_FIELD_OPTS);
+    excelEqn_TF[z] = new ResultField(line, 50, this, ID_EXCEL_EQUATION_FIRST + z, READ_ONLY_FIELD_OPTS);
     FXHorizontalFrame* tableFrame = new FXHorizontalFrame(line, LAYOUT_FILL_X);
     coefficients_TBL[z] = new FXTable(tableFrame, nullptr, 0, LAYOUT_FILL_X);
     setUpCurveCoefficientsTable(z);
@@ -435,6 +436,11 @@ long Quillgrid::onKeyPressIntercept(FXObject*, FXSelector, void* ptr) { return r
 
 long Quillgrid::onKeyDownReFit(FXObject*, FXSelector, void* ptr) { return reFitOnEnter(ptr); }
 
+// A shown fit enables "Copy eqns."; every cleared or refused run disables it.
+void Quillgrid::reFitWhenFitShown() {
+  if (copyEqns_Btn && copyEqns_Btn->isEnabled()) getQuillgrid();
+}
+
 long Quillgrid::onCmdShowHideLMPStuff(FXObject*, FXSelector, void*) {
   showLMPStuff(showLMPStuff_Chk && showLMPStuff_Chk->getCheck() == TRUE);
   return 1;
@@ -447,6 +453,15 @@ long Quillgrid::onCmdYaxisScaleFactor(FXObject*, FXSelector sel, void*) {
   setScaleFactorTextfieldBackColor();
   if (popUpPane) popUpPane->handle(this, FXSEL(SEL_UNGRABBED, 0), nullptr);
   setXYValuesTableHeaders();
+  reFitWhenFitShown();
+  return 1;
+}
+
+// A factor typed into the field, ended by Return or by leaving the field.
+long Quillgrid::onCmdYaxisScaleFactorField(FXObject*, FXSelector, void*) {
+  setScaleFactorTextfieldBackColor();
+  setXYValuesTableHeaders();
+  reFitWhenFitShown();
   return 1;
 }
 

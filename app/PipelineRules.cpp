@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "EquationRules.h"
+#include "NumberCommas.h"
 #include "SettingsRules.h"
 
 using namespace FX;
@@ -13,29 +14,23 @@ namespace PipelineRules {
 
 namespace {
 const char* const NUMBER_CHARACTERS = "0123456789+-.eE";
-bool startsOrEndsANumber(char c) { return c == ',' || (c != '\0' && std::strchr(NUMBER_CHARACTERS, c)); }
+bool startsOrEndsANumber(char c) { return c != '\0' && std::strchr(NUMBER_CHARACTERS, c); }
 }  // namespace
 
 bool isNumberText(const FXString& text) {
-  // A short text with no blanks to trim at its ends (every cell the
-  // program writes) is checked in place, as the settings' number check
-  // checks it: its characters, a decimal comma read as a point, and one
-  // whole finite number.
+  // A short text with no blanks to trim at its ends and no comma to read
+  // (every cell the program writes) is checked in place, as the settings'
+  // number check checks it: its characters and one whole finite number.
   const FXint n = text.length();
-  if (n > 0 && n < 64 && startsOrEndsANumber(text[0]) && startsOrEndsANumber(text[n - 1])) {
-    char dotted[64];
-    for (FXint i = 0; i < n; ++i) {
-      const char c = text[i] == ',' ? '.' : text[i];
-      if (!std::strchr(NUMBER_CHARACTERS, c)) return false;
-      dotted[i] = c;
-    }
-    dotted[n] = '\0';
+  if (n > 0 && n < 64 && startsOrEndsANumber(text[0]) && startsOrEndsANumber(text[n - 1]) && text.find(',') < 0) {
+    for (FXint i = 0; i < n; ++i)
+      if (!std::strchr(NUMBER_CHARACTERS, text[i])) return false;
     char* end = nullptr;
-    const double v = std::strtod(dotted, &end);
+    const double v = std::strtod(text.text(), &end);
     return *end == '\0' && std::isfinite(v);
   }
   FXString number;
-  return ini::numberText(text, number);
+  return ini::numberText(NumberCommas::pointed(text), number);
 }
 
 FXString leftOutRowsText(int count, const char* what) {
@@ -43,6 +38,14 @@ FXString leftOutRowsText(int count, const char* what) {
     return FXStringFormat("1 row was left out of the fit: its %s cell holds text that is not a number.", what);
   return FXStringFormat("%d rows were left out of the fit: their %s cells hold text that is not a number.", count,
                         what);
+}
+
+FXString rowsAfterDataText(int count, int endRow, const char* what) {
+  if (count == 1)
+    return FXStringFormat("1 row holding values was not fitted: the data ends at row %d, whose %s cell is empty.",
+                          endRow, what);
+  return FXStringFormat("%d rows holding values were not fitted: the data ends at row %d, whose %s cell is empty.",
+                        count, endRow, what);
 }
 
 void transformRow(int type, double x, double y, double* tx, double* ty, bool* xOk, bool* yOk) {

@@ -16,13 +16,18 @@ namespace PipelineRules {
 enum { X_VS_Y = 0, LNX_VS_Y = 1, X_VS_LNY = 2, LNX_VS_LNY = 3, INVX_VS_LNY = 4, LMP = 5 };
 
 // Whether a cell's text is a number: trimmed, a finite decimal number
-// ("1.5", "-2e-3", "3,5"). Text such as a column header is not.
+// ("1.5", "-2e-3", "3,5", "1,050,000"). Text such as a column header is not.
 bool isNumberText(const FX::FXString& text);
 
 // The message that tells how many rows were left out of a fit because a
 // cell that must hold a number holds text; `what` names those cells ("x
 // or y", "time, stress or temperature").
 FX::FXString leftOutRowsText(int count, const char* what);
+
+// The message that tells how many rows holding values were not fitted
+// because the data ends at an earlier row (counted from 1) where one of
+// the cells `what` names is empty.
+FX::FXString rowsAfterDataText(int count, int endRow, const char* what);
 
 // Transforms one row of types 0..4 (x already converted from its
 // temperature unit, y already scaled): ln x for types 1 and 3, 1/x for

@@ -268,6 +268,7 @@ public:
   long onKeyPressIntercept(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdYaxisScaleFactorRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdYaxisScaleFactor(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
+  long onCmdYaxisScaleFactorField(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdExcelEqnRightButton(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onCmdCopyExcelEqn(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
   long onKeyDownReFit(FX::FXObject* sender, FX::FXSelector sel, void* ptr);
@@ -787,6 +788,8 @@ public:
   void stepFitOrder(FX::FXObject* sender, FX::FXArrowButton* const* buttons, int delta);
   // Return or keypad Enter re-runs the fit; other keys go to the field.
   long reFitOnEnter(void* ptr);
+  // Runs the fit again when one is shown (an input it depends on changed).
+  void reFitWhenFitShown();
 
   // ---- value tables: curve points, XY values, Larson-Miller
   void setUpLMPDataTable(int numRows);

@@ -135,6 +135,7 @@ FXDEFMAP(Quillgrid) QuillgridMap[] = {
     FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_QUIT, Quillgrid::onCmdQuit),  // 125
     FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_EXTEND_CURSOR, Quillgrid::onCmdExtendCursor),  // 126
     FXMAPFUNC(SEL_REPLACED, Quillgrid::ID_AXIS_MINMAX_TABLE, Quillgrid::onAxisTableValueEntered),  // 127
+    FXMAPFUNC(SEL_COMMAND, Quillgrid::ID_Y_SCALE_FIELD, Quillgrid::onCmdYaxisScaleFactorField),  // 128
 };
 // clang-format on
 

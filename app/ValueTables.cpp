@@ -11,6 +11,7 @@
 #include "Globals.h"
 #include "ModalSeam.h"
 #include "Quillgrid.h"
+#include "ResultField.h"
 #include "Table_lom2.h"
 #include "TextFit.h"
 #include "TextField_lom2.h"
@@ -293,13 +294,16 @@ void Quillgrid::setXYValuesTableHeaders() {
 long Quillgrid::onCmdXaxisIsTemperature(FXObject*, FXSelector, void*) {
   setXaxisTemperatureBackColor();
   setXYValuesTableHeaders();
+  reFitWhenFitShown();
   return 1;
 }
 
-long Quillgrid::onCmdXaxisTemperatureUnits(FXObject*, FXSelector, void*) {
+// Also called by the fitting run itself (no sender), which then goes on.
+long Quillgrid::onCmdXaxisTemperatureUnits(FXObject* sender, FXSelector, void*) {
   if (temperatureScale_LB && temperatureScale_LB->getNumItems() > 0)
     temperatureScale = temperatureScale_LB->getCurrentItem();
   setXYValuesTableHeaders();
+  if (sender) reFitWhenFitShown();
   return 1;
 }
 
@@ -448,15 +452,15 @@ void Quillgrid::setUpLMPTab() {
   FXMatrix* limits = new FXMatrix(side, 2, MATRIX_BY_COLUMNS);
   const FXuint fieldOpts = TEXTFIELD_READONLY | JUSTIFY_CENTER_X | FRAME_SUNKEN | FRAME_THICK;
   new FXLabel(limits, "Min. LMP/1000");
-  lmpMin_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMin_TF = new ResultField(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "Max. LMP/1000");
-  lmpMax_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMax_TF = new ResultField(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "");
   new FXLabel(limits, "");
   new FXLabel(limits, "Min. temperature");
-  lmpMinTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMinTemperature_TF = new ResultField(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "Max. temperature");
-  lmpMaxTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMaxTemperature_TF = new ResultField(limits, 7, nullptr, 0, fieldOpts);
 }
 
 void Quillgrid::setUpLMPDataTable(int numRows) {

@@ -47,6 +47,14 @@ protected:
   }
 
   static std::string str(const FX::FXString& s) { return s.text(); }
+  // Events for a while, with the repaints the toolkit keeps for an idle loop.
+  static void settle(int ms) {
+    for (int t = 0; t < ms; t += 20) {
+      qgtest::runFor(20);
+      qgtest::app()->repaint();
+      qgtest::app()->flush(TRUE);
+    }
+  }
 
   // Rows of x and y in the XY values table, the data source set to it.
   void typeXY(const std::vector<Row>& rows) {

@@ -29,6 +29,10 @@ protected:
     w->numEquations = (int)limits.size();
     for (size_t j = 0; j < limits.size(); ++j) w->fitPlotZoneMarkers_real_x[j] = limits[j];
   }
+  void emptyXYRow(int r) {
+    w->xyValues_TBL->setItemText(r, 0, "");
+    w->xyValues_TBL->setItemText(r, 1, "");
+  }
   std::string copied(int adjusted) { return cell(w->hiddenLMPStuff_TBL, w->hiddenTableEqnRows[adjusted], 0); }
   // The line of zone z in a copied text ("eqns[z] = ...").
   static std::string equationLine(const std::string& text, int z) {
@@ -202,6 +206,73 @@ TEST_F(FittingRunResults, TextRowsAreLeftOutAndTheUserToldOnce) {
   EXPECT_EQ(str(script.last().text), "1 row was left out of the fit: its x or y cell holds text that is not a number.");
 }
 
+// An empty cell ends the data: the rows below that hold values are not
+// fitted, and the user hears how many (the fit said nothing of them).
+TEST_F(FittingRunResults, RowsBelowAnEmptyCellAreToldAsNotFitted) {
+  const std::string after4 = "7 rows holding values were not fitted: the data ends at row 4, whose x or y cell is empty.";
+  struct Case {
+    const char* name;
+    std::function<void()> change;
+    ModalSeam::Kind kind;
+    const char* caption;
+    std::string text;
+    int fitted;
+  };
+  const Case cases[] = {
+      {"an empty y", [this] { w->xyValues_TBL->setItemText(3, 1, ""); }, ModalSeam::INFORMATION_BOX, "Rows left out",
+       after4, 3},
+      {"an empty y and a text cell",
+       [this] {
+         w->xyValues_TBL->setItemText(3, 1, "");
+         w->xyValues_TBL->setItemText(1, 0, "n/a");
+       },
+       ModalSeam::INFORMATION_BOX, "Rows left out",
+       "1 row was left out of the fit: its x or y cell holds text that is not a number.\n" + after4, 2},
+      {"one row after an empty row",
+       [this] {
+         for (int r = 4; r < 9; ++r) emptyXYRow(r);
+         w->xyValues_TBL->setItemText(9, 1, "");
+       },
+       ModalSeam::INFORMATION_BOX, "Rows left out",
+       "1 row holding values was not fitted: the data ends at row 5, whose x or y cell is empty.", 4},
+      {"an empty first row",
+       [this] { emptyXYRow(0); }, ModalSeam::ERROR_BOX, "Missing data",
+       "You have your data source as the xy values data points table but there is no data in this table.\n"
+       "9 rows holding values were not fitted: the data ends at row 1, whose x or y cell is empty.",
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    w->onCmdClearXYValuesTable(nullptr, 0, nullptr);
+    typeQuadratic();
+    setOrder(0, 1);
+    c.change();
+    qgtest::ModalScript script;
+    pressFitData();
+    ASSERT_EQ(script.count(), 1u);
+    EXPECT_EQ(script.last().kind, c.kind);
+    EXPECT_EQ(str(script.last().caption), c.caption);
+    EXPECT_EQ(str(script.last().text), c.text);
+    if (c.fitted) {
+      EXPECT_EQ(w->numRowsWithData, c.fitted);
+    }
+    // The same rows again: no second notice.
+    if (c.kind == ModalSeam::INFORMATION_BOX) {
+      pressFitData();
+      EXPECT_EQ(script.count(), 1u);
+    }
+  }
+
+  // The Larson-Miller table says which of its cells may be empty.
+  typeLMP({{10, 100, 800}, {100, 90, 800}, {1000, 80, 800}, {10, 70, 900}, {100, 60, 900}});
+  w->lmpData_TBL->setItemText(2, 2, "");
+  qgtest::ModalScript script;
+  pressFitData();
+  ASSERT_EQ(script.count(), 1u);
+  EXPECT_EQ(str(script.last().text), "3 rows holding values were not fitted: the data ends at row 3, whose time, "
+                                     "stress or temperature cell is empty.");
+}
+
 // Cells of the XY values table that a run does not write keep nothing of
 // an earlier run.
 TEST_F(FittingRunResults, CellsTheRunDoesNotWriteAreEmpty) {
@@ -214,7 +285,11 @@ TEST_F(FittingRunResults, CellsTheRunDoesNotWriteAreEmpty) {
   const Case cases[] = {
       {"x is a temperature", [this] { w->xAxisIsTemperature_Chk->setCheck(TRUE); }, 0, 10},
       {"y scale factor 2", [this] { w->y_axisScaleFactor->setText("2"); }, 0, 10},
-      {"fewer rows", [this] { w->xyValues_TBL->setItemText(6, 0, ""); }, 6, 6},
+      {"fewer rows",
+       [this] {
+         for (int r = 6; r < 10; ++r) emptyXYRow(r);
+       },
+       6, 6},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -15,9 +15,9 @@ Handler routed(FXuint type, FXuint id) {
 }  // namespace
 
 TEST(MessageMap, IdsAndEntryCount) {
-  // 126 entries, and two more: "Extend" and a value typed into an axis
-  // table.
-  EXPECT_EQ(Quillgrid::messageMapSize(), 128u);
+  // 126 entries, and three more: "Extend", a value typed into an axis
+  // table and the Y scale-factor field.
+  EXPECT_EQ(Quillgrid::messageMapSize(), 129u);
   EXPECT_EQ(Quillgrid::ID_EXTEND_CURSOR, 304);
   EXPECT_EQ(Quillgrid::ID_ABOUT, 60);
   EXPECT_EQ(Quillgrid::ID_CONVERTED_XY_TABLE, 111);

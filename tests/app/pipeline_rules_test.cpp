@@ -48,7 +48,8 @@ TEST(FitRows, TransformPerTypeAndRefusals) {
 }
 
 TEST(FitRows, NumberCells) {
-  for (const char* text : {"12", " -1.5E-3 ", "1e5", "+7", "3,5", ".5", "5."}) EXPECT_TRUE(isNumberText(text)) << text;
+  for (const char* text : {"12", " -1.5E-3 ", "1e5", "+7", "3,5", ".5", "5.", "1,050,000", "1,050.5"})
+    EXPECT_TRUE(isNumberText(text)) << text;
   for (const char* text : {"", " ", "x", "y (mm)", "Time", "12a", "1-2", "1.2.3", "-", "e5", "nan", "inf", "1e999"})
     EXPECT_FALSE(isNumberText(text)) << text;
   EXPECT_STREQ(leftOutRowsText(1, "x or y").text(),

@@ -5,17 +5,6 @@
 
 using namespace FX;
 
-namespace {
-// Events for a while, with the repaints the toolkit keeps for an idle loop.
-void settle(int ms) {
-  for (int t = 0; t < ms; t += 20) {
-    qgtest::runFor(20);
-    qgtest::app()->repaint();
-    qgtest::app()->flush(TRUE);
-  }
-}
-}  // namespace
-
 TEST_F(FitWindowFixture, SmallPlotsRepaintAfterACoveringWindowCloses) {
   if (!w->shown()) w->show(PLACEMENT_SCREEN);
   typeQuadratic();

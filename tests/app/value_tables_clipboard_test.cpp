@@ -137,6 +137,11 @@ TEST_F(ValueTablesPaste, ControlVInTheLarsonMillerTableDropsZeroRowsWithTheOptio
 class PastedTableFit : public ValueTablesPaste {
 protected:
   void pressFitData() { w->handle(w->fitData_Btn, FXSEL(SEL_COMMAND, Quillgrid::ID_FIT_DATA), nullptr); }
+  // One equation of order 1.
+  void oneStraightLine() {
+    w->setFitOrderLabels(0, w->fitOrder_Lbl[0], 1);
+    w->numEquations = 1;
+  }
 };
 
 TEST_F(PastedTableFit, HeaderRowOfAnXYTableIsLeftOutOfTheFit) {
@@ -147,8 +152,7 @@ TEST_F(PastedTableFit, HeaderRowOfAnXYTableIsLeftOutOfTheFit) {
   owner->offer(text);
   EXPECT_EQ(paste(), 1);
   ASSERT_EQ(cell(w->xyValues_TBL, 0, 0), "x");
-  w->setFitOrderLabels(0, w->fitOrder_Lbl[0], 1);
-  w->numEquations = 1;
+  oneStraightLine();
   qgtest::ModalScript script;
   pressFitData();
   ASSERT_EQ(script.count(), 1u);
@@ -171,8 +175,7 @@ TEST_F(PastedTableFit, HeaderRowOfALarsonMillerTableIsLeftOutOfTheFit) {
   owner->offer(text);
   EXPECT_EQ(paste(), 1);
   ASSERT_EQ(w->curveFitType, 5);
-  w->setFitOrderLabels(0, w->fitOrder_Lbl[0], 1);
-  w->numEquations = 1;
+  oneStraightLine();
   qgtest::ModalScript script;
   pressFitData();
   ASSERT_EQ(script.count(), 1u);
@@ -184,6 +187,39 @@ TEST_F(PastedTableFit, HeaderRowOfALarsonMillerTableIsLeftOutOfTheFit) {
   // Colour icons beside the data rows only.
   EXPECT_EQ(w->lmpData_TBL->getItemIcon(0, 5), nullptr);
   for (int r = 1; r <= 6; ++r) EXPECT_NE(w->lmpData_TBL->getItemIcon(r, 5), nullptr) << r;
+}
+
+// Thousands separators in a pasted table group digits: they are dropped,
+// not read as decimal commas (150,000 was 150 and 1,050,000 text).
+TEST_F(PastedTableFit, ThousandsSeparatorsOfAPastedTableGroupDigits) {
+  w->tabBook->setCurrent(1, FALSE);
+  // y = 2 + x / 1000.
+  owner->offer("150,000\t152\n1,050,000\t1052\n2,000,000.5\t2002.0005\n");
+  EXPECT_EQ(paste(), 1);
+  EXPECT_EQ(cell(w->xyValues_TBL, 0, 0), "150000");
+  EXPECT_EQ(cell(w->xyValues_TBL, 1, 0), "1050000");
+  EXPECT_EQ(cell(w->xyValues_TBL, 2, 0), "2000000.5");
+  oneStraightLine();
+  {
+    qgtest::ModalScript script;
+    pressFitData();
+    EXPECT_EQ(script.count(), 0u);
+  }
+  EXPECT_EQ(w->numRowsWithData, 3);
+  EXPECT_NEAR(FXDoubleVal(w->coefficients_TBL[0]->getItemText(0, 0)), 2, 1e-6);
+  EXPECT_NEAR(FXDoubleVal(w->coefficients_TBL[0]->getItemText(0, 1)), 1e-3, 1e-12);
+
+  // One row: a decimal point in the block tells that its commas group.
+  w->tabBook->setCurrent(2, FALSE);
+  owner->offer("150,000\t0.11019\t800\n");
+  EXPECT_EQ(paste(), 1);
+  EXPECT_EQ(cell(w->lmpData_TBL, 0, 0), "150000");
+  EXPECT_EQ(cell(w->lmpData_TBL, 0, 1), "0.11019");
+  // Decimal commas stay decimal commas.
+  owner->offer("1,5\t0,25\t150,000\n");
+  EXPECT_EQ(paste(), 1);
+  EXPECT_EQ(cell(w->lmpData_TBL, 0, 0), "1.5");
+  EXPECT_EQ(cell(w->lmpData_TBL, 0, 2), "150.000");
 }
 
 // Ctrl+V with "Delete rows with 0 after paste" over fitted rows: the
@@ -199,8 +235,7 @@ TEST_F(PastedTableFit, ControlVOverFittedLarsonMillerRowsClearsTheirResults) {
   }
   w->curveFitType = 5;
   w->setCurveFitType();
-  w->setFitOrderLabels(0, w->fitOrder_Lbl[0], 1);
-  w->numEquations = 1;
+  oneStraightLine();
   qgtest::ModalScript script;
   pressFitData();
   ASSERT_EQ(script.count(), 0u);

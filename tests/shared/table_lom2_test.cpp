@@ -88,7 +88,8 @@ TEST_F(TableTest, CellChecksAndTypedReads) {
       {"3.9", 3, 3.9, false, false, true},
       {"2,5", 2, 2.5, false, false, true},  // a comma reads as the decimal symbol
       {"-1.5E-3", -1, -0.0015, false, false, true},
-      {"1,234.5", 1, 1.234, false, false, true},
+      {"1,234.5", 1, 1234.5, false, false, true},  // a comma before the point groups digits
+      {"1,050,000", 1, 1050000.0, false, false, false},
       {"12a", 12, 12.0, false, false, false},
       {"x", 0, 0.0, false, false, false},
       {" \t ", 0, 0.0, true, true, true},
@@ -144,6 +145,9 @@ TEST_F(TableTest, SetItemTextWritesTheTablesDecimalSymbol) {
   comma->setUseCommaForDecimal(false);
   comma->setItemText(1, 1, "1,25");
   EXPECT_STREQ(comma->getItemText(1, 1).text(), "1.25");
+  // Commas that can only group digits are dropped.
+  point->setItemText(1, 0, "1,050,000");
+  EXPECT_STREQ(point->getItemText(1, 0).text(), "1050000");
   EXPECT_STREQ(point->getClassName(), "Table_lom2");
 }
 
@@ -406,3 +410,23 @@ TEST_F(TableTest, CellsWrittenInABatchShowAsCellsWrittenOneByOne) {
 }
 
 }  // namespace
+
+// A text too wide for its cell shows its start and a mark that it goes on.
+TEST(TableShownText, StartOfATooWideTextAndTheMark) {
+  // One pixel per character.
+  const auto width = [](const FXString& t) { return t.count(); };
+  const std::string mark = Table_lom2::CONTINUES;
+  const struct {
+    const char* text;
+    int room;
+    std::string shown;
+  } cases[] = {
+      {"-6.860120914", 12, "-6.860120914"}, {"-6.860120914", 11, "-6.8601209" + mark},
+      {"1.154782e+00", 8, "1.15478" + mark}, {"0.0063542755", 10, "0.0063542" + mark},
+      {"-1", 1, mark},                      {"-1", 0, ""},
+      {"\xC3\xA9\xC3\xA9\xC3\xA9", 2, "\xC3\xA9" + mark},  // cut between characters
+      {"", 0, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(std::string(Table_lom2::shownText(c.text, c.room, width).text()), c.shown) << c.text << " " << c.room;
+}
