@@ -14,6 +14,7 @@
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
+#include "TextInput_lom2.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -80,7 +81,7 @@ void Quillgrid::setShown(FXWindow* w, bool shown) {
 
 namespace {
 FXTextField* tipField(FXComposite* parent, int columns, const FXString& tip) {
-  FXTextField* field = new FXTextField(parent, columns, nullptr, 0, READ_ONLY_FIELD_OPTS);
+  FXTextField* field = new TextInput_lom2(parent, columns, nullptr, 0, READ_ONLY_FIELD_OPTS);
   field->setTipText(tip);
   return field;
 }
@@ -124,7 +125,7 @@ void Quillgrid::setUpFittingTab() {
   for (int r = 0; r < NUM_FIT_EQN_TABLE_ROWS; ++r) fitEqnTableRow_Lbl[r] = new FXLabel(grid, FIT_EQN_TABLE_ROW_NAMES[r]);
   for (int z = 0; z < NUM_ZONES; ++z) {
     new FXLabel(grid, FXStringFormat("Eqn. #%d", z + 1), nullptr, LABEL_NORMAL | JUSTIFY_CENTER_X);
-    eqnFit_TF[0][z] = new FXTextField(grid, ZONE_LIMIT_COLUMNS, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
+    eqnFit_TF[0][z] = new TextInput_lom2(grid, ZONE_LIMIT_COLUMNS, this, ID_ZONE_LIMIT_FIRST + z, READ_ONLY_FIELD_OPTS);
     eqnFit_TF[1][z] = tipField(grid, 12, "R^2 and adjusted R^2 values for the the least squares curve fit");
     eqnFit_TF[2][z] = tipField(grid, 12, "maximum error between the data points and the fit");
     eqnFit_TF[3][z] = tipField(grid, 12, "error between the 2 equations");
@@ -153,7 +154,7 @@ void Quillgrid::setUpFittingTab() {
   FXGroupBox* interceptGroup = groove(rowOne, "Y-Intercept", LAYOUT_FILL_Y);
   setEqnYIntercept_Chk = new FXCheckButton(interceptGroup, "Set", this, ID_SET_Y_INTERCEPT);
   setEqnYIntercept_Chk->setTipText("Set the y-intercept of the equation.");
-  equation_Y_intercept_TF = new FXTextField(interceptGroup, 7, this, ID_Y_INTERCEPT_FIELD, FIELD_OPTS);
+  equation_Y_intercept_TF = new TextInput_lom2(interceptGroup, 7, this, ID_Y_INTERCEPT_FIELD, FIELD_OPTS);
 
   FXMatrix* sourceMatrix = new FXMatrix(groove(rowOne, "Data source"), 3, MATRIX_BY_ROWS);
   for (int k = 0; k < NUM_DATA_SOURCES; ++k)
@@ -196,7 +197,7 @@ void Quillgrid::setUpFittingTab() {
   // Equation output options and plot options.
   FXHorizontalFrame* options =
       new FXHorizontalFrame(controls, LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
-  excel_cell_TF = new FXTextField(groove(options, "Excel cell for 'x'"), 9, this, ID_EXCEL_CELL, FIELD_OPTS);
+  excel_cell_TF = new TextInput_lom2(groove(options, "Excel cell for 'x'"), 9, this, ID_EXCEL_CELL, FIELD_OPTS);
   excel_cell_TF->setTipText("Excel reference cell where the x variable\nwill be in the spreadsheet");
 
   FXVerticalFrame* formatChecks = new FXVerticalFrame(options);
@@ -280,7 +281,7 @@ void Quillgrid::setUpFittingTab() {
     FXHorizontalFrame* line =
         new FXHorizontalFrame(page, LAYOUT_FILL_X, 0, 0, 0, 0, DEFAULT_SPACING, DEFAULT_SPACING, DEFAULT_SPACING,
                               DEFAULT_SPACING, 10, 10);
-    excelEqn_TF[z] = new FXTextField(line, 50, this, ID_EXCEL_EQUATION_FIRST + z, READ_ONLY_FIELD_OPTS);
+    excelEqn_TF[z] = new TextInput_lom2(line, 50, this, ID_EXCEL_EQUATION_FIRST + z, READ_ONLY_FIELD_OPTS);
     FXHorizontalFrame* tableFrame = new FXHorizontalFrame(line, LAYOUT_FILL_X);
     coefficients_TBL[z] = new FXTable(tableFrame, nullptr, 0, LAYOUT_FILL_X);
     setUpCurveCoefficientsTable(z);

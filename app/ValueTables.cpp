@@ -13,6 +13,7 @@
 #include "Table_lom2.h"
 #include "TextFit.h"
 #include "TextField_lom2.h"
+#include "TextInput_lom2.h"
 #include "ValueTableRules.h"
 #include "fox16.h"
 
@@ -401,15 +402,15 @@ void Quillgrid::setUpLMPTab() {
   FXMatrix* limits = new FXMatrix(side, 2, MATRIX_BY_COLUMNS);
   const FXuint fieldOpts = TEXTFIELD_READONLY | JUSTIFY_CENTER_X | FRAME_SUNKEN | FRAME_THICK;
   new FXLabel(limits, "Min. LMP/1000");
-  lmpMin_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMin_TF = new TextInput_lom2(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "Max. LMP/1000");
-  lmpMax_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMax_TF = new TextInput_lom2(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "");
   new FXLabel(limits, "");
   new FXLabel(limits, "Min. temperature");
-  lmpMinTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMinTemperature_TF = new TextInput_lom2(limits, 7, nullptr, 0, fieldOpts);
   new FXLabel(limits, "Max. temperature");
-  lmpMaxTemperature_TF = new FXTextField(limits, 7, nullptr, 0, fieldOpts);
+  lmpMaxTemperature_TF = new TextInput_lom2(limits, 7, nullptr, 0, fieldOpts);
 }
 
 void Quillgrid::setUpLMPDataTable(int numRows) {
