@@ -241,15 +241,16 @@ long long millisecondsNow() {
 
 enum Reading { READ, ENDED, LATE };
 
-// Reads bytes from the child until the deadline.
+// Reads bytes from the child until the deadline. What has arrived is read
+// even when the deadline has passed before the pipe is looked at.
 Reading readUntil(int fd, long long deadline, void* into, size_t bytes) {
   char* p = (char*)into;
   while (bytes > 0) {
     const long long left = deadline - millisecondsNow();
-    if (left <= 0) return LATE;
     struct pollfd q = {fd, POLLIN, 0};
-    const int ready = poll(&q, 1, (int)(left < 1000000 ? left : 1000000));
+    const int ready = poll(&q, 1, left <= 0 ? 0 : (int)(left < 1000000 ? left : 1000000));
     if (ready < 0 && errno != EINTR) return ENDED;
+    if (ready == 0 && left <= 0) return LATE;
     if (ready <= 0) continue;
     const ssize_t r = read(fd, p, bytes);
     if (r < 0 && errno == EINTR) continue;
@@ -261,13 +262,15 @@ Reading readUntil(int fd, long long deadline, void* into, size_t bytes) {
 }
 
 // Reads the answer and, when the child decoded a picture no larger than the
-// room the checked file asked for, its pixels.
-Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
+// room the checked file asked for, its pixels. Once the answer is there,
+// the pixels get the time limit again, counted from then.
+Outcome readDecodedPicture(int fd, int timeoutMs, DecodedPixels* out) {
   Answer a;
-  Reading r = readUntil(fd, deadline, &a, sizeof a);
+  Reading r = readUntil(fd, millisecondsNow() + timeoutMs, &a, sizeof a);
   if (r == READ && a.mark != ANSWER_MARK) return CRASHED;
   if (r == READ && (!a.ok || a.w <= 0 || a.h <= 0 || (size_t)a.w * (size_t)a.h > out->capacity())) return FAILED;
-  if (r == READ) r = readUntil(fd, deadline, out->data(), (size_t)a.w * (size_t)a.h * sizeof(FXColor));
+  if (r == READ)
+    r = readUntil(fd, millisecondsNow() + timeoutMs, out->data(), (size_t)a.w * (size_t)a.h * sizeof(FXColor));
   if (r == LATE) return TIMED_OUT;
   if (r == ENDED) return CRASHED;
   out->setSize(a.w, a.h);
@@ -275,14 +278,14 @@ Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
 }
 
 // Runs the job in a child process and waits for it, killing it at the
-// deadline; the child is always reaped.
+// deadline; the child is always reaped. The time limit counts once the
+// work meanwhile is done: that work may outlast the decode.
 Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile,
                      EndingChild* ending) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return FAILED;
   fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);  // fewer turns for a large picture
   const pid_t parent = getpid();
-  const long long deadline = millisecondsNow() + timeoutMs;
   const pid_t child = fork();
   if (child == 0) {
     close(fds[0]);
@@ -294,7 +297,7 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
     return FAILED;
   }
   if (meanwhile) meanwhile();
-  const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
+  const Outcome outcome = readDecodedPicture(fds[0], timeoutMs, job.out);
   close(fds[0]);
   if (outcome != DECODED) kill(child, SIGKILL);
   EndingChild here;
@@ -338,38 +341,76 @@ void EndingChild::set(int processId) {
   pid = processId;
 }
 
-Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
-                        const WhileDecoding& whileDecoding, EndingChild* ending) {
-  out->reset();
-  Job job;
-  job.path = path;
-  job.decoder = decoderFor(extension);
-  job.out = out;
-  std::vector<unsigned char> bytes;
-  if (!job.decoder || !readWholeFile(path, &bytes)) return REFUSED;
-  size_t pixels = limits.uncheckedPixels;
-  ImageRules::ImageFileHeader header;
+bool checkImageFile(const FXString& path, const FXString& extension, CheckedFile* file, const Limits& limits) {
+  *file = CheckedFile();
+  file->path = path;
+  file->extension = extension;
+  std::vector<unsigned char>& bytes = file->bytes;
+  if (!decoderFor(extension) || !readWholeFile(path, &bytes)) return false;
+  file->pixels = limits.uncheckedPixels;
+  bool programDecodes = false;
   if (limits.checkFile) {
-    if (!ImageRules::inspectImageFile(bytes.data(), bytes.size(), extension, &header)) return REFUSED;
-    pixels = (size_t)header.width * (size_t)header.height;
-    if (header.runLengthBmp) job.runLengthBmp = &bytes;
+    ImageRules::ImageFileHeader header;
+    if (!ImageRules::inspectImageFile(bytes.data(), bytes.size(), extension, &header)) return false;
+    file->width = header.width;
+    file->height = header.height;
+    file->pixels = (size_t)header.width * (size_t)header.height;
+    programDecodes = header.runLengthBmp;
   }
   // The decoder reads the file itself: its bytes are kept only where the
   // program decodes them.
-  if (!job.runLengthBmp) std::vector<unsigned char>().swap(bytes);
-  if (!out->reserve(pixels)) return FAILED;
+  if (!programDecodes) std::vector<unsigned char>().swap(bytes);
+  return true;
+}
+
+Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Limits& limits,
+                          const WhileDecoding& whileDecoding, EndingChild* ending) {
+  out->reset();
+  Job job;
+  job.path = file.path;
+  job.decoder = decoderFor(file.extension);
+  job.out = out;
+  if (!file.bytes.empty()) job.runLengthBmp = &file.bytes;
+  const size_t pixels = file.pixels;
+  if (!job.decoder || !out->reserve(pixels)) return FAILED;
   const int timeoutMs = limits.timeoutMs > 0 ? limits.timeoutMs : 2000 + (int)(pixels / 25000);
   // The decoders keep at most one more copy of the picture beside their
   // own small buffers.
-  const size_t allowance = 2 * pixels * sizeof(FXColor) + bytes.size() + ((size_t)256 << 20);
+  const size_t allowance = 2 * pixels * sizeof(FXColor) + file.bytes.size() + ((size_t)256 << 20);
   // The room for the pixels is mapped in while the child decodes.
   const std::function<void()> meanwhile = [&]() {
     prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
-    if (whileDecoding && limits.checkFile) whileDecoding((int)header.width, (int)header.height);
+    if (whileDecoding && file.width > 0) whileDecoding((int)file.width, (int)file.height);
   };
   const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile, ending);
   if (outcome != DECODED) out->reset();
   return outcome;
+}
+
+Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
+                        const WhileDecoding& whileDecoding, EndingChild* ending) {
+  out->reset();
+  CheckedFile file;
+  if (!checkImageFile(path, extension, &file, limits)) return REFUSED;
+  return decodeCheckedFile(file, out, limits, whileDecoding, ending);
+}
+
+namespace {
+long long memoryForTests = -1;
+}  // namespace
+
+void setAvailableMemoryForTests(long long bytes) { memoryForTests = bytes; }
+
+long long availableMemory() {
+  if (memoryForTests >= 0) return memoryForTests;
+  FILE* f = fopen("/proc/meminfo", "r");
+  if (!f) return 0;
+  char line[256];
+  long long kb = 0;
+  while (fgets(line, sizeof line, f))
+    if (sscanf(line, "MemAvailable: %lld kB", &kb) == 1) break;
+  fclose(f);
+  return kb * 1024;
 }
 
 }  // namespace ImageDecode

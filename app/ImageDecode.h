@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace ImageDecode {
 
@@ -51,6 +52,10 @@ enum Outcome {
 
 struct Limits {
   // Time the decode may take; 0: two seconds and 40 ns a declared pixel.
+  // It counts from the moment the caller's own work meanwhile (WhileDecoding)
+  // is done, which can take longer than the decode on a busy machine, and
+  // again for the pixels once the answer is there; what has arrived is
+  // read however late it is looked at.
   int timeoutMs = 0;
   // false: the decoder runs on the file unchecked, into room for
   // uncheckedPixels pixels. For tests and fuzzing of what the child
@@ -88,13 +93,36 @@ private:
   int pid = -1;
 };
 
-// Reads the file at path, checks it as the file type named by the
-// extension (any case), and decodes it once in a child process into out.
-// The child has ended on return, or, when ending is given, ends by the
-// time ending goes.
+// A picture file read and checked, ready to be decoded.
+struct CheckedFile {
+  FX::FXString path, extension;
+  long width = 0, height = 0;        // the sides the checks found (0 unchecked)
+  size_t pixels = 0;                 // the room the decoded picture gets
+  std::vector<unsigned char> bytes;  // the file, when the program decodes it itself
+};
+
+// Reads the file at path and checks it as the file type named by the
+// extension (any case). False when it cannot be read or held, or the
+// checks refuse it: decoding it gives REFUSED.
+bool checkImageFile(const FX::FXString& path, const FX::FXString& extension, CheckedFile* file,
+                    const Limits& limits = Limits());
+
+// Decodes a checked file once in a child process into out. The child has
+// ended on return, or, when ending is given, ends by the time ending goes.
+Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Limits& limits = Limits(),
+                          const WhileDecoding& whileDecoding = nullptr, EndingChild* ending = nullptr);
+
+// checkImageFile and then decodeCheckedFile.
 Outcome decodeImageFile(const FX::FXString& path, const FX::FXString& extension, DecodedPixels* out,
                         const Limits& limits = Limits(), const WhileDecoding& whileDecoding = nullptr,
                         EndingChild* ending = nullptr);
+
+// The memory the machine has available now, in bytes (what the system
+// reports as available to new work without swapping); 0 when unknown.
+long long availableMemory();
+// For tests: the figure availableMemory gives instead of the system's; a
+// negative one gives the system's again.
+void setAvailableMemoryForTests(long long bytes);
 
 }  // namespace ImageDecode
 

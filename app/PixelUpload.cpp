@@ -137,15 +137,20 @@ void PixelUpload::prepare(FXImage* target) {
   ImageDecode::prefaultPages(segment->image->data, (size_t)segment->image->bytes_per_line * segment->height);
 }
 
-void PixelUpload::put(FXImage* target) {
+void PixelUpload::put(FXImage* target) { put(target, target ? target->getData() : nullptr, nullptr); }
+
+void PixelUpload::put(FXImage* target, const FXColor* from, const std::function<void()>& whileServerReads) {
   kept = false;
-  if (!target || !target->id() || !target->getData()) return;
+  if (!target || !target->id() || !target->getData() || !from) {
+    if (whileServerReads) whileServerReads();
+    return;
+  }
   if (!segmentFor(target)) {
+    if (whileServerReads) whileServerReads();
     target->render();
     return;
   }
   const int W = target->getWidth(), H = target->getHeight();
-  const FXColor* from = target->getData();
   char* to = segment->image->data;
   const int stride = segment->image->bytes_per_line;
   ImageRules::forEachRowBand(H, 0, 64, [&](int y0, int y1) {
@@ -165,6 +170,8 @@ void PixelUpload::put(FXImage* target) {
     }
   });
   XShmPutImage(segment->display, (Drawable)target->id(), segment->gc, segment->image, 0, 0, 0, 0, W, H, False);
+  XFlush(segment->display);
+  if (whileServerReads) whileServerReads();
   // The segment may be written again only once the server has read it.
   XSync(segment->display, False);
   kept = true;

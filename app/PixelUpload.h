@@ -14,6 +14,8 @@
 
 #include <fx.h>
 
+#include <functional>
+
 class PixelUpload {
 public:
   PixelUpload() = default;
@@ -24,6 +26,11 @@ public:
   // Uploads the target's client-side pixels to its display-side image, as
   // its render does; nothing for a target without either.
   void put(FX::FXImage* target);
+  // The same with the pixels taken from another buffer of the target's
+  // size that holds the same picture, and with work done while the X
+  // server reads them (work that may fill the target's own buffer): it is
+  // done before a toolkit render, which reads that buffer.
+  void put(FX::FXImage* target, const FX::FXColor* pixels, const std::function<void()>& whileServerReads);
   // Makes the kept segment for uploads to the target (a created image of
   // the picture's size) ahead of the first put, with its pages mapped in,
   // so that work can be done while the pixels are still on their way.

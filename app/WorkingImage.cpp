@@ -61,6 +61,30 @@ void upload(PixelUpload*& through, FXImage* target) {
   through->put(target);
 }
 
+// True, after the error box, when the buffers of the checked picture need
+// more memory than the machine has available, counting what the shown
+// picture of shownW x shownH gives back (none: 0 x 0). An unknown figure
+// refuses nothing.
+bool tooLargeForMemory(FXWindow* owner, const ImageDecode::CheckedFile& file, long shownW, long shownH) {
+  const long long systemHas = ImageDecode::availableMemory();
+  const long long needed = ImageRules::pictureMemoryNeeded(file.width, file.height);
+  const long long available = systemHas + ImageRules::pictureMemoryHeld(shownW, shownH);
+  if (systemHas <= 0 || needed <= available) return false;
+  ModalSeam::error(owner, MBOX_OK, "Error Loading Image",
+                   ImageRules::pictureTooLargeText(file.width, file.height, needed, available));
+  return true;
+}
+
+// Copies the h rows of w pixels of from into both buffers, on the
+// machine's cores.
+void copyPicture(const FXColor* from, FXColor* a, FXColor* b, int w, int h) {
+  ImageRules::forEachRowBand(h, 0, 64, [&](int y0, int y1) {
+    const size_t first = (size_t)w * y0, bytes = sizeof(FXColor) * (size_t)w * (y1 - y0);
+    memcpy(a + first, from + first, bytes);
+    memcpy(b + first, from + first, bytes);
+  });
+}
+
 // Number of pixels two buffers of these images share.
 long sharedPixels(FXImage* a, int w, int h) {
   const long na = (long)a->getWidth() * a->getHeight(), nb = (long)w * h;
@@ -133,6 +157,11 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
 }
 
 bool Quillgrid::loadImage(FXString path) {
+  // A picture that memory cannot hold is refused before anything changes.
+  ImageDecode::CheckedFile file;
+  const bool checked = ImageDecode::checkImageFile(path, FXPath::extension(path), &file);
+  if (checked && tooLargeForMemory(this, file, image ? imageWidth : 0, image ? imageHeight : 0)) return false;
+
   rotationAngle = 0;
   rotationCentre[0] = rotationCentre[1] = -1;
   updateRotationLabel();
@@ -210,18 +239,21 @@ bool Quillgrid::loadImage(FXString path) {
   const ImageDecode::WhileDecoding prepare = [&](int bw, int bh) { ready = makeBuffers(bw, bh); };
   // The child process ends while the picture goes to the display.
   ImageDecode::EndingChild ending;
-  bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare, &ending) ==
-            ImageDecode::DECODED;
+  bool ok = checked && ImageDecode::decodeCheckedFile(file, &decoded, ImageDecode::Limits(), prepare, &ending) ==
+                          ImageDecode::DECODED;
   const int w = decoded.width(), h = decoded.height();
-  const size_t n = (size_t)w * h;
   // A picture smaller than its file declared gets buffers of its own size.
   if (ok && (!ready || w != imageWidth || h != imageHeight)) ok = makeBuffers(w, h);
   if (ok) {
-    memcpy(shown, decoded.data(), sizeof(FXColor) * n);
     clean->setData(decoded.data(), 0, w, h);
     fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
+    // The fast form of the toolkit's render, from the decoded pixels; the
+    // shown picture and the original pixels are copied from them while the
+    // display reads them.
+    const FXColor* from = decoded.data();
+    FXColor* original = originalPixelArray;
+    pixelUpload->put(fresh, from, [&]() { copyPicture(from, shown, original, w, h); });
     shown = nullptr;
-    pixelUpload->put(fresh);  // the fast form of the toolkit's render
   }
   if (!ok) {
     FXFREE(&shown);
@@ -241,8 +273,6 @@ bool Quillgrid::loadImage(FXString path) {
     // window gives it less room.
     imageView->setImage(image);
   }
-  memcpy(originalPixelArray, cleanPixels.data(), sizeof(FXColor) * n);
-
   resetAfterNewImage();
   updateRecentlyUsedFileList(path, 0);
   if (resizeWindowWithNewImage && resizeWindowWithNewImage->getCheck()) autoSizeWindow();
