@@ -31,7 +31,8 @@ public:
   int height() const { return h; }
   void reset();
 
-  // Room for n pixels; false when memory cannot hold them.
+  // Room for n pixels, the room there when it is of that size; false
+  // when memory cannot hold them.
   bool reserve(size_t n);
   size_t capacity() const { return bytes / sizeof(FX::FXColor); }
   void setSize(int width, int height) { w = width, h = height; }
@@ -107,8 +108,9 @@ struct CheckedFile {
 bool checkImageFile(const FX::FXString& path, const FX::FXString& extension, CheckedFile* file,
                     const Limits& limits = Limits());
 
-// Decodes a checked file once in a child process into out. The child has
-// ended on return, or, when ending is given, ends by the time ending goes.
+// Decodes a checked file once in a child process into out, whose room is
+// kept when it has the picture's size. The child has ended on return, or,
+// when ending is given, ends by the time ending goes.
 Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Limits& limits = Limits(),
                           const WhileDecoding& whileDecoding = nullptr, EndingChild* ending = nullptr);
 

@@ -156,6 +156,35 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
   return 1;
 }
 
+// Lets go of the shown picture before another one loads into fresh (a
+// decoder made empty, or null). What a picture of the checked file's size
+// takes over stays: the room of the decoded pixels, in decoded, and the
+// display's picture of the same kind and size, which is returned in place
+// of fresh with its pixels gone, so that the display need not make and map
+// in another.
+static FXImage* letGoOfPicture(Quillgrid* w, FXImage* fresh, const ImageDecode::CheckedFile* file,
+                               ImageDecode::DecodedPixels* decoded) {
+  // The view lets go of the picture before it is released, and shows none
+  // until a new one has loaded.
+  if (w->imageView) w->imageView->setImage(nullptr);
+  FXImage* previous = w->image;
+  w->image = nullptr;
+  w->enableDisableDrawLineBtn();
+  Quillgrid::releaseAndDelete(w->cleanImage);
+  *decoded = static_cast<ImageDecode::DecodedPixels&&>(w->cleanPixels);
+  // The pixel copies belong to the released picture.
+  w->free_originalPixelArray();
+  w->imageWidth = w->imageHeight = 0;
+  if (fresh && previous && file && previous->getMetaClass() == fresh->getMetaClass() &&
+      previous->getWidth() == file->width && previous->getHeight() == file->height) {
+    delete fresh;
+    previous->setData(nullptr, 0);
+    return previous;
+  }
+  Quillgrid::releaseAndDelete(previous);
+  return fresh;
+}
+
 bool Quillgrid::loadImage(FXString path) {
   // A picture that memory cannot hold is refused before anything changes.
   ImageDecode::CheckedFile file;
@@ -167,19 +196,9 @@ bool Quillgrid::loadImage(FXString path) {
   updateRotationLabel();
   disableButtons();
 
-  // The view lets go of the picture before it is released, and shows none
-  // until a new one has loaded.
-  if (imageView) imageView->setImage(nullptr);
-  releaseAndDelete(image);
-  enableDisableDrawLineBtn();
-  releaseAndDelete(cleanImage);
-  cleanPixels.reset();
-  // The pixel copies belong to the released picture.
-  free_originalPixelArray();
-  imageWidth = imageHeight = 0;
-
   const FXString extension = FXPath::extension(path);
-  FXImage* fresh = makeDecoder(getApp(), extension);
+  ImageDecode::DecodedPixels decoded;
+  FXImage* fresh = letGoOfPicture(this, makeDecoder(getApp(), extension), checked ? &file : nullptr, &decoded);
   // The upload's segment is kept for a next picture of the same size, and
   // let go of with a picture that does not load.
   const auto releaseUpload = [&]() {
@@ -204,7 +223,6 @@ bool Quillgrid::loadImage(FXString path) {
   // damaged file cannot crash or freeze the window; the shown picture, the
   // clean copy and the original pixels are copies of those pixels.
   getApp()->beginWaitCursor();
-  ImageDecode::DecodedPixels decoded;
   FXColor* shown = nullptr;
   // Buffers for a bw x bh picture, with their pages mapped in: the shown
   // picture's, the pixel arrays, and the display's picture, made empty with
@@ -212,11 +230,14 @@ bool Quillgrid::loadImage(FXString path) {
   // them.
   const auto makeBuffers = [&](int bw, int bh) {
     FXFREE(&shown);
-    fresh->destroy();
+    const bool made = fresh->id() && fresh->getWidth() == bw && fresh->getHeight() == bh;
+    if (!made) fresh->destroy();
     try {
       allocate_originalPixelArray(bw, bh);
-      fresh->resize(bw, bh);
-      fresh->create();
+      if (!made) {
+        fresh->resize(bw, bh);
+        fresh->create();
+      }
     } catch (const FXException&) {
       return false;
     } catch (const std::bad_alloc&) {
@@ -229,9 +250,11 @@ bool Quillgrid::loadImage(FXString path) {
     if (!pixelUpload) pixelUpload = new PixelUpload;
     pixelUpload->prepare(fresh);
     // The display maps in the picture's memory meanwhile too.
-    FXDCWindow dc(fresh);
-    dc.fillRectangle(0, 0, bw, bh);
-    getApp()->flush();
+    if (!made) {
+      FXDCWindow dc(fresh);
+      dc.fillRectangle(0, 0, bw, bh);
+      getApp()->flush();
+    }
     return true;
   };
   // The buffers are made ready while the child process decodes.
