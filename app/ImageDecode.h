@@ -2,8 +2,9 @@
 // without widgets or the display: the file is checked (ImageFileRules) and
 // then decoded once, by the toolkit's decoder of its type, in a child
 // process with a time limit and an address-space limit. The child touches
-// no display resource, hands the pixels back through a pipe into memory
-// sized from the checked header, and leaves with _exit.
+// no display resource, copies the pixels into memory it shares with the
+// program, sized from the checked header, answers through a pipe, and
+// leaves with _exit.
 #ifndef QUILLGRID_IMAGEDECODE_H
 #define QUILLGRID_IMAGEDECODE_H
 
@@ -31,8 +32,8 @@ public:
   int height() const { return h; }
   void reset();
 
-  // Room for n pixels, the room there when it is of that size; false
-  // when memory cannot hold them.
+  // Room for n pixels, shared with the decoding process: the room there
+  // when it is of that size. False when memory cannot hold them.
   bool reserve(size_t n);
   size_t capacity() const { return bytes / sizeof(FX::FXColor); }
   void setSize(int width, int height) { w = width, h = height; }
@@ -54,9 +55,8 @@ enum Outcome {
 struct Limits {
   // Time the decode may take; 0: two seconds and 40 ns a declared pixel.
   // It counts from the moment the caller's own work meanwhile (WhileDecoding)
-  // is done, which can take longer than the decode on a busy machine, and
-  // again for the pixels once the answer is there; what has arrived is
-  // read however late it is looked at.
+  // is done, which can take longer than the decode on a busy machine; an
+  // answer that has arrived is read however late it is looked at.
   int timeoutMs = 0;
   // false: the decoder runs on the file unchecked, into room for
   // uncheckedPixels pixels. For tests and fuzzing of what the child
