@@ -382,10 +382,17 @@ Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Lim
   // The decoders keep at most one more copy of the picture beside their
   // own small buffers.
   const size_t allowance = 2 * pixels * sizeof(FXColor) + file.bytes.size() + ((size_t)256 << 20);
-  // The room for the pixels is mapped in while the child decodes.
+  // The room for the pixels is mapped in while the child decodes, on a
+  // thread of its own while the caller works.
   const std::function<void()> meanwhile = [&]() {
-    prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
+    std::thread mapIn;
+    try {
+      mapIn = std::thread([out]() { prefaultPages(out->data(), out->capacity() * sizeof(FXColor)); });
+    } catch (const std::exception&) {
+      prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
+    }
     if (whileDecoding && file.width > 0) whileDecoding((int)file.width, (int)file.height);
+    if (mapIn.joinable()) mapIn.join();
   };
   const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile, ending);
   if (outcome != DECODED) out->reset();

@@ -131,10 +131,18 @@ bool PixelUpload::segmentFor(FXImage* target) {
   return segment != nullptr;
 }
 
-void PixelUpload::prepare(FXImage* target) {
-  if (!target || !target->id() || !segmentFor(target)) return;
+bool PixelUpload::prepare(FXImage* target, bool fill) {
+  if (!target || !target->id() || !segmentFor(target)) return false;
   // The segment is this process's until the X server reads it at a put.
   ImageDecode::prefaultPages(segment->image->data, (size_t)segment->image->bytes_per_line * segment->height);
+  if (fill) {
+    // What the segment holds does not matter: the next put writes all of it
+    // and then replaces the whole picture.
+    XShmPutImage(segment->display, (Drawable)target->id(), segment->gc, segment->image, 0, 0, 0, 0,
+                 segment->width, segment->height, False);
+    XFlush(segment->display);
+  }
+  return true;
 }
 
 void PixelUpload::put(FXImage* target) { put(target, target ? target->getData() : nullptr, nullptr); }

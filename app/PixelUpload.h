@@ -34,7 +34,11 @@ public:
   // Makes the kept segment for uploads to the target (a created image of
   // the picture's size) ahead of the first put, with its pages mapped in,
   // so that work can be done while the pixels are still on their way.
-  void prepare(FX::FXImage* target);
+  // With fill, the segment's content is also sent to the target without
+  // waiting, so that the X server maps in the picture's memory and its
+  // view of the segment meanwhile. False when no kept segment serves the
+  // target (nothing was sent).
+  bool prepare(FX::FXImage* target, bool fill = false);
   // Lets go of the kept segment; call while the display is open.
   void release();
   // Whether the last put went through the kept segment (false: through the

@@ -4,7 +4,12 @@
 // and half turns of the picture.
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <fx.h>
@@ -73,6 +78,21 @@ bool tooLargeForMemory(FXWindow* owner, const ImageDecode::CheckedFile& file, lo
   ModalSeam::error(owner, MBOX_OK, "Error Loading Image",
                    ImageRules::pictureTooLargeText(file.width, file.height, needed, available));
   return true;
+}
+
+// Maps in the pages of the buffers on threads of their own while work
+// runs on this one (in turn when no thread can be had).
+void mapInMeanwhile(std::initializer_list<std::pair<void*, size_t>> buffers, const std::function<void()>& work) {
+  std::vector<std::thread> helpers;
+  for (const auto& b : buffers) {
+    try {
+      helpers.emplace_back([b]() { ImageDecode::prefaultPages(b.first, b.second); });
+    } catch (const std::system_error&) {
+      ImageDecode::prefaultPages(b.first, b.second);
+    }
+  }
+  work();
+  for (std::thread& h : helpers) h.join();
 }
 
 // Copies the h rows of w pixels of from into both buffers, on the
@@ -160,8 +180,9 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
 // decoder made empty, or null). What a picture of the checked file's size
 // takes over stays: the room of the decoded pixels, in decoded, and the
 // display's picture of the same kind and size, which is returned in place
-// of fresh with its pixels gone, so that the display need not make and map
-// in another.
+// of fresh, so that the display need not make and map in another. Its
+// pixels and the pixel copies go later, while the new picture decodes
+// (allocate_originalPixelArray and makeBuffers let go of them).
 static FXImage* letGoOfPicture(Quillgrid* w, FXImage* fresh, const ImageDecode::CheckedFile* file,
                                ImageDecode::DecodedPixels* decoded) {
   // The view lets go of the picture before it is released, and shows none
@@ -172,13 +193,10 @@ static FXImage* letGoOfPicture(Quillgrid* w, FXImage* fresh, const ImageDecode::
   w->enableDisableDrawLineBtn();
   Quillgrid::releaseAndDelete(w->cleanImage);
   *decoded = static_cast<ImageDecode::DecodedPixels&&>(w->cleanPixels);
-  // The pixel copies belong to the released picture.
-  w->free_originalPixelArray();
   w->imageWidth = w->imageHeight = 0;
   if (fresh && previous && file && previous->getMetaClass() == fresh->getMetaClass() &&
       previous->getWidth() == file->width && previous->getHeight() == file->height) {
     delete fresh;
-    previous->setData(nullptr, 0);
     return previous;
   }
   Quillgrid::releaseAndDelete(previous);
@@ -206,12 +224,14 @@ bool Quillgrid::loadImage(FXString path) {
     pixelUpload = nullptr;
   };
   if (!fresh) {
+    free_originalPixelArray();
     releaseUpload();
     ModalSeam::error(this, MBOX_OK, "Error Loading Image", FXStringFormat("Unsupported type: %s", extension.text()));
     return false;
   }
   FXImage* clean = makeDecoder(getApp(), extension);
   auto fail = [&](const FXString& caption, const FXString& text) {
+    free_originalPixelArray();
     delete fresh;
     delete clean;
     releaseUpload();
@@ -231,7 +251,10 @@ bool Quillgrid::loadImage(FXString path) {
   const auto makeBuffers = [&](int bw, int bh) {
     FXFREE(&shown);
     const bool made = fresh->id() && fresh->getWidth() == bw && fresh->getHeight() == bh;
-    if (!made) fresh->destroy();
+    if (made)
+      fresh->setData(nullptr, 0);  // the pixels of the picture replaced
+    else
+      fresh->destroy();
     try {
       allocate_originalPixelArray(bw, bh);
       if (!made) {
@@ -245,16 +268,17 @@ bool Quillgrid::loadImage(FXString path) {
     }
     const size_t bytes = sizeof(FXColor) * (size_t)bw * bh;
     if (!FXMALLOC(&shown, FXColor, (size_t)bw * bh)) return false;
-    ImageDecode::prefaultPages(shown, bytes);
-    ImageDecode::prefaultPages(originalPixelArray, bytes);
-    if (!pixelUpload) pixelUpload = new PixelUpload;
-    pixelUpload->prepare(fresh);
-    // The display maps in the picture's memory meanwhile too.
-    if (!made) {
-      FXDCWindow dc(fresh);
-      dc.fillRectangle(0, 0, bw, bh);
-      getApp()->flush();
-    }
+    // The pages are mapped in on helper threads while this one makes the
+    // upload's segment, and the display maps in the picture's memory
+    // meanwhile too.
+    mapInMeanwhile({{shown, bytes}, {originalPixelArray, bytes}}, [&]() {
+      if (!pixelUpload) pixelUpload = new PixelUpload;
+      if (!pixelUpload->prepare(fresh, !made) && !made) {
+        FXDCWindow dc(fresh);
+        dc.fillRectangle(0, 0, bw, bh);
+        getApp()->flush();
+      }
+    });
     return true;
   };
   // The buffers are made ready while the child process decodes.
