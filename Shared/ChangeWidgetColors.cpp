@@ -72,6 +72,7 @@ const ClassRule RULES[] = {
     {"FXCheckButton", CHECK_BUTTON},
     {"FXMenuCommand", BACK_TEXT_FRAME},
     {"FXTextField", TEXT_FIELD},
+    {"TextInput_lom2", TEXT_FIELD},  // the program's text field is coloured as the toolkit's
     {"FXText", TEXT},
     {"FXTable", TABLE},
     {"FXGroupBox", BACK_TEXT_FRAME},

@@ -1,5 +1,7 @@
 #include "ModalSeam.h"
 
+#include "TextInput_lom2.h"
+
 using namespace FX;
 
 namespace {
@@ -66,6 +68,9 @@ FXuint ModalSeam::question(FXWindow* owner, FXuint opts, const FXString& caption
 }
 
 FXuint ModalSeam::execute(FXDialogBox* dialog, FXuint placement) {
+  // The text fields the toolkit made in the dialog (a file dialog's name
+  // field) take no text too long to show, as the program's own do.
+  TextInputGuard guard(dialog);
   if (hasResponder()) {
     Request req;
     req.kind = DIALOG;

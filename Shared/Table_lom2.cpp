@@ -1,6 +1,7 @@
 #include "Table_lom2.h"
 
 #include "NumberCommas.h"
+#include "TextInput_lom2.h"
 #include "Utilities_lom2.h"
 
 #include <FX88591Codec.h>
@@ -85,6 +86,33 @@ long Table_lom2::onKeyPress(FXObject* sender, FXSelector sel, void* ptr) {
 
 FXTableItem* Table_lom2::createItem(const FXString& text, FXIcon* icon, void* ptr) {
   return new TableItem_lom2(text, icon, ptr);
+}
+
+// Made as the toolkit makes its own editor: one column, Return ends the
+// typing, the cell's justification, the table's margins, font and colours,
+// and the cell's text selected. Cells of other kinds of item keep theirs.
+FXWindow* Table_lom2::getControlForItem(FXint r, FXint c) {
+  FXTableItem* item = makeItemAt(r, c);
+  const FXMetaClass* kind = item->getMetaClass();
+  if (kind != FXMETACLASS(TableItem_lom2) && kind != FXMETACLASS(FXTableItem)) return FXTable::getControlForItem(r, c);
+  TextInput_lom2* field = new TextInput_lom2(this, 1, this, ID_ACCEPT_INPUT, TEXTFIELD_ENTER_ONLY, 0, 0, 0, 0,
+                                             marginleft, marginright, margintop, marginbottom);
+  if (id()) field->create();
+  const FXuint cell = item->getJustify();
+  FXuint justify = 0;
+  if (cell & FXTableItem::LEFT) justify |= JUSTIFY_LEFT;
+  if (cell & FXTableItem::RIGHT) justify |= JUSTIFY_RIGHT;
+  if (cell & FXTableItem::TOP) justify |= JUSTIFY_TOP;
+  if (cell & FXTableItem::BOTTOM) justify |= JUSTIFY_BOTTOM;
+  field->setJustify(justify);
+  field->setFont(getFont());
+  field->setBackColor(getBackColor());
+  field->setTextColor(getTextColor());
+  field->setSelBackColor(getSelBackColor());
+  field->setSelTextColor(getSelTextColor());
+  field->setText(item->getText());
+  field->selectAll();
+  return field;
 }
 
 void Table_lom2::setUseCommaForDecimal(bool useComma) {

@@ -43,6 +43,9 @@ protected:
 
   // Every item the table makes can hold a tool tip.
   virtual FX::FXTableItem* createItem(const FX::FXString& text, FX::FXIcon* icon, void* ptr);
+  // The editor of a text cell is the program's text input
+  // (TextInput_lom2), which takes no text too long to show.
+  virtual FX::FXWindow* getControlForItem(FX::FXint r, FX::FXint c);
 
 private:
   Table_lom2(const Table_lom2&);

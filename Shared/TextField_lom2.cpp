@@ -8,12 +8,12 @@ FXDEFMAP(TextField_lom2) TextField_lom2Map[] = {
     FXMAPFUNC(SEL_VERIFY, 0, TextField_lom2::onVerify),
 };
 
-FXIMPLEMENT(TextField_lom2, FXTextField, TextField_lom2Map, ARRAYNUMBER(TextField_lom2Map))
+FXIMPLEMENT(TextField_lom2, TextInput_lom2, TextField_lom2Map, ARRAYNUMBER(TextField_lom2Map))
 
 TextField_lom2::TextField_lom2(FXComposite* p, FXint ncols, FXObject* tgt, FXSelector sel, FXuint opts, FXint x,
                                FXint y, FXint w, FXint h, FXint pl, FXint pr, FXint pt, FXint pb,
                                bool useCommaForDecimal, bool allowNeg)
-    : FXTextField(p, ncols, tgt, sel, opts, x, y, w, h, pl, pr, pt, pb),
+    : TextInput_lom2(p, ncols, tgt, sel, opts, x, y, w, h, pl, pr, pt, pb),
       decimalSymbol(useCommaForDecimal ? ',' : '.'),
       allowNegNum(allowNeg) {}
 
@@ -47,10 +47,11 @@ const char* skipSign(const char* s) { return (*s == '+' || *s == '-') ? s + 1 : 
 
 // Every part of a number is optional, so unfinished input while typing
 // ("", ".", "1E", "1E-") passes; anything that cannot grow into a number
-// does not.
+// does not. A text too long to show is refused first, with its warning.
 long TextField_lom2::onVerify(FXObject*, FXSelector, void* ptr) {
   const char* text = static_cast<const char*>(ptr);
   if (!text) text = "";
+  if (refuses(this, text)) return 1;
   if ((options & TEXTFIELD_LIMITED) != 0 && FXString(text).count() > columns) return 1;
   const char* s = skipSpaces(text);
   if ((options & TEXTFIELD_INTEGER) != 0) {

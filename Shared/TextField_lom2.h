@@ -1,13 +1,16 @@
 // A text field for number input. With TEXTFIELD_INTEGER or TEXTFIELD_REAL
 // it refuses, keystroke by keystroke, every change that would not leave a
 // valid (possibly unfinished) number; a sign can be refused altogether and
-// the decimal symbol is ',' or '.'.
+// the decimal symbol is ',' or '.'. Like every input of the program it
+// takes no text too long to show (TextInput_lom2).
 #ifndef QUILLGRID_TEXTFIELD_LOM2_H
 #define QUILLGRID_TEXTFIELD_LOM2_H
 
 #include <fx.h>
 
-class TextField_lom2 : public FX::FXTextField {
+#include "TextInput_lom2.h"
+
+class TextField_lom2 : public TextInput_lom2 {
   FXDECLARE(TextField_lom2)
 protected:
   char decimalSymbol;  // ',' or '.'

@@ -2,6 +2,7 @@
 
 #include "ChangeWidgetColors.h"
 #include "ModalSeam.h"
+#include "TextInput_lom2.h"
 #include "Utilities_lom2.h"
 
 using namespace FX;
@@ -72,11 +73,11 @@ void UIForWebUpdates::promptForUpdate(FXWindow* owner, FXString userName, FXStri
     if (showCredentials) {
       const int columns = FXMAX(FXMAX(userName.length(), password.length()) + 2, 20);
       new FXLabel(matrix, "Website username:", nullptr, LAYOUT_CENTER_Y);
-      userField = new FXTextField(matrix, columns, nullptr, 0, JUSTIFY_LEFT | FRAME_SUNKEN | FRAME_THICK);
+      userField = new TextInput_lom2(matrix, columns, nullptr, 0, JUSTIFY_LEFT | FRAME_SUNKEN | FRAME_THICK);
       userField->setText(userName);
       new FXLabel(matrix, "Website password:", nullptr, LAYOUT_CENTER_Y);
-      FXTextField* passwordField =
-          new FXTextField(matrix, columns, nullptr, 0, JUSTIFY_LEFT | FRAME_SUNKEN | FRAME_THICK | TEXTFIELD_READONLY);
+      FXTextField* passwordField = new TextInput_lom2(matrix, columns, nullptr, 0,
+                                                      JUSTIFY_LEFT | FRAME_SUNKEN | FRAME_THICK | TEXTFIELD_READONLY);
       passwordField->setText(password);
     }
     new FXLabel(frame, FXString::null);

@@ -16,6 +16,7 @@
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
 #include "WrapFrame.h"
+#include "TextInput_lom2.h"
 #include "fox16.h"
 
 using namespace FX;
@@ -162,7 +163,7 @@ void Quillgrid::setUpFittingTab() {
   FXGroupBox* interceptGroup = groove(rowOne, "Y-Intercept", LAYOUT_FILL_Y);
   setEqnYIntercept_Chk = new FXCheckButton(interceptGroup, "Set", this, ID_SET_Y_INTERCEPT);
   setEqnYIntercept_Chk->setTipText("Set the y-intercept of the equation.");
-  equation_Y_intercept_TF = new FXTextField(interceptGroup, 7, this, ID_Y_INTERCEPT_FIELD, FIELD_OPTS);
+  equation_Y_intercept_TF = new TextInput_lom2(interceptGroup, 7, this, ID_Y_INTERCEPT_FIELD, FIELD_OPTS);
 
   FXMatrix* sourceMatrix = new FXMatrix(groove(rowOne, "Data source"), 3, MATRIX_BY_ROWS);
   for (int k = 0; k < NUM_DATA_SOURCES; ++k)
@@ -203,7 +204,7 @@ void Quillgrid::setUpFittingTab() {
 
   // Equation output options and plot options.
   WrapFrame* options = new WrapFrame(controls, LAYOUT_FILL_X, 4, 4, 4, 4, 4, 4);
-  excel_cell_TF = new FXTextField(groove(options, "Excel cell for 'x'"), 9, this, ID_EXCEL_CELL, FIELD_OPTS);
+  excel_cell_TF = new TextInput_lom2(groove(options, "Excel cell for 'x'"), 9, this, ID_EXCEL_CELL, FIELD_OPTS);
   excel_cell_TF->setTipText("Excel reference cell where the x variable\nwill be in the spreadsheet");
 
   FXVerticalFrame* formatChecks = new FXVerticalFrame(options);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <thread>
 #include <string.h>
 #include <vector>
 
@@ -13,7 +14,6 @@
 #include <stdint.h>
 #include <poll.h>
 #include <sys/mman.h>
-#include <sys/uio.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,6 +23,7 @@
 #include <FXPNGImage.h>
 
 #include "ImageFileRules.h"
+#include "ImageRules.h"
 
 // AddressSanitizer reserves terabytes of address space for its shadow
 // memory, so a decoding process built with it gets no address-space limit.
@@ -65,9 +66,15 @@ void DecodedPixels::reset() {
 }
 
 bool DecodedPixels::reserve(size_t n) {
+  // Room of this size already there is kept, with its pages mapped in.
+  if (map && n > 0 && n <= ((size_t)-1) / sizeof(FXColor) && bytes == n * sizeof(FXColor)) {
+    w = h = 0;
+    return true;
+  }
   reset();
   if (n == 0 || n > ((size_t)-1) / sizeof(FXColor)) return false;
-  void* m = mmap(nullptr, n * sizeof(FXColor), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  // Shared with the decoding process, which puts the pixels there.
+  void* m = mmap(nullptr, n * sizeof(FXColor), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
   if (m == MAP_FAILED) return false;
   map = m;
   bytes = n * sizeof(FXColor);
@@ -131,8 +138,8 @@ struct Job {
   DecodedPixels* out = nullptr;
 };
 
-// The answer of the decoding process, written to the pipe before the
-// pixels.
+// The answer of the decoding process, written to the pipe once the pixels
+// stand in the shared room.
 struct Answer {
   uint32_t mark;
   int32_t ok, w, h;
@@ -180,21 +187,6 @@ bool writeAll(int fd, const void* data, size_t bytes) {
   return true;
 }
 
-// Hands the pixels' pages to the pipe without copying them where the
-// system allows, else writes them.
-void sendPixels(int fd, const FXColor* pixels, size_t bytes) {
-  const char* p = (const char*)pixels;
-  while (bytes > 0) {
-    struct iovec v = {(void*)p, bytes};
-    const ssize_t r = vmsplice(fd, &v, 1, 0);
-    if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) break;
-    p += r;
-    bytes -= (size_t)r;
-  }
-  if (bytes > 0) writeAll(fd, p, bytes);
-}
-
 // Virtual memory of this process now, in bytes; 0 when unknown.
 size_t addressSpaceInUse() {
   FILE* f = fopen("/proc/self/statm", "r");
@@ -225,12 +217,28 @@ void setLimit(int resource, rlim_t value) {
   setLimit(RLIMIT_CPU, (rlim_t)(timeoutMs / 1000 + 2));
   if (addressSpaceLimited())
     if (const size_t inUse = addressSpaceInUse()) setLimit(RLIMIT_AS, (rlim_t)(inUse + memoryAllowance));
+  // This process's view of the shared room is mapped in while it decodes.
+  std::thread mapIn;
+  try {
+    mapIn = std::thread([&job]() { prefaultPages(job.out->data(), job.out->capacity() * sizeof(FXColor)); });
+  } catch (const std::exception&) {
+  }
   FXColor* pixels = nullptr;
   std::vector<FXColor> own;
   int w = 0, h = 0;
   const bool ok = decode(job, &pixels, &w, &h, &own);
+  if (mapIn.joinable()) mapIn.join();
+  // A picture larger than the room is not copied; the program refuses it.
+  const size_t n = (size_t)w * (size_t)h;
+  if (ok && n <= job.out->capacity()) {
+    const FXColor* from = pixels;
+    FXColor* to = job.out->data();
+    ImageRules::forEachRowBand(h, 4, 64, [&](int y0, int y1) {
+      memcpy(to + (size_t)w * y0, from + (size_t)w * y0, sizeof(FXColor) * (size_t)w * (y1 - y0));
+    });
+  }
   const Answer a = {ANSWER_MARK, ok ? 1 : 0, w, h};
-  if (writeAll(answerFd, &a, sizeof a) && ok) sendPixels(answerFd, pixels, (size_t)w * (size_t)h * sizeof(FXColor));
+  writeAll(answerFd, &a, sizeof a);
   _exit(0);
 }
 
@@ -241,15 +249,16 @@ long long millisecondsNow() {
 
 enum Reading { READ, ENDED, LATE };
 
-// Reads bytes from the child until the deadline.
+// Reads bytes from the child until the deadline. What has arrived is read
+// even when the deadline has passed before the pipe is looked at.
 Reading readUntil(int fd, long long deadline, void* into, size_t bytes) {
   char* p = (char*)into;
   while (bytes > 0) {
     const long long left = deadline - millisecondsNow();
-    if (left <= 0) return LATE;
     struct pollfd q = {fd, POLLIN, 0};
-    const int ready = poll(&q, 1, (int)(left < 1000000 ? left : 1000000));
+    const int ready = poll(&q, 1, left <= 0 ? 0 : (int)(left < 1000000 ? left : 1000000));
     if (ready < 0 && errno != EINTR) return ENDED;
+    if (ready == 0 && left <= 0) return LATE;
     if (ready <= 0) continue;
     const ssize_t r = read(fd, p, bytes);
     if (r < 0 && errno == EINTR) continue;
@@ -260,14 +269,13 @@ Reading readUntil(int fd, long long deadline, void* into, size_t bytes) {
   return READ;
 }
 
-// Reads the answer and, when the child decoded a picture no larger than the
-// room the checked file asked for, its pixels.
-Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
+// Reads the answer; the child's pixels stand in out when it decoded a
+// picture no larger than the room the checked file asked for.
+Outcome readDecodedPicture(int fd, int timeoutMs, DecodedPixels* out) {
   Answer a;
-  Reading r = readUntil(fd, deadline, &a, sizeof a);
+  const Reading r = readUntil(fd, millisecondsNow() + timeoutMs, &a, sizeof a);
   if (r == READ && a.mark != ANSWER_MARK) return CRASHED;
   if (r == READ && (!a.ok || a.w <= 0 || a.h <= 0 || (size_t)a.w * (size_t)a.h > out->capacity())) return FAILED;
-  if (r == READ) r = readUntil(fd, deadline, out->data(), (size_t)a.w * (size_t)a.h * sizeof(FXColor));
   if (r == LATE) return TIMED_OUT;
   if (r == ENDED) return CRASHED;
   out->setSize(a.w, a.h);
@@ -275,14 +283,13 @@ Outcome readDecodedPicture(int fd, long long deadline, DecodedPixels* out) {
 }
 
 // Runs the job in a child process and waits for it, killing it at the
-// deadline; the child is always reaped.
+// deadline; the child is always reaped. The time limit counts once the
+// work meanwhile is done: that work may outlast the decode.
 Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, const std::function<void()>& meanwhile,
                      EndingChild* ending) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return FAILED;
-  fcntl(fds[0], F_SETPIPE_SZ, 1 << 20);  // fewer turns for a large picture
   const pid_t parent = getpid();
-  const long long deadline = millisecondsNow() + timeoutMs;
   const pid_t child = fork();
   if (child == 0) {
     close(fds[0]);
@@ -294,9 +301,11 @@ Outcome runSandboxed(const Job& job, int timeoutMs, size_t memoryAllowance, cons
     return FAILED;
   }
   if (meanwhile) meanwhile();
-  const Outcome outcome = readDecodedPicture(fds[0], deadline, job.out);
+  const Outcome outcome = readDecodedPicture(fds[0], timeoutMs, job.out);
   close(fds[0]);
-  if (outcome != DECODED) kill(child, SIGKILL);
+  // Once it has answered the child has nothing left to do; nothing it
+  // might still run touches the shared room.
+  kill(child, SIGKILL);
   EndingChild here;
   (ending ? ending : &here)->set(child);
   return outcome;
@@ -338,38 +347,82 @@ void EndingChild::set(int processId) {
   pid = processId;
 }
 
-Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
-                        const WhileDecoding& whileDecoding, EndingChild* ending) {
-  out->reset();
-  Job job;
-  job.path = path;
-  job.decoder = decoderFor(extension);
-  job.out = out;
-  std::vector<unsigned char> bytes;
-  if (!job.decoder || !readWholeFile(path, &bytes)) return REFUSED;
-  size_t pixels = limits.uncheckedPixels;
-  ImageRules::ImageFileHeader header;
+bool checkImageFile(const FXString& path, const FXString& extension, CheckedFile* file, const Limits& limits) {
+  *file = CheckedFile();
+  file->path = path;
+  file->extension = extension;
+  std::vector<unsigned char>& bytes = file->bytes;
+  if (!decoderFor(extension) || !readWholeFile(path, &bytes)) return false;
+  file->pixels = limits.uncheckedPixels;
+  bool programDecodes = false;
   if (limits.checkFile) {
-    if (!ImageRules::inspectImageFile(bytes.data(), bytes.size(), extension, &header)) return REFUSED;
-    pixels = (size_t)header.width * (size_t)header.height;
-    if (header.runLengthBmp) job.runLengthBmp = &bytes;
+    ImageRules::ImageFileHeader header;
+    if (!ImageRules::inspectImageFile(bytes.data(), bytes.size(), extension, &header)) return false;
+    file->width = header.width;
+    file->height = header.height;
+    file->pixels = (size_t)header.width * (size_t)header.height;
+    programDecodes = header.runLengthBmp;
   }
   // The decoder reads the file itself: its bytes are kept only where the
   // program decodes them.
-  if (!job.runLengthBmp) std::vector<unsigned char>().swap(bytes);
-  if (!out->reserve(pixels)) return FAILED;
+  if (!programDecodes) std::vector<unsigned char>().swap(bytes);
+  return true;
+}
+
+Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Limits& limits,
+                          const WhileDecoding& whileDecoding, EndingChild* ending) {
+  Job job;
+  job.path = file.path;
+  job.decoder = decoderFor(file.extension);
+  job.out = out;
+  if (!file.bytes.empty()) job.runLengthBmp = &file.bytes;
+  const size_t pixels = file.pixels;
+  if (!job.decoder || !out->reserve(pixels)) return FAILED;
   const int timeoutMs = limits.timeoutMs > 0 ? limits.timeoutMs : 2000 + (int)(pixels / 25000);
   // The decoders keep at most one more copy of the picture beside their
   // own small buffers.
-  const size_t allowance = 2 * pixels * sizeof(FXColor) + bytes.size() + ((size_t)256 << 20);
-  // The room for the pixels is mapped in while the child decodes.
+  const size_t allowance = 2 * pixels * sizeof(FXColor) + file.bytes.size() + ((size_t)256 << 20);
+  // The room for the pixels is mapped in while the child decodes, on a
+  // thread of its own while the caller works.
   const std::function<void()> meanwhile = [&]() {
-    prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
-    if (whileDecoding && limits.checkFile) whileDecoding((int)header.width, (int)header.height);
+    std::thread mapIn;
+    try {
+      mapIn = std::thread([out]() { prefaultPages(out->data(), out->capacity() * sizeof(FXColor)); });
+    } catch (const std::exception&) {
+      prefaultPages(out->data(), out->capacity() * sizeof(FXColor));
+    }
+    if (whileDecoding && file.width > 0) whileDecoding((int)file.width, (int)file.height);
+    if (mapIn.joinable()) mapIn.join();
   };
   const Outcome outcome = runSandboxed(job, timeoutMs, allowance, meanwhile, ending);
   if (outcome != DECODED) out->reset();
   return outcome;
+}
+
+Outcome decodeImageFile(const FXString& path, const FXString& extension, DecodedPixels* out, const Limits& limits,
+                        const WhileDecoding& whileDecoding, EndingChild* ending) {
+  out->reset();
+  CheckedFile file;
+  if (!checkImageFile(path, extension, &file, limits)) return REFUSED;
+  return decodeCheckedFile(file, out, limits, whileDecoding, ending);
+}
+
+namespace {
+long long memoryForTests = -1;
+}  // namespace
+
+void setAvailableMemoryForTests(long long bytes) { memoryForTests = bytes; }
+
+long long availableMemory() {
+  if (memoryForTests >= 0) return memoryForTests;
+  FILE* f = fopen("/proc/meminfo", "r");
+  if (!f) return 0;
+  char line[256];
+  long long kb = 0;
+  while (fgets(line, sizeof line, f))
+    if (sscanf(line, "MemAvailable: %lld kB", &kb) == 1) break;
+  fclose(f);
+  return kb * 1024;
 }
 
 }  // namespace ImageDecode

@@ -2,8 +2,9 @@
 // without widgets or the display: the file is checked (ImageFileRules) and
 // then decoded once, by the toolkit's decoder of its type, in a child
 // process with a time limit and an address-space limit. The child touches
-// no display resource, hands the pixels back through a pipe into memory
-// sized from the checked header, and leaves with _exit.
+// no display resource, copies the pixels into memory it shares with the
+// program, sized from the checked header, answers through a pipe, and
+// leaves with _exit.
 #ifndef QUILLGRID_IMAGEDECODE_H
 #define QUILLGRID_IMAGEDECODE_H
 
@@ -11,6 +12,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace ImageDecode {
 
@@ -30,7 +32,8 @@ public:
   int height() const { return h; }
   void reset();
 
-  // Room for n pixels; false when memory cannot hold them.
+  // Room for n pixels, shared with the decoding process: the room there
+  // when it is of that size. False when memory cannot hold them.
   bool reserve(size_t n);
   size_t capacity() const { return bytes / sizeof(FX::FXColor); }
   void setSize(int width, int height) { w = width, h = height; }
@@ -51,6 +54,9 @@ enum Outcome {
 
 struct Limits {
   // Time the decode may take; 0: two seconds and 40 ns a declared pixel.
+  // It counts from the moment the caller's own work meanwhile (WhileDecoding)
+  // is done, which can take longer than the decode on a busy machine; an
+  // answer that has arrived is read however late it is looked at.
   int timeoutMs = 0;
   // false: the decoder runs on the file unchecked, into room for
   // uncheckedPixels pixels. For tests and fuzzing of what the child
@@ -88,13 +94,37 @@ private:
   int pid = -1;
 };
 
-// Reads the file at path, checks it as the file type named by the
-// extension (any case), and decodes it once in a child process into out.
-// The child has ended on return, or, when ending is given, ends by the
-// time ending goes.
+// A picture file read and checked, ready to be decoded.
+struct CheckedFile {
+  FX::FXString path, extension;
+  long width = 0, height = 0;        // the sides the checks found (0 unchecked)
+  size_t pixels = 0;                 // the room the decoded picture gets
+  std::vector<unsigned char> bytes;  // the file, when the program decodes it itself
+};
+
+// Reads the file at path and checks it as the file type named by the
+// extension (any case). False when it cannot be read or held, or the
+// checks refuse it: decoding it gives REFUSED.
+bool checkImageFile(const FX::FXString& path, const FX::FXString& extension, CheckedFile* file,
+                    const Limits& limits = Limits());
+
+// Decodes a checked file once in a child process into out, whose room is
+// kept when it has the picture's size. The child has ended on return, or,
+// when ending is given, ends by the time ending goes.
+Outcome decodeCheckedFile(const CheckedFile& file, DecodedPixels* out, const Limits& limits = Limits(),
+                          const WhileDecoding& whileDecoding = nullptr, EndingChild* ending = nullptr);
+
+// checkImageFile and then decodeCheckedFile.
 Outcome decodeImageFile(const FX::FXString& path, const FX::FXString& extension, DecodedPixels* out,
                         const Limits& limits = Limits(), const WhileDecoding& whileDecoding = nullptr,
                         EndingChild* ending = nullptr);
+
+// The memory the machine has available now, in bytes (what the system
+// reports as available to new work without swapping); 0 when unknown.
+long long availableMemory();
+// For tests: the figure availableMemory gives instead of the system's; a
+// negative one gives the system's again.
+void setAvailableMemoryForTests(long long bytes);
 
 }  // namespace ImageDecode
 

@@ -1,5 +1,7 @@
 #include "ImageFileRules.h"
 
+#include "Utilities_lom2.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -424,6 +426,27 @@ bool imageFileDecodable(const unsigned char* f, size_t n, const FXString& extens
 }
 
 bool declaredSizeAcceptable(long w, long h) { return w >= 1 && h >= 1 && w <= MAX_IMAGE_SIDE && h <= MAX_IMAGE_SIDE; }
+
+long long pictureMemoryNeeded(long w, long h) {
+  return w > 0 && h > 0 ? 6LL * (long long)sizeof(FXColor) * w * h : 0;
+}
+
+long long pictureMemoryHeld(long w, long h) {
+  return w > 0 && h > 0 ? 5LL * (long long)sizeof(FXColor) * w * h : 0;
+}
+
+namespace {
+FXString memoryText(long long bytes) {
+  return bytes >= 1000000000LL ? FXStringFormat("%.1f GB", bytes / 1e9) : FXStringFormat("%.0f MB", bytes / 1e6);
+}
+}  // namespace
+
+FXString pictureTooLargeText(long w, long h, long long needed, long long available) {
+  return FXStringFormat("The picture is %s x %s pixels (%.1f megapixels). Showing it needs about %s of memory, "
+                        "and this machine has %s available.",
+                        Utilities_lom2::AddCommas(w).text(), Utilities_lom2::AddCommas(h).text(), (double)w * h / 1e6,
+                        memoryText(needed).text(), memoryText(available).text());
+}
 
 // ---- run-length BMP
 

@@ -42,6 +42,19 @@ bool imageFileDecodable(const unsigned char* f, size_t n, const FX::FXString& ex
 // their buffer, or reserve gigabytes, for sides beyond the display's limit.
 bool declaredSizeAcceptable(long w, long h);
 
+// The memory the program and the display take for a w x h picture, in
+// bytes. While it loads: the decoding process's copy, the decoded pixels
+// kept clean, the shown picture, the original pixels, the upload's segment
+// and the display's picture, 4 bytes a pixel each. Once loaded, all of
+// these but the decoding process's copy: what the picture gives back when
+// another one replaces it.
+long long pictureMemoryNeeded(long w, long h);
+long long pictureMemoryHeld(long w, long h);
+
+// The message of a picture refused because memory cannot hold it: its
+// size and what it needs against what is available.
+FX::FXString pictureTooLargeText(long w, long h, long long needed, long long available);
+
 // True for a BMP whose 4 or 8 bit pixels are run-length coded, as the
 // toolkit's decoder tells them (any header size but the 12 of OS/2 files,
 // any compression but none): that decoder writes such runs past its buffer,

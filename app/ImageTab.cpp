@@ -10,6 +10,7 @@
 #include "Quillgrid.h"
 #include "Table_lom2.h"
 #include "TextFit.h"
+#include "TextInput_lom2.h"
 #include "Utilities_lom2.h"
 #include "fox16.h"
 
@@ -263,7 +264,7 @@ void Quillgrid::setUpPointSearchGroup(FXComposite* parent) {
 
   FXHorizontalFrame* searchRow2 = tightRow(pointSearch_GB, LAYOUT_FILL_X);
   new FXLabel(searchRow2, "     Search length:", nullptr, LABEL_NORMAL | LAYOUT_CENTER_Y);
-  lineThickness_TF = new FXTextField(searchRow2, 7);
+  lineThickness_TF = new TextInput_lom2(searchRow2, 7);
   lineThickness_TF->hide();
   for (int i = 0; i < NUM_SEARCH_LENGTHS; ++i) {
     searchLength_Btn[i] = fixedButton(
@@ -286,11 +287,11 @@ void Quillgrid::setUpSearchColorGroup(FXComposite* parent) {
   new FXLabel(colorLabels, "Curve");
   new FXLabel(colorLabels, SELECTION_TXT);
   FXMatrix* colorBoxes = new FXMatrix(colorRow, 2, MATRIX_BY_ROWS);
-  curve_color = new FXTextField(colorBoxes, 12, this, ID_CURVE_COLOR, TEXTFIELD_NORMAL | JUSTIFY_CENTER_X);
+  curve_color = new TextInput_lom2(colorBoxes, 12, this, ID_CURVE_COLOR, TEXTFIELD_NORMAL | JUSTIFY_CENTER_X);
   curve_color->setEditable(FALSE);
   curve_color->setTipText(FXStringFormat("Color to accept as a valid data point when using \"%s\" or \"%s\".",
                                          finder, AUTO_FIND_POINT_TXT.text()));
-  selectionColor_TF = new FXTextField(colorBoxes, 12, nullptr, 0, TEXTFIELD_NORMAL);
+  selectionColor_TF = new TextInput_lom2(colorBoxes, 12, nullptr, 0, TEXTFIELD_NORMAL);
   selectionColor_TF->setEditable(FALSE);
   FXHorizontalFrame* diffRow = tightRow(colorGroup, LAYOUT_FILL_X);
   new FXLabel(diffRow, "Difference:", nullptr, LABEL_NORMAL | LAYOUT_CENTER_Y);
@@ -301,7 +302,7 @@ void Quillgrid::setUpSearchColorGroup(FXComposite* parent) {
                                                 "and \"%s\" methods.",
                                                 COLOR_DIFF_TIPTEXT[i].text(), finder, AUTO_FIND_POINT_TXT.text()));
   }
-  colorTol_TF = new FXTextField(diffRow, 3);
+  colorTol_TF = new TextInput_lom2(diffRow, 3);
   colorTol_TF->hide();
   FXHorizontalFrame* clearRow = tightRow(colorGroup, LAYOUT_FILL_X);
   clearWhenDefiningNewCurveColor_Chk =
@@ -389,7 +390,7 @@ void Quillgrid::setUpAxisDefinitionsGroup(FXComposite* parent) {
 
     FXVerticalFrame* angle = tightColumn(row, LAYOUT_CENTER_Y);
     new FXLabel(angle, "Angle");
-    axisAngle_TF[a] = new FXTextField(angle, 6, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY | JUSTIFY_RIGHT);
+    axisAngle_TF[a] = new TextInput_lom2(angle, 6, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY | JUSTIFY_RIGHT);
     axisAngle_TF[a]->setTipText(FXStringFormat("axis angle, should be %d degrees", a == 0 ? 0 : 90));
 
     FXVerticalFrame* format = tightColumn(row, LAYOUT_CENTER_Y);
@@ -478,7 +479,8 @@ void Quillgrid::setUpCurvePointButtons(FXComposite* parent) {
                               "You can change the real values of the min/max X & Y\naxis (or log/linear) then "
                               "recalculate the points.");
   recalData_Btn->setBackColor(argb(0xFFC8C8FF));
-  clipboardClearer_TF = new FXTextField(curvePointButtonsFrame, 15, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY);
+  clipboardClearer_TF =
+      new TextInput_lom2(curvePointButtonsFrame, 15, nullptr, 0, TEXTFIELD_NORMAL | TEXTFIELD_READONLY);
   clipboardClearer_TF->hide();
 }
 

@@ -156,10 +156,18 @@ bool PixelUpload::segmentFor(FXImage* target) {
   return segment != nullptr;
 }
 
-void PixelUpload::prepare(FXImage* target) {
-  if (!target || !target->id() || !segmentFor(target)) return;
+bool PixelUpload::prepare(FXImage* target, bool fill) {
+  if (!target || !target->id() || !segmentFor(target)) return false;
   // The segment is this process's until the X server reads it at a put.
   ImageDecode::prefaultPages(segment->image->data, (size_t)segment->image->bytes_per_line * segment->height);
+  if (fill) {
+    // What the segment holds does not matter: the next put writes all of it
+    // and then replaces the whole picture.
+    XShmPutImage(segment->display, (Drawable)target->id(), segment->gc, segment->image, 0, 0, 0, 0,
+                 segment->width, segment->height, False);
+    XFlush(segment->display);
+  }
+  return true;
 }
 
 namespace {
@@ -177,18 +185,23 @@ void toDisplayRow(const FXColor* __restrict in, uint32_t* __restrict out, int n)
 }
 }  // namespace
 
-void PixelUpload::put(FXImage* target) {
+void PixelUpload::put(FXImage* target) { put(target, target ? target->getData() : nullptr, nullptr); }
+
+void PixelUpload::put(FXImage* target, const FXColor* from, const std::function<void()>& whileServerReads) {
   kept = false;
-  if (!target || !target->id() || !target->getData()) return;
-  if (!putThroughSegment(target, target->getData())) target->render();
+  if (target && target->id() && target->getData() && from && putThroughSegment(target, from, whileServerReads))
+    return;
+  if (whileServerReads) whileServerReads();
+  if (target && target->id() && target->getData() && from) target->render();
 }
 
 bool PixelUpload::putPixels(FXImage* target, const FXColor* pixels) {
   kept = false;
-  return target && target->id() && pixels && putThroughSegment(target, pixels);
+  return target && target->id() && pixels && putThroughSegment(target, pixels, nullptr);
 }
 
-bool PixelUpload::putThroughSegment(FXImage* target, const FXColor* from) {
+bool PixelUpload::putThroughSegment(FXImage* target, const FXColor* from,
+                                    const std::function<void()>& whileServerReads) {
   if (!segmentFor(target)) return false;
   const int W = target->getWidth(), H = target->getHeight();
   char* to = segment->image->data;
@@ -197,6 +210,8 @@ bool PixelUpload::putThroughSegment(FXImage* target, const FXColor* from) {
     for (int y = y0; y < y1; ++y) toDisplayRow(from + (size_t)W * y, (uint32_t*)(to + (size_t)stride * y), W);
   });
   XShmPutImage(segment->display, (Drawable)target->id(), segment->gc, segment->image, 0, 0, 0, 0, W, H, False);
+  XFlush(segment->display);
+  if (whileServerReads) whileServerReads();
   // The segment may be written again only once the server has read it.
   XSync(segment->display, False);
   kept = true;

@@ -15,6 +15,8 @@
 
 #include <fx.h>
 
+#include <functional>
+
 class PixelUpload {
 public:
   PixelUpload() = default;
@@ -25,6 +27,11 @@ public:
   // Uploads the target's client-side pixels to its display-side image, as
   // its render does; nothing for a target without either.
   void put(FX::FXImage* target);
+  // The same with the pixels taken from another buffer of the target's
+  // size that holds the same picture, and with work done while the X
+  // server reads them (work that may fill the target's own buffer): it is
+  // done before a toolkit render, which reads that buffer.
+  void put(FX::FXImage* target, const FX::FXColor* pixels, const std::function<void()>& whileServerReads);
   // Uploads pixels (the target's size, row-major) to the target's
   // display-side image through the kept segment, leaving the target's own
   // pixels as they are; false, with nothing done, when the display cannot
@@ -40,7 +47,11 @@ public:
   // Makes the kept segment for uploads to the target (a created image of
   // the picture's size) ahead of the first put, with its pages mapped in,
   // so that work can be done while the pixels are still on their way.
-  void prepare(FX::FXImage* target);
+  // With fill, the segment's content is also sent to the target without
+  // waiting, so that the X server maps in the picture's memory and its
+  // view of the segment meanwhile. False when no kept segment serves the
+  // target (nothing was sent).
+  bool prepare(FX::FXImage* target, bool fill = false);
   // Lets go of the kept segment; call while the display is open.
   void release();
   // Whether the last put went through the kept segment (false: through the
@@ -51,8 +62,10 @@ private:
   // Whether a kept segment serves the target, made when there is none yet.
   bool segmentFor(FX::FXImage* target);
   // Converts pixels (the target's size) into the kept segment and puts them
-  // on the target; false when no segment serves it.
-  bool putThroughSegment(FX::FXImage* target, const FX::FXColor* pixels);
+  // on the target, doing whileServerReads (when given) while the X server
+  // reads them; false, with nothing done, when no segment serves it.
+  bool putThroughSegment(FX::FXImage* target, const FX::FXColor* pixels,
+                         const std::function<void()>& whileServerReads);
   // Gives the kept segment the shape W x H when that has as many pixels
   // (the picture turned by a quarter); false when it cannot.
   bool reshapeSegment(int W, int H);

@@ -5,15 +5,15 @@
 using namespace FX;
 
 FXDEFMAP(ResultField) ResultFieldMap[] = {FXMAPFUNC(SEL_PAINT, 0, ResultField::onPaint)};
-FXIMPLEMENT(ResultField, FXTextField, ResultFieldMap, ARRAYNUMBER(ResultFieldMap))
+FXIMPLEMENT(ResultField, TextInput_lom2, ResultFieldMap, ARRAYNUMBER(ResultFieldMap))
 
 ResultField::ResultField(FXComposite* p, FXint ncols, FXObject* tgt, FXSelector sel, FXuint opts)
-    : FXTextField(p, ncols, tgt, sel, opts) {}
+    : TextInput_lom2(p, ncols, tgt, sel, opts) {}
 
 // Writing the text lays the field out with the cursor at the end; the
 // reader wants the start. While the user works in the field it is theirs.
 void ResultField::layout() {
-  FXTextField::layout();
+  TextInput_lom2::layout();
   if (hasFocus()) return;
   setCursorPos(0);
   makePositionVisible(0);
@@ -21,7 +21,7 @@ void ResultField::layout() {
 
 // Left by the user: the start again, where the mark belongs.
 void ResultField::killFocus() {
-  FXTextField::killFocus();
+  TextInput_lom2::killFocus();
   setCursorPos(0);
   makePositionVisible(0);
   update();
@@ -34,7 +34,7 @@ bool ResultField::isTextCut() const {
 // Over the right end of a text that goes on: the mark the value tables
 // use for a cut number.
 long ResultField::onPaint(FXObject* sender, FXSelector sel, void* ptr) {
-  FXTextField::onPaint(sender, sel, ptr);
+  TextInput_lom2::onPaint(sender, sel, ptr);
   if (hasFocus() || !isTextCut()) return 1;
   const FXString mark(Table_lom2::CONTINUES);
   const FXint markWidth = font->getTextWidth(mark);

@@ -8,7 +8,9 @@
 
 #include <fx.h>
 
-class ResultField : public FX::FXTextField {
+#include "TextInput_lom2.h"
+
+class ResultField : public TextInput_lom2 {
   FXDECLARE(ResultField)
 protected:
   ResultField() {}

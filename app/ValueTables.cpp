@@ -15,6 +15,7 @@
 #include "Table_lom2.h"
 #include "TextFit.h"
 #include "TextField_lom2.h"
+#include "TextInput_lom2.h"
 #include "ValueTableRules.h"
 #include "fox16.h"
 

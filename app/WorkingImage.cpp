@@ -4,7 +4,12 @@
 // and half turns of the picture.
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <fx.h>
@@ -59,6 +64,45 @@ int* clearedInts(int n) {
 void upload(PixelUpload*& through, FXImage* target) {
   if (!through) through = new PixelUpload;
   through->put(target);
+}
+
+// True, after the error box, when the buffers of the checked picture need
+// more memory than the machine has available, counting what the shown
+// picture of shownW x shownH gives back (none: 0 x 0). An unknown figure
+// refuses nothing.
+bool tooLargeForMemory(FXWindow* owner, const ImageDecode::CheckedFile& file, long shownW, long shownH) {
+  const long long systemHas = ImageDecode::availableMemory();
+  const long long needed = ImageRules::pictureMemoryNeeded(file.width, file.height);
+  const long long available = systemHas + ImageRules::pictureMemoryHeld(shownW, shownH);
+  if (systemHas <= 0 || needed <= available) return false;
+  ModalSeam::error(owner, MBOX_OK, "Error Loading Image",
+                   ImageRules::pictureTooLargeText(file.width, file.height, needed, available));
+  return true;
+}
+
+// Maps in the pages of the buffers on threads of their own while work
+// runs on this one (in turn when no thread can be had).
+void mapInMeanwhile(std::initializer_list<std::pair<void*, size_t>> buffers, const std::function<void()>& work) {
+  std::vector<std::thread> helpers;
+  for (const auto& b : buffers) {
+    try {
+      helpers.emplace_back([b]() { ImageDecode::prefaultPages(b.first, b.second); });
+    } catch (const std::system_error&) {
+      ImageDecode::prefaultPages(b.first, b.second);
+    }
+  }
+  work();
+  for (std::thread& h : helpers) h.join();
+}
+
+// Copies the h rows of w pixels of from into both buffers, on the
+// machine's cores.
+void copyPicture(const FXColor* from, FXColor* a, FXColor* b, int w, int h) {
+  ImageRules::forEachRowBand(h, 0, 64, [&](int y0, int y1) {
+    const size_t first = (size_t)w * y0, bytes = sizeof(FXColor) * (size_t)w * (y1 - y0);
+    memcpy(a + first, from + first, bytes);
+    memcpy(b + first, from + first, bytes);
+  });
 }
 
 // Number of pixels two buffers of these images share.
@@ -133,25 +177,47 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
   return 1;
 }
 
+// Lets go of the shown picture before another one loads into fresh (a
+// decoder made empty, or null). What a picture of the checked file's size
+// takes over stays: the room of the decoded pixels, in decoded, and the
+// display's picture of the same kind and size, which is returned in place
+// of fresh, so that the display need not make and map in another. Its
+// pixels and the pixel copies go later, while the new picture decodes
+// (allocate_originalPixelArray and makeBuffers let go of them).
+static FXImage* letGoOfPicture(Quillgrid* w, FXImage* fresh, const ImageDecode::CheckedFile* file,
+                               ImageDecode::DecodedPixels* decoded) {
+  // The view lets go of the picture before it is released, and shows none
+  // until a new one has loaded.
+  if (w->imageView) w->imageView->setImage(nullptr);
+  FXImage* previous = w->image;
+  w->image = nullptr;
+  w->enableDisableDrawLineBtn();
+  Quillgrid::releaseAndDelete(w->cleanImage);
+  *decoded = static_cast<ImageDecode::DecodedPixels&&>(w->cleanPixels);
+  w->imageWidth = w->imageHeight = 0;
+  if (fresh && previous && file && previous->getMetaClass() == fresh->getMetaClass() &&
+      previous->getWidth() == file->width && previous->getHeight() == file->height) {
+    delete fresh;
+    return previous;
+  }
+  Quillgrid::releaseAndDelete(previous);
+  return fresh;
+}
+
 bool Quillgrid::loadImage(FXString path) {
+  // A picture that memory cannot hold is refused before anything changes.
+  ImageDecode::CheckedFile file;
+  const bool checked = ImageDecode::checkImageFile(path, FXPath::extension(path), &file);
+  if (checked && tooLargeForMemory(this, file, image ? imageWidth : 0, image ? imageHeight : 0)) return false;
+
   rotationAngle = 0;
   rotationCentre[0] = rotationCentre[1] = -1;
   updateRotationLabel();
   disableButtons();
 
-  // The view lets go of the picture before it is released, and shows none
-  // until a new one has loaded.
-  if (imageView) imageView->setImage(nullptr);
-  releaseAndDelete(image);
-  enableDisableDrawLineBtn();
-  releaseAndDelete(cleanImage);
-  cleanPixels.reset();
-  // The pixel copies belong to the released picture.
-  free_originalPixelArray();
-  imageWidth = imageHeight = 0;
-
   const FXString extension = FXPath::extension(path);
-  FXImage* fresh = makeDecoder(getApp(), extension);
+  ImageDecode::DecodedPixels decoded;
+  FXImage* fresh = letGoOfPicture(this, makeDecoder(getApp(), extension), checked ? &file : nullptr, &decoded);
   // The upload's segment is kept for a next picture of the same size, and
   // let go of with a picture that does not load.
   const auto releaseUpload = [&]() {
@@ -159,12 +225,14 @@ bool Quillgrid::loadImage(FXString path) {
     pixelUpload = nullptr;
   };
   if (!fresh) {
+    free_originalPixelArray();
     releaseUpload();
     ModalSeam::error(this, MBOX_OK, "Error Loading Image", FXStringFormat("Unsupported type: %s", extension.text()));
     return false;
   }
   FXImage* clean = makeDecoder(getApp(), extension);
   auto fail = [&](const FXString& caption, const FXString& text) {
+    free_originalPixelArray();
     delete fresh;
     delete clean;
     releaseUpload();
@@ -176,7 +244,6 @@ bool Quillgrid::loadImage(FXString path) {
   // damaged file cannot crash or freeze the window; the shown picture, the
   // clean copy and the original pixels are copies of those pixels.
   getApp()->beginWaitCursor();
-  ImageDecode::DecodedPixels decoded;
   FXColor* shown = nullptr;
   // Buffers for a bw x bh picture, with their pages mapped in: the shown
   // picture's, the pixel arrays, and the display's picture, made empty with
@@ -184,11 +251,17 @@ bool Quillgrid::loadImage(FXString path) {
   // them.
   const auto makeBuffers = [&](int bw, int bh) {
     FXFREE(&shown);
-    fresh->destroy();
+    const bool made = fresh->id() && fresh->getWidth() == bw && fresh->getHeight() == bh;
+    if (made)
+      fresh->setData(nullptr, 0);  // the pixels of the picture replaced
+    else
+      fresh->destroy();
     try {
       allocate_originalPixelArray(bw, bh);
-      fresh->resize(bw, bh);
-      fresh->create();
+      if (!made) {
+        fresh->resize(bw, bh);
+        fresh->create();
+      }
     } catch (const FXException&) {
       return false;
     } catch (const std::bad_alloc&) {
@@ -196,14 +269,17 @@ bool Quillgrid::loadImage(FXString path) {
     }
     const size_t bytes = sizeof(FXColor) * (size_t)bw * bh;
     if (!FXMALLOC(&shown, FXColor, (size_t)bw * bh)) return false;
-    ImageDecode::prefaultPages(shown, bytes);
-    ImageDecode::prefaultPages(originalPixelArray, bytes);
-    if (!pixelUpload) pixelUpload = new PixelUpload;
-    pixelUpload->prepare(fresh);
-    // The display maps in the picture's memory meanwhile too.
-    FXDCWindow dc(fresh);
-    dc.fillRectangle(0, 0, bw, bh);
-    getApp()->flush();
+    // The pages are mapped in on helper threads while this one makes the
+    // upload's segment, and the display maps in the picture's memory
+    // meanwhile too.
+    mapInMeanwhile({{shown, bytes}, {originalPixelArray, bytes}}, [&]() {
+      if (!pixelUpload) pixelUpload = new PixelUpload;
+      if (!pixelUpload->prepare(fresh, !made) && !made) {
+        FXDCWindow dc(fresh);
+        dc.fillRectangle(0, 0, bw, bh);
+        getApp()->flush();
+      }
+    });
     return true;
   };
   // The buffers are made ready while the child process decodes.
@@ -211,18 +287,21 @@ bool Quillgrid::loadImage(FXString path) {
   const ImageDecode::WhileDecoding prepare = [&](int bw, int bh) { ready = makeBuffers(bw, bh); };
   // The child process ends while the picture goes to the display.
   ImageDecode::EndingChild ending;
-  bool ok = ImageDecode::decodeImageFile(path, extension, &decoded, ImageDecode::Limits(), prepare, &ending) ==
-            ImageDecode::DECODED;
+  bool ok = checked && ImageDecode::decodeCheckedFile(file, &decoded, ImageDecode::Limits(), prepare, &ending) ==
+                          ImageDecode::DECODED;
   const int w = decoded.width(), h = decoded.height();
-  const size_t n = (size_t)w * h;
   // A picture smaller than its file declared gets buffers of its own size.
   if (ok && (!ready || w != imageWidth || h != imageHeight)) ok = makeBuffers(w, h);
   if (ok) {
-    memcpy(shown, decoded.data(), sizeof(FXColor) * n);
     clean->setData(decoded.data(), 0, w, h);
     fresh->setData(shown, IMAGE_OWNED | IMAGE_OPTS, w, h);
+    // The fast form of the toolkit's render, from the decoded pixels; the
+    // shown picture and the original pixels are copied from them while the
+    // display reads them.
+    const FXColor* from = decoded.data();
+    FXColor* original = originalPixelArray;
+    pixelUpload->put(fresh, from, [&]() { copyPicture(from, shown, original, w, h); });
     shown = nullptr;
-    pixelUpload->put(fresh);  // the fast form of the toolkit's render
     ++imageDrawings;
   }
   if (!ok) {
@@ -245,8 +324,6 @@ bool Quillgrid::loadImage(FXString path) {
     imageView->setImage(image);
     imageView->setPosition(0, 0);
   }
-  memcpy(originalPixelArray, cleanPixels.data(), sizeof(FXColor) * n);
-
   resetAfterNewImage();
   // The old picture's points went to the backup: they do not belong here.
   forgetCurvePointBackup();
