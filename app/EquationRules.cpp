@@ -120,18 +120,37 @@ FXString roundedText(char form, int decimals, double x) {
 FXString valueText(double x, bool decimalComma) {
   FXString text;
   if (std::isfinite(x)) {
-    // The fewest significant digits, up to 15, whose "%.*g" text reads
-    // back as x (to_chars in the general form writes printf's "%.*g").
-    char buffer[64];
-    for (int digits = 1; digits <= 15; ++digits) {
-      const std::to_chars_result r =
-          std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, digits);
-      double back = 0;
-      std::from_chars(buffer, r.ptr, back);
-      if (back == x || digits == 15) {
-        text = FXString(buffer, static_cast<FXint>(r.ptr - buffer));
-        break;
-      }
+    // The fewest significant digits that read back as x: to_chars' shortest
+    // exponent form, d.ddde<exponent>; more than 15 are cut to 15 (with
+    // printf's rounding and its trailing zeros dropped).
+    char b[64];
+    std::to_chars_result r = std::to_chars(b, b + sizeof b - 1, x, std::chars_format::scientific);
+    *r.ptr = '\0';
+    const char* e = std::strchr(b, 'e');
+    auto digitsBefore = [&b](const char* end) {
+      int n = 0;
+      for (const char* p = b; p < end; ++p) n += *p >= '0' && *p <= '9';
+      return n;
+    };
+    int digits = digitsBefore(e);
+    const char* mantissaEnd = e;
+    if (digits > 15) {
+      r = std::to_chars(b, b + sizeof b - 1, x, std::chars_format::scientific, 14);
+      *r.ptr = '\0';
+      e = mantissaEnd = std::strchr(b, 'e');
+      while (mantissaEnd[-1] == '0') --mantissaEnd;
+      if (mantissaEnd[-1] == '.') --mantissaEnd;
+      digits = digitsBefore(mantissaEnd);
+    }
+    const int exponent = std::atoi(e + 1);
+    if (exponent < -4 || exponent >= 15) {
+      // As "%.15g" writes such a value: in exponent form.
+      text = FXString(b, static_cast<FXint>(mantissaEnd - b));
+      text.append(e, static_cast<FXint>(r.ptr - e));
+    } else {
+      // Plainly, with as many decimals as those digits reach.
+      r = std::to_chars(b, b + sizeof b - 1, x, std::chars_format::fixed, std::max(digits - 1 - exponent, 0));
+      text = FXString(b, static_cast<FXint>(r.ptr - b));
     }
   } else {
     text = FXStringFormat("%.15g", x);

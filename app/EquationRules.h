@@ -54,10 +54,11 @@ FX::FXString exponentText(int decimals, double x);
 // 293.15 in binary, is shown as 293.2 and not cut to 293.1. With more
 // decimals than 15 significant digits need, the value's own digits.
 FX::FXString roundedText(char form, int decimals, double x);
-// The text of a value as a value table holds it: the shortest text of at
-// most 15 significant digits that reads back as x (0.519904 stays
-// 0.519904, 274.15 stays 274.15), else x to 15 significant digits; ','
-// for '.' when decimalComma.
+// The text of a value as a value table holds it: the fewest significant
+// digits, at most 15, that read back as x (else x to 15 significant
+// digits), written plainly (0.519904, 274.15, 310, 150000) unless its
+// exponent is below -4 or 15 or more (1e-07), as "%.15g" would; ',' for
+// '.' when decimalComma.
 FX::FXString valueText(double x, bool decimalComma);
 
 // "%.*lf" (rounded as roundedText), with ',' for '.' when decimalComma.

@@ -187,10 +187,16 @@ void timeRefit(int argc, char** argv) {
     std::printf("  %-44s %8.2f ms  (%d calls a press)\n", step.c_str(), median(v), calls[step] / presses);
   }
   std::printf("  %-44s %8.2f ms\n", "repaint and display sync after the handler", median(repaints));
-  const bool fitted = !w->coefficients_TBL[0]->getItemText(0, 14).empty() && ModalSeam::log().empty();
+  const bool fitted = !w->coefficients_TBL[0]->getItemText(0, 14).empty();
   const double refit = median(refits), solve = median(solves);
   std::printf("\nRe-fit of %zu rows by an order arrow (14 <-> 15), median of %d presses: %.1f ms%s\n", x.size(),
               presses, refit, fitted ? "" : "  (NOT fitted)");
+  // The boxes the presses showed (answered at once), such as the warning
+  // that the equations as written at 6 decimals do not carry an order-15
+  // fit of x up to 1000.
+  std::map<std::string, int> boxes;
+  for (const ModalSeam::Request& r : ModalSeam::log()) ++boxes[r.caption.text()];
+  for (const auto& b : boxes) std::printf("  box \"%s\" shown %d times\n", b.first.c_str(), b.second);
   std::printf("Floor: one order-15 solve of the same rows, median: %.2f ms\n", solve);
   std::printf("Re-fit / floor: %.1fx\n", refit / solve);
 

@@ -64,7 +64,14 @@ TEST(ShownNumbers, ValueTextIsTheValueAsATableHoldsIt) {
     EXPECT_NEAR(std::strtod(text.text(), nullptr), x, 5e-15 * std::fabs(x)) << text.text();
     EXPECT_LE(text.length(), 17) << text.text();
   }
-  EXPECT_EQ(std::string(eqn::valueText(0.519904, false).text()), "0.519904");
+  // Written as typed: plainly, in exponent form only where "%.15g" uses it.
+  const struct {
+    double x;
+    const char* text;
+  } written[] = {{0.519904, "0.519904"}, {310, "310"},       {150000, "150000"}, {-6.860120914, "-6.860120914"},
+                 {1e-7, "1e-07"},        {0.0001, "0.0001"}, {1e15, "1e+15"},    {123456789012345.0, "123456789012345"},
+                 {1.0 / 3, "0.333333333333333"}, {0.0, "0"}};
+  for (const auto& c : written) EXPECT_EQ(std::string(eqn::valueText(c.x, false).text()), c.text) << c.x;
   EXPECT_EQ(std::string(eqn::valueText(eqn::convertTemperature(0, 1.0), false).text()), "274.15");
   EXPECT_EQ(std::string(eqn::valueText(2.5, true).text()), "2,5");
 }
