@@ -71,8 +71,9 @@ public:
 
   // Writes a cell, making its item when it has none. The text's decimal
   // symbols become the table's one ('.' -> ',' in comma mode; otherwise
-  // commas that can only group digits are dropped and others become '.'). With notify the target gets SEL_REPLACED first. An index
-  // outside the table is a fatal error.
+  // commas that can only group digits are dropped and others become '.').
+  // With notify the target gets SEL_REPLACED first. An index outside the
+  // table is a fatal error.
   void setItemText(FX::FXint row, FX::FXint col, const FX::FXString& text, bool notify = false);
   // Between these two, written cells are not marked for repainting one by
   // one: the end marks the whole table once (see CellBatch_lom2).

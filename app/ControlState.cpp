@@ -7,8 +7,8 @@
 #include "Globals.h"
 #include "Quillgrid.h"
 #include "StartUp.h"
-#include "WindowFrame.h"
 #include "Table_lom2.h"
+#include "WindowFrame.h"
 #include "fox16.h"
 
 using namespace FX;

@@ -15,8 +15,8 @@
 #include "ResultField.h"
 #include "Table_lom2.h"
 #include "TextField_lom2.h"
-#include "WrapFrame.h"
 #include "TextInput_lom2.h"
+#include "WrapFrame.h"
 #include "fox16.h"
 
 using namespace FX;

@@ -230,13 +230,7 @@ void setLimit(int resource, rlim_t value) {
   if (mapIn.joinable()) mapIn.join();
   // A picture larger than the room is not copied; the program refuses it.
   const size_t n = (size_t)w * (size_t)h;
-  if (ok && n <= job.out->capacity()) {
-    const FXColor* from = pixels;
-    FXColor* to = job.out->data();
-    ImageRules::forEachRowBand(h, 4, 64, [&](int y0, int y1) {
-      memcpy(to + (size_t)w * y0, from + (size_t)w * y0, sizeof(FXColor) * (size_t)w * (y1 - y0));
-    });
-  }
+  if (ok && n <= job.out->capacity()) ImageRules::copyPixels(pixels, job.out->data(), n, 4);
   const Answer a = {ANSWER_MARK, ok ? 1 : 0, w, h};
   writeAll(answerFd, &a, sizeof a);
   _exit(0);

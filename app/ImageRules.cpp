@@ -401,6 +401,15 @@ void copyPixels(const FXColor* src, FXColor* dst, size_t n, int threads) {
   });
 }
 
+void copyPixelsTwice(const FXColor* src, FXColor* a, FXColor* b, int w, int h, int threads) {
+  if (w <= 0 || h <= 0) return;
+  forEachRowBand(h, threads, 64, [&](int y0, int y1) {
+    const size_t first = (size_t)w * y0, bytes = sizeof(FXColor) * (size_t)w * (y1 - y0);
+    memcpy(a + first, src + first, bytes);
+    memcpy(b + first, src + first, bytes);
+  });
+}
+
 int wrapCoarseRotation(int rotation90) {
   if (rotation90 > 358) rotation90 -= 360;
   if (rotation90 < -358) rotation90 += 360;

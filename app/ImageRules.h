@@ -85,6 +85,9 @@ void halfTurn(const FX::FXColor* src, FX::FXColor* dst, int n, int threads = 0);
 // n pixels of src copied into dst (which do not overlap), in parts on the
 // machine's cores (threads as for quarterTurn).
 void copyPixels(const FX::FXColor* src, FX::FXColor* dst, size_t n, int threads = 0);
+// The h rows of w pixels of src copied into both a and b in one pass over
+// src, in bands on the machine's cores.
+void copyPixelsTwice(const FX::FXColor* src, FX::FXColor* a, FX::FXColor* b, int w, int h, int threads = 0);
 
 // The coarse rotation brought back into -358..358 by a full turn, as the
 // rotation label keeps it.

@@ -95,16 +95,6 @@ void mapInMeanwhile(std::initializer_list<std::pair<void*, size_t>> buffers, con
   for (std::thread& h : helpers) h.join();
 }
 
-// Copies the h rows of w pixels of from into both buffers, on the
-// machine's cores.
-void copyPicture(const FXColor* from, FXColor* a, FXColor* b, int w, int h) {
-  ImageRules::forEachRowBand(h, 0, 64, [&](int y0, int y1) {
-    const size_t first = (size_t)w * y0, bytes = sizeof(FXColor) * (size_t)w * (y1 - y0);
-    memcpy(a + first, from + first, bytes);
-    memcpy(b + first, from + first, bytes);
-  });
-}
-
 // Number of pixels two buffers of these images share.
 long sharedPixels(FXImage* a, int w, int h) {
   const long na = (long)a->getWidth() * a->getHeight(), nb = (long)w * h;
@@ -128,7 +118,6 @@ long Quillgrid::onCmdOpen(FXObject*, FXSelector sel, void*) {
     const FXString path = dialog.getFilename();
     directoryForUserFiles = FXPath::directory(path);
     if (imageFile) {
-      imageFileName = path;
       if (tabBook) tabBook->setCurrent(0, FALSE);
       loadImage(path);
     } else {
@@ -158,7 +147,6 @@ long Quillgrid::onCmdOpenRecentFile(FXObject* sender, FXSelector, void*) {
     if (type == 1) {
       openDataFile(path);
     } else {
-      imageFileName = path;
       if (tabBook) tabBook->setCurrent(0, FALSE);
       loadImage(path);
     }
@@ -300,7 +288,7 @@ bool Quillgrid::loadImage(FXString path) {
     // display reads them.
     const FXColor* from = decoded.data();
     FXColor* original = originalPixelArray;
-    pixelUpload->put(fresh, from, [&]() { copyPicture(from, shown, original, w, h); });
+    pixelUpload->put(fresh, from, [&]() { ImageRules::copyPixelsTwice(from, shown, original, w, h); });
     shown = nullptr;
     ++imageDrawings;
   }

@@ -67,8 +67,9 @@ protected:
     return w->imageView->handle(w->imageView, FXSEL(type, 0), &ev);
   }
   void keyUp(FX::FXuint code) { key(code, 0, FX::SEL_KEYRELEASE); }
-  // A button pressed and released with the mouse.
-  static void press(FX::FXButton* b) {
+  // A button (or any widget taking clicks) pressed and released with the
+  // mouse.
+  static void press(FX::FXWindow* b) {
     FX::FXEvent ev;
     ev.type = FX::SEL_LEFTBUTTONPRESS;
     ev.code = FX::LEFTBUTTON;

@@ -160,6 +160,10 @@ TEST(Rotation, QuarterAndHalfTurnsOfLargerPicturesOnAnyNumberOfThreads) {
       std::fill(out.begin(), out.end(), 0);
       copyPixels(src.data(), out.data(), src.size(), threads);
       EXPECT_TRUE(out == src) << w << "x" << h << " copy, " << threads << " threads";
+      std::vector<FX::FXColor> other(src.size(), 0);
+      std::fill(out.begin(), out.end(), 0);
+      copyPixelsTwice(src.data(), out.data(), other.data(), w, h, threads);
+      EXPECT_TRUE(out == src && other == src) << w << "x" << h << " copy twice, " << threads << " threads";
     }
   }
 }

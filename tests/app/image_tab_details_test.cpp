@@ -52,15 +52,6 @@ protected:
       typeKey((FXuchar)*c, one);
     }
   }
-  // A click on a check button, as the mouse gives it.
-  static void clickCheck(FXCheckButton* b) {
-    FXEvent ev;
-    ev.code = LEFTBUTTON;
-    ev.type = SEL_LEFTBUTTONPRESS;
-    b->handle(b, FXSEL(SEL_LEFTBUTTONPRESS, 0), &ev);
-    ev.type = SEL_LEFTBUTTONRELEASE;
-    b->handle(b, FXSEL(SEL_LEFTBUTTONRELEASE, 0), &ev);
-  }
   // The rows of the curve-points table that show on the screen: inside the
   // table's view and inside the view of the column of controls.
   std::vector<int> rowsOnScreen() {
@@ -155,7 +146,7 @@ TEST_F(ImageTabDetailsTest, TheHighlightFollowsARowChosenWithTheRightButton) {
 // once.
 TEST_F(ImageTabDetailsTest, UncheckingExtendRemovesTheCrossHairAtOnce) {
   click(50, 250);  // the origin: the X axis' far point comes next
-  clickCheck(w->extendCursorAll_Chk);
+  press(w->extendCursorAll_Chk);
   ASSERT_TRUE(w->extendCursorAll_Chk->getCheck());
   w->lastCursorDrawClock = -1e12;  // the throttle lets the next motion draw
   w->imageView->setCursorPosition(200, 100);
@@ -166,7 +157,7 @@ TEST_F(ImageTabDetailsTest, UncheckingExtendRemovesTheCrossHairAtOnce) {
   ASSERT_EQ(shown(200, 10), w->dataPointColor);
   ASSERT_EQ(shown(390, 100), w->dataPointColor);
 
-  clickCheck(w->extendCursorAll_Chk);
+  press(w->extendCursorAll_Chk);
   ASSERT_FALSE(w->extendCursorAll_Chk->getCheck());
   EXPECT_EQ(shown(200, 10), WHITE);
   EXPECT_EQ(shown(390, 100), WHITE);

@@ -41,14 +41,7 @@ protected:
     return false;
   }
   // A click on the curve colour box: the press and release it gets.
-  void colourBoxClick() {
-    FXEvent ev;
-    ev.code = LEFTBUTTON;
-    ev.type = SEL_LEFTBUTTONPRESS;
-    w->curve_color->handle(w->curve_color, FXSEL(SEL_LEFTBUTTONPRESS, 0), &ev);
-    ev.type = SEL_LEFTBUTTONRELEASE;
-    w->curve_color->handle(w->curve_color, FXSEL(SEL_LEFTBUTTONRELEASE, 0), &ev);
-  }
+  void colourBoxClick() { press(w->curve_color); }
   // A second picture with the same axes as the first.
   std::string writeOtherPicture() {
     std::vector<FXColor> p(WIDTH * HEIGHT, FXRGB(255, 255, 240));

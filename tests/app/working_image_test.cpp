@@ -709,12 +709,7 @@ protected:
     command(w->referencePointColor_RB[0]);
     w->constrainCursor_Chk->setCheck(FALSE, FALSE);
     w->cursorLocked = false;
-    FXEvent ev;
-    ev.type = SEL_LEFTBUTTONPRESS;
-    ev.code = LEFTBUTTON;
-    w->extendCursorAll_Chk->handle(w->extendCursorAll_Chk, FXSEL(SEL_LEFTBUTTONPRESS, 0), &ev);
-    ev.type = SEL_LEFTBUTTONRELEASE;
-    w->extendCursorAll_Chk->handle(w->extendCursorAll_Chk, FXSEL(SEL_LEFTBUTTONRELEASE, 0), &ev);
+    press(w->extendCursorAll_Chk);
     ASSERT_TRUE(w->extendCursorAll_Chk->getCheck());
   }
   static void command(FXRadioButton* b) {
