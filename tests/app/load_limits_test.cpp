@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,11 +54,18 @@ public:
     if (!display_) return;
     XGrabServer(display_);
     XSync(display_, False);
-    thread_ = std::thread([this, ms]() {
+    // The thread has started (and only sleeps) before the load forks its
+    // decoding process: a thread caught starting, with a lock of the
+    // sanitizers' allocator held, would leave the child without memory.
+    std::promise<void> started;
+    std::future<void> running = started.get_future();
+    thread_ = std::thread([this, ms, &started]() {
+      started.set_value();
       std::this_thread::sleep_for(std::chrono::milliseconds(ms));
       XUngrabServer(display_);
       XSync(display_, False);
     });
+    running.wait();
   }
   ~BusyDisplay() {
     if (thread_.joinable()) thread_.join();
